@@ -1,0 +1,91 @@
+#include "Startup.h"
+
+#include "AppState.h"
+#include "FrmWelcome.h"
+#include "platform/ini/IniFile.h"
+#include "platform/ui/Msg.h"
+
+#include <QApplication>
+
+DatabaseSettings readDatabaseSettings(const QString &setupIni)
+{
+    const QString section = QStringLiteral("database");
+    DatabaseSettings s;
+    s.library = ini::read(setupIni, section, QStringLiteral("library")).trimmed();
+    s.dbName = ini::read(setupIni, section, QStringLiteral("DbName")).trimmed();
+    s.serverName = ini::read(setupIni, section, QStringLiteral("ServerName")).trimmed();
+    s.password = ini::read(setupIni, section, QStringLiteral("Password")).trimmed();
+    return s;
+}
+
+DbKind databaseKind(const QString &library)
+{
+    const QString kind = library.trimmed();
+    if (kind == QStringLiteral("oracle"))
+        return DbKind::Oracle;
+    if (kind == QStringLiteral("server sql"))
+        return DbKind::SqlServer;
+    return DbKind::Embedded;
+}
+
+QString odbcQuote(const QString &value)
+{
+    QString v = value;
+    v.replace(QLatin1Char('}'), QStringLiteral("}}"));
+    return QLatin1Char('{') + v + QLatin1Char('}');
+}
+
+ConnectionSpec connectionSpecFor(const DatabaseSettings &settings, const QString &programDir)
+{
+    ConnectionSpec spec;
+    spec.kind = databaseKind(settings.library);
+    switch (spec.kind) {
+    case DbKind::Embedded:
+        spec.driver = QStringLiteral("QSQLITE");
+        spec.databaseName = programDir + QLatin1Char('/') + settings.dbName.trimmed() + QStringLiteral(".db");
+        break;
+    case DbKind::SqlServer:
+        spec.driver = QStringLiteral("QODBC");
+        spec.dialect = SqlDialect::SqlServer;
+        spec.databaseName = QStringLiteral("DRIVER=%1;SERVER=%2;DATABASE=%3;UID=sa;PWD=%4;")
+                                .arg(odbcQuote(QString::fromLatin1(SqlServerOdbcDriver)),
+                                     odbcQuote(settings.serverName.trimmed()),
+                                     odbcQuote(settings.dbName.trimmed()),
+                                     odbcQuote(settings.password.trimmed()));
+        break;
+    case DbKind::Oracle:
+        spec.driver = QStringLiteral("QODBC");
+        spec.databaseName = QStringLiteral("DSN=%1;UID=%2;PWD=%3;")
+                                .arg(odbcQuote(QString::fromLatin1(OracleDataSource)),
+                                     odbcQuote(QString::fromLatin1(OracleUser)),
+                                     odbcQuote(QString::fromLatin1(OraclePassword)));
+        break;
+    }
+    return spec;
+}
+
+void openDatabase(AppState &state)
+{
+    const DatabaseSettings s = readDatabaseSettings(state.setupIni());
+    state.dbKind = s.library;
+    state.dbName = s.dbName;
+    state.serverName = s.serverName;
+    state.dbPassword = s.password;
+    const ConnectionSpec spec = connectionSpecFor(s, state.programDir);
+    state.connString = spec.databaseName;
+    state.db.open(spec);
+}
+
+int runApplication(AppState &state)
+{
+    try {
+        openDatabase(state);
+    } catch (const DbError &e) {
+        msg::critical(nullptr, QStringLiteral("错误"),
+                      QStringLiteral("无法打开数据库，程序将退出。\n%1").arg(e.text()));
+        return 1;
+    }
+    auto *splash = new FrmWelcome(state);
+    splash->show();
+    return QApplication::exec();
+}

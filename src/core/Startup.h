@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/db/Database.h"
+
+#include <QString>
+
+struct AppState;
+
+// The [database] section of Setup.ini, each value trimmed.
+struct DatabaseSettings {
+    QString library;
+    QString dbName;
+    QString serverName;
+    QString password;
+};
+
+// The ODBC driver used for the "server sql" kind, and the fixed data source
+// and account of the "oracle" kind.
+inline constexpr const char *SqlServerOdbcDriver = "FreeTDS";
+inline constexpr const char *OracleDataSource = "HENGYUAN";
+inline constexpr const char *OracleUser = "system";
+inline constexpr const char *OraclePassword = "tarvesk";
+
+DatabaseSettings readDatabaseSettings(const QString &setupIni);
+
+// The kind of database named by library: exactly "server sql" or "oracle"
+// after trimming; anything else is the embedded default.
+DbKind databaseKind(const QString &library);
+
+// How to open the database these settings name.
+ConnectionSpec connectionSpecFor(const DatabaseSettings &settings, const QString &programDir);
+
+// An ODBC connection-string value in braces, so that ';' and '}' inside it
+// cannot start another key.
+QString odbcQuote(const QString &value);
+
+// Reads the settings into the state and opens its connection. Throws
+// DbError when the database cannot be opened.
+void openDatabase(AppState &state);
+
+// The program's start: opens the database (a failure is shown and ends the
+// program), then the splash window and the sign-in. Returns the exit code.
+int runApplication(AppState &state);

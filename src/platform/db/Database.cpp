@@ -1,0 +1,267 @@
+#include "Database.h"
+
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+QString errorText(const QSqlError &e)
+{
+    QString t = e.databaseText().trimmed();
+    if (t.isEmpty())
+        t = e.text().trimmed();
+    if (t.isEmpty())
+        t = QStringLiteral("数据库操作失败");
+    return t;
+}
+
+// Some ODBC drivers hand back a column name followed by a NUL and garbage.
+QString cleanName(QString name)
+{
+    const qsizetype nul = name.indexOf(QChar(0));
+    if (nul >= 0)
+        name.truncate(nul);
+    return name;
+}
+
+QSqlQuery runQuery(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw DbError(errorText(q.lastError()), sql);
+    for (const QVariant &p : params) {
+        // An empty text is stored as '', never as NULL.
+        if (p.typeId() == QMetaType::QString && p.toString().isNull())
+            q.addBindValue(QVariant(QStringLiteral("")));
+        else
+            q.addBindValue(p);
+    }
+    if (!q.exec())
+        throw DbError(errorText(q.lastError()), sql);
+    return q;
+}
+
+} // namespace
+
+Database::Database(const QString &connectionName) : m_name(connectionName) {}
+
+Database::~Database()
+{
+    close();
+}
+
+void Database::open(const ConnectionSpec &spec)
+{
+    close();
+    m_spec = spec;
+    if (spec.kind == DbKind::Embedded && !QFileInfo(spec.databaseName).isFile())
+        throw DbError(QStringLiteral("数据库文件不存在：%1").arg(spec.databaseName));
+
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(spec.driver, m_name);
+        if (!db.isValid()) {
+            error = QStringLiteral("数据库驱动 %1 不可用").arg(spec.driver);
+        } else {
+            db.setDatabaseName(spec.databaseName);
+            if (spec.kind == DbKind::Embedded)
+                db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+            if (!db.open())
+                error = errorText(db.lastError());
+        }
+    }
+    if (!error.isEmpty()) {
+        close();
+        throw DbError(error);
+    }
+    // A database without this system's tables is not ours to work on.
+    try {
+        query(QStringLiteral("select OperatorID from Operator where 1=0"));
+    } catch (const DbError &e) {
+        close();
+        throw DbError(QStringLiteral("数据库中没有本系统的数据表：%1").arg(e.text()));
+    }
+}
+
+void Database::close()
+{
+    m_depth = 0;
+    m_rollbackOnly = false;
+    if (QSqlDatabase::contains(m_name)) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_name, false);
+            if (db.isOpen())
+                db.close();
+        }
+        QSqlDatabase::removeDatabase(m_name);
+    }
+}
+
+void Database::reopen()
+{
+    const ConnectionSpec spec = m_spec;
+    open(spec);
+}
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen();
+}
+
+QSqlDatabase Database::connection() const
+{
+    return QSqlDatabase::database(m_name, false);
+}
+
+ResultPtr Database::query(const QString &sql, const QVariantList &params) const
+{
+    QSqlQuery q = runQuery(connection(), sql, params);
+    const QSqlRecord rec = q.record();
+    const int cols = rec.count();
+    QStringList names;
+    QVector<bool> boolColumn(cols, false);
+    names.reserve(cols);
+    for (int c = 0; c < cols; ++c) {
+        names << cleanName(rec.fieldName(c));
+        boolColumn[c] = rec.field(c).metaType().id() == QMetaType::Bool;
+    }
+    QVector<QVariant> cells;
+    while (q.next()) {
+        for (int c = 0; c < cols; ++c) {
+            QVariant v = q.value(c);
+            if (boolColumn[c] && !v.isNull() && v.metaType().id() != QMetaType::Bool)
+                v = QVariant(v.toLongLong() != 0);
+            cells.append(std::move(v));
+        }
+    }
+    if (q.lastError().isValid())
+        throw DbError(errorText(q.lastError()), sql);
+    q.finish();
+    return std::make_shared<const ResultTable>(std::move(names), std::move(cells));
+}
+
+QVariant Database::scalar(const QString &sql, const QVariantList &params) const
+{
+    QSqlQuery q = runQuery(connection(), sql, params);
+    QVariant v;
+    if (q.next())
+        v = q.value(0);
+    else if (q.lastError().isValid())
+        throw DbError(errorText(q.lastError()), sql);
+    q.finish();
+    return v;
+}
+
+bool Database::exists(const QString &sql, const QVariantList &params) const
+{
+    QSqlQuery q = runQuery(connection(), sql, params);
+    const bool found = q.next();
+    if (!found && q.lastError().isValid())
+        throw DbError(errorText(q.lastError()), sql);
+    q.finish();
+    return found;
+}
+
+qint64 Database::exec(const QString &sql, const QVariantList &params)
+{
+    QSqlQuery q = runQuery(connection(), sql, params);
+    const qint64 n = q.numRowsAffected();
+    q.finish();
+    return n;
+}
+
+QString Database::firstMatchSql(SqlDialect dialect, const QString &table, const QString &setSql,
+                                const QString &whereSql)
+{
+    if (dialect == SqlDialect::Sqlite) {
+        return QStringLiteral("update %1 set %2 where LineID=(select min(LineID) from %1 where %3)")
+            .arg(table, setSql, whereSql);
+    }
+    return QStringLiteral("with FirstRow as (select top (1) * from %1 where %3 order by LineID) "
+                          "update FirstRow set %2")
+        .arg(table, setSql, whereSql);
+}
+
+qint64 Database::execOnFirstMatch(const QString &table, const QString &setSql,
+                                  const QString &whereSql, const QVariantList &params)
+{
+    return exec(firstMatchSql(m_spec.dialect, table, setSql, whereSql), params);
+}
+
+QString Database::placeholders(int count)
+{
+    QString s;
+    s.reserve(count * 2);
+    for (int i = 0; i < count; ++i)
+        s += i ? QStringLiteral(",?") : QStringLiteral("?");
+    return s;
+}
+
+void Database::beginTransaction()
+{
+    if (m_depth == 0) {
+        QSqlDatabase db = connection();
+        if (!db.transaction())
+            throw DbError(errorText(db.lastError()));
+        m_rollbackOnly = false;
+    }
+    ++m_depth;
+}
+
+void Database::commitTransaction()
+{
+    if (m_depth <= 0)
+        return;
+    if (m_depth > 1) {
+        --m_depth;
+        return;
+    }
+    QSqlDatabase db = connection();
+    m_depth = 0;
+    if (m_rollbackOnly) {
+        db.rollback();
+        m_rollbackOnly = false;
+        throw DbError(QStringLiteral("保存未完成，所做的修改已撤销"));
+    }
+    if (!db.commit()) {
+        const QString e = errorText(db.lastError());
+        db.rollback();
+        throw DbError(e);
+    }
+}
+
+void Database::rollbackTransaction()
+{
+    if (m_depth <= 0)
+        return;
+    if (m_depth > 1) {
+        m_rollbackOnly = true;
+        --m_depth;
+        return;
+    }
+    m_depth = 0;
+    m_rollbackOnly = false;
+    connection().rollback();
+}
+
+Transaction::Transaction(Database &db) : m_db(db)
+{
+    m_db.beginTransaction();
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done)
+        m_db.rollbackTransaction();
+}
+
+void Transaction::commit()
+{
+    m_done = true;
+    m_db.commitTransaction();
+}

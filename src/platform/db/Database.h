@@ -1,0 +1,103 @@
+#pragma once
+
+#include "DbError.h"
+#include "ResultTable.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+
+// The kinds of database the program can work on.
+enum class DbKind {
+    Embedded,  // an SQLite file beside the program (the default)
+    SqlServer, // SQL Server through ODBC
+    Oracle,    // a fixed ODBC data source
+};
+
+// The SQL spoken by the server behind a connection, where the two differ.
+enum class SqlDialect { Sqlite, SqlServer };
+
+// Everything needed to open one connection.
+struct ConnectionSpec {
+    DbKind kind = DbKind::Embedded;
+    QString driver;       // Qt driver: "QSQLITE" or "QODBC"
+    QString databaseName; // the SQLite file, or the ODBC connection string
+    SqlDialect dialect = SqlDialect::Sqlite;
+};
+
+// The program's one database connection. Every value reaches SQL as a bound
+// parameter; every result is read whole before the call returns, so no
+// statement stays open between calls. Failures are thrown as DbError with
+// the driver's text.
+class Database
+{
+public:
+    explicit Database(const QString &connectionName = QStringLiteral("hengyuan"));
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // Opens the connection; an embedded database file must exist already and
+    // hold this system's tables. Throws DbError.
+    void open(const ConnectionSpec &spec);
+    void close();
+    // Closes and opens again with the same spec (after a server restore).
+    void reopen();
+    bool isOpen() const;
+    DbKind kind() const { return m_spec.kind; }
+    const ConnectionSpec &spec() const { return m_spec; }
+
+    // A fully read result; column names are the query's aliases.
+    ResultPtr query(const QString &sql, const QVariantList &params = {}) const;
+    // The first field of the first row, or a null value when there is no row.
+    QVariant scalar(const QString &sql, const QVariantList &params = {}) const;
+    // Whether the query returns at least one row.
+    bool exists(const QString &sql, const QVariantList &params = {}) const;
+    // Runs a statement that returns no rows; gives the number of rows affected.
+    qint64 exec(const QString &sql, const QVariantList &params = {});
+
+    // Runs "update <table> set <setSql> where <whereSql>" on the first matching
+    // row only (the one with the lowest LineID); returns the rows affected
+    // (0 or 1). The set parameters come before the where parameters.
+    qint64 execOnFirstMatch(const QString &table, const QString &setSql, const QString &whereSql,
+                            const QVariantList &params);
+    static QString firstMatchSql(SqlDialect dialect, const QString &table, const QString &setSql,
+                                 const QString &whereSql);
+
+    // "?,?,?" for an in(...) list of count values.
+    static QString placeholders(int count);
+
+    // Transactions nest: only the outermost begin and commit reach the
+    // database; a rollback inside makes the outermost commit fail. Use the
+    // Transaction guard rather than these.
+    void beginTransaction();
+    void commitTransaction();
+    void rollbackTransaction();
+    int transactionDepth() const { return m_depth; }
+
+    QSqlDatabase connection() const;
+    QString connectionName() const { return m_name; }
+
+private:
+    QString m_name;
+    ConnectionSpec m_spec;
+    int m_depth = 0;
+    bool m_rollbackOnly = false;
+};
+
+// Begins a transaction; commits on commit(), rolls back when it goes out of
+// scope without one (an exception, an early return).
+class Transaction
+{
+public:
+    explicit Transaction(Database &db);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+    void commit();
+
+private:
+    Database &m_db;
+    bool m_done = false;
+};

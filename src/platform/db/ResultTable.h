@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <memory>
+
+// A fully read query result: the column names are the query's aliases, the
+// rows are kept in the order the database returned them. Immutable once
+// built, so a list grid, a report and a preview can share one snapshot.
+class ResultTable
+{
+public:
+    ResultTable() = default;
+    ResultTable(QStringList columns, QVector<QVariant> cells);
+
+    int rowCount() const { return m_rows; }
+    int columnCount() const { return int(m_columns.size()); }
+    bool isEmpty() const { return m_rows == 0; }
+
+    const QStringList &columns() const { return m_columns; }
+    // Position of the column with this alias (exact match first, then
+    // without regard to case), or -1.
+    int columnIndex(const QString &alias) const;
+
+    QVariant value(int row, int col) const;
+    QVariant value(int row, const QString &alias) const;
+    bool isNull(int row, int col) const;
+
+    // The value as shown in grids and reports (see valueText()).
+    QString text(int row, int col) const;
+    QString text(int row, const QString &alias) const;
+
+private:
+    QStringList m_columns;
+    QVector<QVariant> m_cells; // row-major, m_rows * columnCount()
+    int m_rows = 0;
+};
+
+using ResultPtr = std::shared_ptr<const ResultTable>;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+// The one conversion from a stored value to the text shown in grids, reports
+// and editors: null as empty text, numbers in their shortest form (1500,
+// 12.5, 0.3; at most 15 significant digits), booleans as 是/否, dates as
+// yyyy-MM-dd (with the time when it is not midnight), texts as stored.
+QString valueText(const QVariant &value);
+
+// A number in its shortest form, as above.
+QString numberText(double value);

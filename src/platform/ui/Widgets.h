@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QPalette>
+#include <QString>
+
+class QWidget;
+
+// Window sizes and positions are given in twips; 15 twips make a pixel at
+// 96 dots per inch.
+inline int twips(int t)
+{
+    return (t + 7) / 15;
+}
+
+// A colour number as kept in Setup.ini: with the top bit set, a system colour
+// by the index in its low byte (…05 window background, …18 tooltip
+// background); otherwise RGB with red in the low byte. Text that is not a
+// number gives the window background.
+QColor colorFromNumber(const QString &number, const QPalette &palette);
+
+// Enter moves the focus to the next control in tab order and goes no further
+// (so it never presses a default button). Install on each box that wants it.
+class EnterToTab : public QObject
+{
+    Q_OBJECT
+public:
+    explicit EnterToTab(QObject *parent = nullptr) : QObject(parent) {}
+    // Installs one filter, owned by owner, on every widget given.
+    static void install(QObject *owner, std::initializer_list<QWidget *> widgets);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+// Moves the focus from w to the next control in its window's tab order.
+void focusNext(QWidget *w);

@@ -1,0 +1,92 @@
+#include "TestSupport.h"
+
+#include "core/Startup.h"
+
+#include <QDir>
+#include <QFile>
+#include <sqlite3.h>
+
+bool createSuppliedDatabase(const QString &file, QString *error)
+{
+    QDir dir(QStringLiteral(HY_DB_DIR));
+    const QStringList files = dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name);
+    sqlite3 *db = nullptr;
+    if (sqlite3_open(QFile::encodeName(file).constData(), &db) != SQLITE_OK) {
+        if (error)
+            *error = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_close(db);
+        return false;
+    }
+    for (const QString &f : files) {
+        QFile in(dir.filePath(f));
+        if (!in.open(QIODevice::ReadOnly))
+            return false;
+        char *err = nullptr;
+        if (sqlite3_exec(db, in.readAll().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
+            if (error)
+                *error = f + QStringLiteral(": ") + QString::fromUtf8(err);
+            sqlite3_free(err);
+            sqlite3_close(db);
+            return false;
+        }
+    }
+    sqlite3_close(db);
+    return true;
+}
+
+TestApp::TestApp()
+{
+    if (!m_dir.isValid())
+        return;
+    m_state.programDir = m_dir.path();
+    QString error;
+    if (!createSuppliedDatabase(m_dir.filePath(QStringLiteral("hengyuan.db")), &error)) {
+        qWarning("cannot build test database: %s", qPrintable(error));
+        return;
+    }
+    QFile::copy(QStringLiteral(HY_DB_DIR "/Setup.ini"), m_state.setupIni());
+    QFile::setPermissions(m_state.setupIni(), QFile::ReadOwner | QFile::WriteOwner);
+    try {
+        openDatabase(m_state);
+    } catch (const DbError &e) {
+        qWarning("cannot open test database: %s", qPrintable(e.text()));
+        return;
+    }
+    m_state.currentOperatorID = QStringLiteral("Administrator");
+    m_state.currentOperatorName = QStringLiteral("系统管理员");
+    m_ok = true;
+}
+
+TestApp::~TestApp()
+{
+    m_state.db.close();
+}
+
+QStringList TestApp::rows(const QString &sql, const QVariantList &params)
+{
+    QStringList out;
+    const ResultPtr rs = m_state.db.query(sql, params);
+    for (int r = 0; r < rs->rowCount(); ++r) {
+        QStringList f;
+        for (int c = 0; c < rs->columnCount(); ++c)
+            f << rs->text(r, c);
+        out << f.join(QLatin1Char('|'));
+    }
+    return out;
+}
+
+QString TestApp::one(const QString &sql, const QVariantList &params)
+{
+    const QStringList r = rows(sql, params);
+    return r.isEmpty() ? QString() : r.first();
+}
+
+qint64 TestApp::count(const QString &table)
+{
+    return m_state.db.scalar(QStringLiteral("select count(*) from ") + table).toLongLong();
+}
+
+QStringList TestApp::log()
+{
+    return rows(QStringLiteral("select Operation from OperatorLog order by OperatorLogID"));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/AppState.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariantList>
+
+// Builds a new database file from the shipped schema and seed (the files of
+// db/, in the order of their names). Returns false with the reason.
+bool createSuppliedDatabase(const QString &file, QString *error = nullptr);
+
+// A program folder of its own for one test: the supplied database, the
+// default Setup.ini, and a state with the connection open and the operator
+// "Administrator" signed in.
+class TestApp
+{
+public:
+    TestApp();
+    ~TestApp();
+
+    bool ok() const { return m_ok; }
+    AppState &state() { return m_state; }
+    Database &db() { return m_state.db; }
+    QString dir() const { return m_dir.path(); }
+
+    // Convenience for tests: the rows of a query as texts, one line each with
+    // fields joined by '|'.
+    QStringList rows(const QString &sql, const QVariantList &params = {});
+    QString one(const QString &sql, const QVariantList &params = {});
+    qint64 count(const QString &table);
+    // The operation texts of the log, oldest first.
+    QStringList log();
+
+private:
+    QTemporaryDir m_dir;
+    AppState m_state;
+    bool m_ok = false;
+};
+
+// Finds a child by objectName and fails the test when it is missing.
+template <typename T> T *child(QObject *parent, const char *name)
+{
+    T *c = parent->findChild<T *>(QString::fromLatin1(name));
+    if (!c)
+        qWarning("no child %s of type %s", name, T::staticMetaObject.className());
+    return c;
+}

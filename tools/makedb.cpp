@@ -1,0 +1,81 @@
+// Builds the database supplied with the program: runs the SQL files of the
+// given folder, in the order of their names, on a new SQLite file. Also puts
+// the default Setup.ini beside it. Neither file is ever overwritten.
+//
+//   makedb <sql folder> <database file> [<Setup.ini template> <Setup.ini>]
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+static std::string readFile(const fs::path &p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+static int buildDatabase(const fs::path &sqlDir, const fs::path &dbFile)
+{
+    std::vector<fs::path> files;
+    for (const auto &e : fs::directory_iterator(sqlDir)) {
+        if (e.is_regular_file() && e.path().extension() == ".sql")
+            files.push_back(e.path());
+    }
+    std::sort(files.begin(), files.end());
+    if (files.empty()) {
+        std::cerr << "makedb: no .sql files in " << sqlDir << "\n";
+        return 1;
+    }
+    const fs::path tmp = dbFile.string() + ".new";
+    fs::remove(tmp);
+    sqlite3 *db = nullptr;
+    if (sqlite3_open(tmp.c_str(), &db) != SQLITE_OK) {
+        std::cerr << "makedb: cannot create " << tmp << ": " << sqlite3_errmsg(db) << "\n";
+        sqlite3_close(db);
+        return 1;
+    }
+    for (const auto &f : files) {
+        char *err = nullptr;
+        if (sqlite3_exec(db, readFile(f).c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
+            std::cerr << "makedb: " << f << ": " << (err ? err : "error") << "\n";
+            sqlite3_free(err);
+            sqlite3_close(db);
+            fs::remove(tmp);
+            return 1;
+        }
+    }
+    sqlite3_close(db);
+    fs::rename(tmp, dbFile);
+    std::cout << "makedb: created " << dbFile << "\n";
+    return 0;
+}
+
+int main(int argc, char **argv)
+{
+    if (argc != 3 && argc != 5) {
+        std::cerr << "usage: makedb <sql folder> <database file> [<Setup.ini template> <Setup.ini>]\n";
+        return 2;
+    }
+    int rc = 0;
+    const fs::path dbFile = argv[2];
+    if (!fs::exists(dbFile))
+        rc = buildDatabase(argv[1], dbFile);
+    if (rc == 0 && argc == 5) {
+        const fs::path ini = argv[4];
+        if (!fs::exists(ini)) {
+            fs::copy_file(argv[3], ini);
+            std::cout << "makedb: created " << ini << "\n";
+        }
+    }
+    return rc;
+}
