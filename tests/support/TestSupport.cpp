@@ -90,3 +90,29 @@ QStringList TestApp::log()
 {
     return rows(QStringLiteral("select Operation from OperatorLog order by OperatorLogID"));
 }
+
+void TestApp::seedMasterData()
+{
+    Database &db = m_state.db;
+    const QStringList sql{
+        QStringLiteral("insert into Storage values('1','主仓库'),('2','副仓库')"),
+        QStringLiteral("insert into ProductType values('T1','五金')"),
+        QStringLiteral("insert into SupplierType values('ST1','厂家')"),
+        QStringLiteral("insert into CustomerType values('CT1','零售')"),
+        QStringLiteral("insert into Supplier(SupplierID,SupplierName,TypeID) values('S1','恒远供应','ST1')"),
+        QStringLiteral("insert into Customer(CustomerID,CustomerName,TypeID) values('C1','东方商店','CT1')"),
+        QStringLiteral("insert into PayMode values('P1','现金'),('P2','转账')"),
+        QStringLiteral("insert into Buyer values('B1','采购甲')"),
+        QStringLiteral("insert into Saler values('Y1','业务乙')"),
+        QStringLiteral("insert into Accepter values('A1','验货丙')"),
+        QStringLiteral("insert into Returner values('R1','退货丁')"),
+        QStringLiteral("insert into Checker values('K1','盘点戊')"),
+        QStringLiteral("insert into Product(GoodsID,GoodsName,Unit,Model,Home,ProductTypeID,BuyUnitPrice,SaleUnitPrice,"
+                       "MinStorage,StorageID,Remark) values"
+                       "('G1','螺丝','盒','M4','上海','T1',2.5,3,10,'1',''),"
+                       "('G2','扳手','把','12寸','杭州','T1',10,15,5,'1',''),"
+                       "('G3','钳子','把','8寸','苏州','T1',4,6,0,'2','')"),
+    };
+    for (const QString &q : sql)
+        db.exec(q);
+}

@@ -24,6 +24,11 @@ public:
     Database &db() { return m_state.db; }
     QString dir() const { return m_dir.path(); }
 
+    // A small set of master data: storages 1 and 2, category T1, supplier
+    // S1, customer C1, pay modes P1 and P2, buyer B1, saler Y1, accepter A1,
+    // returner R1, checker K1 and goods G1 (price 2.5), G2 (10), G3 (4).
+    void seedMasterData();
+
     // Convenience for tests: the rows of a query as texts, one line each with
     // fields joined by '|'.
     QStringList rows(const QString &sql, const QVariantList &params = {});

@@ -1,5 +1,7 @@
 #include "Database.h"
 
+#include "SqliteDirect.h"
+
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -118,8 +120,17 @@ QSqlDatabase Database::connection() const
     return QSqlDatabase::database(m_name, false);
 }
 
+sqlite3 *Database::sqliteHandle() const
+{
+    if (m_spec.driver != QStringLiteral("QSQLITE") || !QSqlDatabase::contains(m_name))
+        return nullptr;
+    return sqlitedirect::handleOf(connection());
+}
+
 ResultPtr Database::query(const QString &sql, const QVariantList &params) const
 {
+    if (sqlite3 *h = sqliteHandle())
+        return sqlitedirect::query(h, sql, params);
     QSqlQuery q = runQuery(connection(), sql, params);
     const QSqlRecord rec = q.record();
     const int cols = rec.count();
@@ -147,6 +158,8 @@ ResultPtr Database::query(const QString &sql, const QVariantList &params) const
 
 QVariant Database::scalar(const QString &sql, const QVariantList &params) const
 {
+    if (sqlite3 *h = sqliteHandle())
+        return sqlitedirect::scalar(h, sql, params);
     QSqlQuery q = runQuery(connection(), sql, params);
     QVariant v;
     if (q.next())
@@ -159,6 +172,11 @@ QVariant Database::scalar(const QString &sql, const QVariantList &params) const
 
 bool Database::exists(const QString &sql, const QVariantList &params) const
 {
+    if (sqlite3 *h = sqliteHandle()) {
+        bool found = false;
+        sqlitedirect::scalar(h, sql, params, &found);
+        return found;
+    }
     QSqlQuery q = runQuery(connection(), sql, params);
     const bool found = q.next();
     if (!found && q.lastError().isValid())
@@ -169,6 +187,8 @@ bool Database::exists(const QString &sql, const QVariantList &params) const
 
 qint64 Database::exec(const QString &sql, const QVariantList &params)
 {
+    if (sqlite3 *h = sqliteHandle())
+        return sqlitedirect::exec(h, sql, params);
     QSqlQuery q = runQuery(connection(), sql, params);
     const qint64 n = q.numRowsAffected();
     q.finish();

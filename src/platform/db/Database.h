@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariantList>
 
+struct sqlite3;
+
 // The kinds of database the program can work on.
 enum class DbKind {
     Embedded,  // an SQLite file beside the program (the default)
@@ -76,6 +78,8 @@ public:
     int transactionDepth() const { return m_depth; }
 
     QSqlDatabase connection() const;
+    // The SQLite handle of an embedded database (null for the other kinds).
+    sqlite3 *sqliteHandle() const;
     QString connectionName() const { return m_name; }
 
 private:

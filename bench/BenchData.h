@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Builds a database of a realistic size from the shipped schema, through the
+// SQLite C API. At scale 1: 10,000 goods; 50,000 purchase orders, 100,000
+// goods receipts, 100,000 deliveries and 50,000 sales orders of five lines
+// each; returns, payables, receivables, stock counts and the log; their
+// partners and staff. Returns false with the reason.
+bool buildBenchDatabase(const QString &file, int scale, QString *error);
+
+// Milliseconds since an arbitrary start, with sub-millisecond resolution.
+double nowMs();
+// Resident memory of this process in megabytes.
+double residentMb();

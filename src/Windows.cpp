@@ -1,0 +1,7 @@
+// Every subsystem's windows, registered with the main window's table.
+#include "core/WindowRegistry.h"
+
+void registerAllWindows(WindowRegistry &registry)
+{
+    (void)registry;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// What each navigation code of the main window shows.
+struct ListSpec {
+    enum Kind {
+        List,     // a list of records or bills, with add and modify
+        Report,   // a summary (401-408): no add, modify or delete
+        Action,   // no query: a window or a message (601, 603, 604, 606)
+    };
+    int code = 0;
+    Kind kind = List;
+    QString caption; // the navigation item
+    QString title;   // the list title
+    QString sql;     // the list query; its aliases are the column headers
+    QVector<int> widths; // twips from column 0; empty: the grid's defaults
+};
+
+// The six groups of the navigation bar and the items of each, in order.
+struct NavGroup {
+    QString caption;
+    QVector<int> codes;
+};
+
+const QVector<NavGroup> &navigationGroups();
+
+// The list of a navigation code, or nullptr for an unknown code.
+const ListSpec *listSpec(int code);
+const QVector<ListSpec> &allListSpecs();
+
+// The widths of list 602 for anyone but the administrator: every column hidden.
+QVector<int> hiddenOperatorWidths();

@@ -1,0 +1,181 @@
+#include "SqliteDirect.h"
+
+#include "DbError.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <sqlite3.h>
+
+namespace sqlitedirect {
+namespace {
+
+// Finalizes the statement however the call ends.
+class Statement
+{
+public:
+    Statement(sqlite3 *db, const QString &sql, const QVariantList &params) : m_db(db), m_sql(sql)
+    {
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &m_stmt, nullptr) != SQLITE_OK)
+            fail();
+        if (sqlite3_bind_parameter_count(m_stmt) != params.size())
+            throw DbError(QStringLiteral("参数个数不符：需要 %1 个，给出 %2 个")
+                              .arg(sqlite3_bind_parameter_count(m_stmt))
+                              .arg(params.size()),
+                          sql);
+        for (int i = 0; i < params.size(); ++i)
+            bind(i + 1, params[i]);
+    }
+    ~Statement() { sqlite3_finalize(m_stmt); }
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    sqlite3_stmt *get() const { return m_stmt; }
+
+    // True for a row, false at the end; throws on an error.
+    bool step()
+    {
+        const int rc = sqlite3_step(m_stmt);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc == SQLITE_DONE)
+            return false;
+        fail();
+        return false;
+    }
+
+    [[noreturn]] void fail() const
+    {
+        throw DbError(QString::fromUtf8(sqlite3_errmsg(m_db)), m_sql);
+    }
+
+private:
+    void bind(int i, const QVariant &v)
+    {
+        int rc = SQLITE_OK;
+        if (!v.isValid() || (v.isNull() && v.typeId() != QMetaType::QString)) {
+            rc = sqlite3_bind_null(m_stmt, i);
+        } else {
+            switch (v.typeId()) {
+            case QMetaType::Bool:
+                rc = sqlite3_bind_int(m_stmt, i, v.toBool() ? 1 : 0);
+                break;
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::LongLong:
+            case QMetaType::ULongLong:
+            case QMetaType::Short:
+            case QMetaType::UShort:
+            case QMetaType::Long:
+            case QMetaType::ULong:
+                rc = sqlite3_bind_int64(m_stmt, i, v.toLongLong());
+                break;
+            case QMetaType::Double:
+            case QMetaType::Float:
+                rc = sqlite3_bind_double(m_stmt, i, v.toDouble());
+                break;
+            case QMetaType::QByteArray: {
+                const QByteArray b = v.toByteArray();
+                rc = sqlite3_bind_blob(m_stmt, i, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+                break;
+            }
+            case QMetaType::QDate:
+                rc = bindText(i, v.toDate().toString(QStringLiteral("yyyy-MM-dd")));
+                break;
+            case QMetaType::QDateTime:
+                rc = bindText(i, v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+                break;
+            default:
+                rc = bindText(i, v.toString());
+                break;
+            }
+        }
+        if (rc != SQLITE_OK)
+            fail();
+    }
+
+    int bindText(int i, const QString &s)
+    {
+        const QByteArray b = s.toUtf8();
+        return sqlite3_bind_text(m_stmt, i, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+    }
+
+    sqlite3 *m_db;
+    sqlite3_stmt *m_stmt = nullptr;
+    QString m_sql;
+};
+
+QVariant columnValue(sqlite3_stmt *s, int c, bool boolean)
+{
+    switch (sqlite3_column_type(s, c)) {
+    case SQLITE_INTEGER: {
+        const qlonglong v = sqlite3_column_int64(s, c);
+        return boolean ? QVariant(v != 0) : QVariant(v);
+    }
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(s, c));
+    case SQLITE_TEXT:
+        return QVariant(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, c)),
+                                          sqlite3_column_bytes(s, c)));
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(s, c)), sqlite3_column_bytes(s, c)));
+    default:
+        return QVariant();
+    }
+}
+
+} // namespace
+
+sqlite3 *handleOf(const QSqlDatabase &db)
+{
+    if (!db.isValid() || !db.driver())
+        return nullptr;
+    const QVariant h = db.driver()->handle();
+    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(h.data());
+}
+
+ResultPtr query(sqlite3 *db, const QString &sql, const QVariantList &params)
+{
+    Statement st(db, sql, params);
+    sqlite3_stmt *s = st.get();
+    const int cols = sqlite3_column_count(s);
+    QStringList names;
+    QVector<bool> boolean(cols, false);
+    for (int c = 0; c < cols; ++c) {
+        names << QString::fromUtf8(sqlite3_column_name(s, c));
+        const char *decl = sqlite3_column_decltype(s, c);
+        boolean[c] = decl && (qstricmp(decl, "boolean") == 0 || qstricmp(decl, "bool") == 0);
+    }
+    QVector<QVariant> cells;
+    while (st.step()) {
+        for (int c = 0; c < cols; ++c)
+            cells.append(columnValue(s, c, boolean[c]));
+    }
+    return std::make_shared<const ResultTable>(std::move(names), std::move(cells));
+}
+
+QVariant scalar(sqlite3 *db, const QString &sql, const QVariantList &params, bool *found)
+{
+    Statement st(db, sql, params);
+    const bool row = st.step();
+    if (found)
+        *found = row;
+    if (!row || sqlite3_column_count(st.get()) == 0)
+        return QVariant();
+    const char *decl = sqlite3_column_decltype(st.get(), 0);
+    return columnValue(st.get(), 0, decl && (qstricmp(decl, "boolean") == 0 || qstricmp(decl, "bool") == 0));
+}
+
+qint64 exec(sqlite3 *db, const QString &sql, const QVariantList &params)
+{
+    Statement st(db, sql, params);
+    while (st.step()) {
+    }
+    return sqlite3_changes(db);
+}
+
+} // namespace sqlitedirect

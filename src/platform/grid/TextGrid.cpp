@@ -1,0 +1,256 @@
+#include "TextGrid.h"
+
+#include "TextGridModel.h"
+#include "platform/ui/Widgets.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+
+TextGrid::TextGrid(QWidget *parent) : QTableView(parent), m_model(new TextGridModel(this))
+{
+    setModel(m_model);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setCornerButtonEnabled(false);
+    setWordWrap(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setMinimumSectionSize(0);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setHighlightSections(false);
+    m_widthScale = std::max(1.0, fontMetrics().horizontalAdvance(QLatin1Char('0')) / 6.0);
+    verticalHeader()->setFixedWidth(pixels(m_fixedColTwips));
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    m_corner = new QLabel(this);
+    m_corner->setObjectName(QStringLiteral("corner"));
+    m_corner->setAlignment(Qt::AlignCenter);
+    m_corner->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setSelectionColors(Qt::black, Qt::white);
+}
+
+void TextGrid::bind(ResultPtr result)
+{
+    m_model->bind(std::move(result));
+    m_corner->clear();
+    m_row = m_model->rows() > 1 ? 1 : 0;
+    m_col = m_model->cols() > 1 ? 1 : 0;
+    syncCurrent();
+    emit selChange();
+}
+
+void TextGrid::clear()
+{
+    m_model->clear();
+    m_corner->clear();
+    m_row = 0;
+    m_col = std::min(m_col, m_model->cols() - 1);
+    syncCurrent();
+}
+
+int TextGrid::rows() const
+{
+    return m_model->rows();
+}
+
+void TextGrid::setRows(int rows)
+{
+    m_model->setRows(rows);
+    if (m_row >= m_model->rows())
+        m_row = m_model->rows() - 1;
+    syncCurrent();
+}
+
+int TextGrid::cols() const
+{
+    return m_model->cols();
+}
+
+void TextGrid::setCols(int cols)
+{
+    m_model->setCols(cols);
+    if (m_col >= m_model->cols())
+        m_col = m_model->cols() - 1;
+    syncCurrent();
+}
+
+void TextGrid::setRow(int row)
+{
+    m_row = std::clamp(row, 0, m_model->rows() - 1);
+    syncCurrent();
+}
+
+void TextGrid::setCol(int col)
+{
+    m_col = std::clamp(col, 0, m_model->cols() - 1);
+    syncCurrent();
+}
+
+QString TextGrid::textMatrix(int row, int col) const
+{
+    return m_model->textMatrix(row, col);
+}
+
+void TextGrid::setTextMatrix(int row, int col, const QString &text)
+{
+    m_model->setTextMatrix(row, col, text);
+    if (row == 0 && col == 0)
+        m_corner->setText(text);
+}
+
+void TextGrid::numberRows()
+{
+    m_model->setRowNumbers(true);
+}
+
+void TextGrid::setColWidth(int col, int tw)
+{
+    if (col == 0) {
+        m_fixedColTwips = tw;
+        verticalHeader()->setVisible(tw > 0);
+        verticalHeader()->setFixedWidth(pixels(tw));
+        placeCorner();
+        return;
+    }
+    if (col < 1 || col >= m_model->cols())
+        return;
+    setColumnHidden(col - 1, tw <= 0);
+    if (tw > 0)
+        setColumnWidth(col - 1, pixels(tw));
+}
+
+int TextGrid::pixels(int tw) const
+{
+    return qRound(tw / 15.0 * m_widthScale);
+}
+
+int TextGrid::colWidth(int col) const
+{
+    if (col == 0)
+        return verticalHeader()->isHidden() ? 0 : m_fixedColTwips;
+    if (col < 1 || col >= m_model->cols() || isColumnHidden(col - 1))
+        return 0;
+    return qRound(columnWidth(col - 1) * 15 / m_widthScale);
+}
+
+void TextGrid::setColAlignment(int col, int alignment)
+{
+    m_model->setColAlignment(col, alignment);
+}
+
+void TextGrid::setFixedAlignment(int alignment)
+{
+    m_model->setFixedAlignment(alignment);
+}
+
+void TextGrid::setFixedAlignment(int col, int alignment)
+{
+    m_model->setFixedAlignment(col, alignment);
+}
+
+void TextGrid::setBackgrounds(const QColor &cells, const QColor &fixed, const QColor &outside)
+{
+    m_model->setCellBackground(cells);
+    QPalette p = viewport()->palette();
+    p.setColor(QPalette::Base, outside);
+    viewport()->setPalette(p);
+    const QString header = QStringLiteral("QHeaderView::section { background-color: %1; border: 1px solid #a0a0a0; padding: 1px; }")
+                               .arg(fixed.name());
+    horizontalHeader()->setStyleSheet(header);
+    verticalHeader()->setStyleSheet(header);
+    m_corner->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #a0a0a0;").arg(fixed.name()));
+}
+
+void TextGrid::setSelectionColors(const QColor &background, const QColor &text)
+{
+    QPalette p = palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(g, QPalette::Highlight, background);
+        p.setColor(g, QPalette::HighlightedText, text);
+    }
+    setPalette(p);
+}
+
+QRect TextGrid::cellRect(QWidget *ancestor) const
+{
+    if (m_row < 1 || m_col < 1)
+        return QRect();
+    const QRect r = visualRect(m_model->index(m_row - 1, m_col - 1));
+    if (!ancestor)
+        return r;
+    return QRect(viewport()->mapTo(ancestor, r.topLeft()), r.size());
+}
+
+void TextGrid::clickCell(int row, int col)
+{
+    if (row < 1 || col < 1 || row >= rows() || col >= cols())
+        return;
+    const bool moved = row != m_row || col != m_col;
+    m_row = row;
+    m_col = col;
+    syncCurrent();
+    if (moved)
+        emit selChange();
+    emit clicked();
+}
+
+void TextGrid::syncCurrent()
+{
+    m_silent = true;
+    if (m_row >= 1 && m_col >= 1 && m_row < m_model->rows() && m_col < m_model->cols())
+        setCurrentIndex(m_model->index(m_row - 1, m_col - 1));
+    else
+        setCurrentIndex(QModelIndex());
+    m_silent = false;
+}
+
+void TextGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (m_silent || !current.isValid())
+        return;
+    const int r = current.row() + 1;
+    const int c = current.column() + 1;
+    if (r == m_row && c == m_col)
+        return;
+    m_row = r;
+    m_col = c;
+    emit selChange();
+}
+
+void TextGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTableView::mouseReleaseEvent(event);
+    const QModelIndex i = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && i.isValid()) {
+        clickCell(i.row() + 1, i.column() + 1);
+    } else if (event->button() == Qt::RightButton) {
+        emit rightButtonReleased(event->globalPosition().toPoint());
+    }
+}
+
+void TextGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
+        emit doubleClicked();
+}
+
+void TextGrid::updateGeometries()
+{
+    QTableView::updateGeometries();
+    placeCorner();
+}
+
+void TextGrid::placeCorner()
+{
+    if (!m_corner)
+        return;
+    const int w = verticalHeader()->isHidden() ? 0 : verticalHeader()->width();
+    const int h = horizontalHeader()->isHidden() ? 0 : horizontalHeader()->height();
+    m_corner->setGeometry(frameWidth(), frameWidth(), w, h);
+    m_corner->setVisible(w > 0 && h > 0);
+    m_corner->raise();
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "platform/db/ResultTable.h"
+
+#include <QTableView>
+
+class QLabel;
+class TextGridModel;
+
+// The grid of every list, bill and picker. It is addressed as a text matrix:
+// row 0 holds the captions, column 0 is the fixed column (row numbers, tick
+// marks, or hidden), data start at (1,1). Nothing is edited inside the grid:
+// the bill windows lay their own editors over the current cell.
+class TextGrid : public QTableView
+{
+    Q_OBJECT
+public:
+    explicit TextGrid(QWidget *parent = nullptr);
+
+    // Shows the result (row 0 its aliases, record k in row k); the current
+    // cell becomes (1,1) when there are rows. Emits selChange.
+    void bind(ResultPtr result);
+    // Leaves only the caption row, with every cell empty.
+    void clear();
+
+    int rows() const;
+    void setRows(int rows);
+    int cols() const;
+    void setCols(int cols);
+
+    // The current cell; setting it emits nothing.
+    int row() const { return m_row; }
+    int col() const { return m_col; }
+    void setRow(int row);
+    void setCol(int col);
+    QString text() const { return textMatrix(m_row, m_col); }
+    void setText(const QString &text) { setTextMatrix(m_row, m_col, text); }
+
+    QString textMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString &text);
+    // Column 0 shows "1", "2", ... in each row.
+    void numberRows();
+
+    // Width in twips; 0 hides the column (column 0 included). The widths
+    // were drawn for a 9-point face whose digits are 6 pixels wide; with a
+    // wider face every width grows in proportion, so nothing is cut off.
+    void setColWidth(int col, int twips);
+    int colWidth(int col) const; // in twips
+    int pixels(int twips) const;
+    double widthScale() const { return m_widthScale; }
+    // 1 = left, 4 = centre.
+    void setColAlignment(int col, int alignment);
+    void setFixedAlignment(int alignment);
+    void setFixedAlignment(int col, int alignment);
+
+    // The cells, the caption cells and the area beyond the last cell.
+    void setBackgrounds(const QColor &cells, const QColor &fixed, const QColor &outside);
+    void setSelectionColors(const QColor &background, const QColor &text);
+
+    // The current cell's rectangle in the coordinates of ancestor.
+    QRect cellRect(QWidget *ancestor) const;
+
+    TextGridModel *gridModel() const { return m_model; }
+
+    // What a click on the data cell (row, col) does, for tests.
+    void clickCell(int row, int col);
+
+signals:
+    void selChange();
+    void clicked();
+    void doubleClicked();
+    void rightButtonReleased(const QPoint &globalPos);
+
+protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void updateGeometries() override;
+
+private:
+    void syncCurrent();
+    void placeCorner();
+
+    TextGridModel *m_model;
+    QLabel *m_corner = nullptr;
+    int m_row = 0;
+    int m_col = 0;
+    int m_fixedColTwips = 600;
+    double m_widthScale = 1.0;
+    bool m_silent = false;
+};
