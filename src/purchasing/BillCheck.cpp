@@ -1,0 +1,72 @@
+#include "BillCheck.h"
+
+#include "BillGrid.h"
+#include "BillNumbers.h"
+#include "BillStore.h"
+
+QDate parseBillDate(const QString &text)
+{
+    QString t = text.trimmed();
+    t.replace(QLatin1Char('/'), QLatin1Char('-'));
+    t.replace(QLatin1Char('.'), QLatin1Char('-'));
+    const QDate d = QDate::fromString(t, QStringLiteral("yyyy-M-d"));
+    return d.isValid() && d.year() >= 1900 ? d : QDate();
+}
+
+std::optional<CheckFailure> checkBill(const BillSpec &spec, int mode, const QVector<FieldInput> &header,
+                                      const BillGrid &grid, const BillStore &store,
+                                      const QVector<CodeItem> &storageItems)
+{
+    const QString required = spec.requiredTail.isEmpty()
+                                 ? QStringLiteral("请将数据填写完整！")
+                                 : QStringLiteral("请将数据填写完整！\n") + spec.requiredTail;
+    for (const FieldInput &in : header) {
+        if (in.field->kind == FieldKind::Number && mode == 1 && store.numberExists(in.text))
+            return CheckFailure{QStringLiteral("该编号已经存在！"), in.field->box};
+    }
+    for (const FieldInput &in : header) {
+        if (in.field->required && in.text.trimmed().isEmpty())
+            return CheckFailure{required, QString()};
+    }
+    for (const FieldInput &in : header) {
+        const HeaderField &f = *in.field;
+        if (in.text.trimmed().isEmpty())
+            continue;
+        if (f.kind == FieldKind::Date && !parseBillDate(in.text).isValid())
+            return CheckFailure{QStringLiteral("%1“%2”不是有效的日期，请按“年-月-日”输入！").arg(f.what, in.text.trimmed()),
+                                f.box};
+        if (f.kind == FieldKind::CodeName && (in.code.isEmpty() || !store.masterCodeExists(f, in.code)))
+            return CheckFailure{QStringLiteral("%1“%2”不存在，请从列表中选择！").arg(f.what, in.text.trimmed()), f.box};
+    }
+
+    const QString gridEmpty = QStringLiteral("请在表格中输入数据！\n");
+    if (grid.rows() < (spec.hasTotalRow ? 3 : 2))
+        return CheckFailure{gridEmpty + spec.fewRowsTail, QString()};
+    bool anyContent = false;
+    for (int r = 1; r <= grid.lastLine() && !anyContent; ++r)
+        anyContent = grid.hasContent(r);
+    if (!anyContent)
+        return CheckFailure{gridEmpty + spec.noContentTail, QString()};
+
+    const int codeCol = spec.column(ColRole::Code);
+    const int storageCol = spec.column(ColRole::Storage);
+    for (int r = 1; r <= grid.lastLine(); ++r) {
+        if (!grid.hasContent(r))
+            continue;
+        const QString line = QString::number(r);
+        if (grid.cell(r, ColRole::Name).trimmed().isEmpty())
+            return CheckFailure{QStringLiteral("请在第%1行输入正确的商品编码！").arg(line), QString(), r, codeCol};
+        if (storageCol) {
+            const QString code = codeOfText(grid.cell(r, storageCol), storageItems);
+            if (code.isEmpty() || !store.storageExists(code))
+                return CheckFailure{QStringLiteral("请在第%1行输入正确的库位！").arg(line), QString(), r, storageCol};
+        }
+        if (spec.column(ColRole::Qty)) {
+            double qty = 0, price = 0;
+            if (!billnum::strictNumber(grid.cell(r, ColRole::Qty), &qty)
+                || !billnum::strictNumber(grid.cell(r, ColRole::Price), &price) || qty * price == 0)
+                return CheckFailure{QStringLiteral("请在第%1行输入正确的数量和单价！").arg(line), QString()};
+        }
+    }
+    return std::nullopt;
+}

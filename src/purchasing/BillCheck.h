@@ -1,0 +1,40 @@
+#pragma once
+
+#include "BillSpec.h"
+
+#include <QDate>
+#include <QString>
+#include <QVector>
+#include <optional>
+
+class BillGrid;
+class BillStore;
+
+// A header field as the operator left it: its text and the code it names
+// ("" when it names none).
+struct FieldInput {
+    const HeaderField *field = nullptr;
+    QString text;
+    QString code;
+};
+
+// Why a bill cannot be saved: the message, the box to put the focus in and
+// a grid cell to empty (row 0: none).
+struct CheckFailure {
+    QString message;
+    QString focusBox;
+    int clearRow = 0;
+    int clearCol = 0;
+};
+
+// A typed date ("2026-12-8", "2026/12/08") as a date; invalid when it is none.
+QDate parseBillDate(const QString &text);
+
+// Checks a bill before it is saved, in this order: a new bill's number must
+// be new; the required header fields filled (a code-name field must name an
+// existing code, a date must be a date); the grid must hold lines; each line
+// with content needs a known goods code, an existing storage (where the bill
+// has one) and plain-number quantity and price with a non-zero amount.
+std::optional<CheckFailure> checkBill(const BillSpec &spec, int mode, const QVector<FieldInput> &header,
+                                      const BillGrid &grid, const BillStore &store,
+                                      const QVector<CodeItem> &storageItems);

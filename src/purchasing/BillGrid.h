@@ -1,0 +1,58 @@
+#pragma once
+
+#include "BillSpec.h"
+#include "platform/db/ResultTable.h"
+
+class TextGridModel;
+
+// The rules of a bill's grid, on its text matrix: row 0 the captions, lines
+// from row 1, and (for bills with totals) the last row the total row
+// "金额合计" with the sum of the line amounts. No widgets, so the rules can
+// be tested on their own.
+class BillGrid
+{
+public:
+    BillGrid(TextGridModel &model, const BillSpec &spec);
+
+    // A new bill: the caption row and one empty row standing in for the
+    // total row.
+    void startNew();
+    // The captions, in row 0.
+    void writeCaptions();
+    // Shows saved lines (their columns in grid order) and appends the total row.
+    void load(const ResultPtr &lines);
+
+    int rows() const;
+    int lastLine() const;
+    bool isTotalRow(int row) const;
+    QString cell(int row, int col) const;
+    void setCell(int row, int col, const QString &text);
+    QString cell(int row, ColRole role) const;
+    void setCell(int row, ColRole role, const QString &text);
+
+    // A click on the total row's code cell: a new empty line above it.
+    void addLineAtTotal();
+    // Inserts an empty line above the total row; returns its row.
+    int insertLineAtEnd();
+
+    // Fills the goods cells of a line from a lookup or picker row (name,
+    // unit, model, price, storage, book quantity), or empties them.
+    void fillGoods(int row, const ResultTable &goods, int goodsRow, bool fromPicker);
+    void clearGoods(int row);
+    // The line's amount from its quantity and price.
+    void recomputeAmount(int row);
+    // The same, only when the line has a quantity (a looked-up price alone
+    // leaves the amount empty).
+    void recomputeAmountIfQty(int row);
+    // The total row: "金额合计" and the sum of the line amounts.
+    void rewriteTotal();
+    double linesTotal() const;
+
+    // Whether the line holds anything in its code, storage, quantity, price
+    // or counted cells (blanks do not count).
+    bool hasContent(int row) const;
+
+private:
+    TextGridModel &m_model;
+    const BillSpec &m_spec;
+};

@@ -1,0 +1,107 @@
+#include "BillNumbers.h"
+
+#include "platform/db/ValueText.h"
+
+#include <cmath>
+
+namespace billnum {
+
+double val(const QString &text)
+{
+    QString s;
+    s.reserve(text.size());
+    for (QChar ch : text) {
+        if (ch != QLatin1Char(' ') && ch != QLatin1Char('\t') && ch != QLatin1Char('\n') && ch != QLatin1Char('\r'))
+            s += ch;
+    }
+    if (s.startsWith(QLatin1Char('&')) && s.size() > 1) {
+        const QChar kind = s.at(1).toUpper();
+        const int base = kind == QLatin1Char('H') ? 16 : kind == QLatin1Char('O') ? 8 : 0;
+        if (base) {
+            qint64 n = 0;
+            for (int i = 2; i < s.size(); ++i) {
+                const int d = s.at(i).isDigit() ? s.at(i).digitValue()
+                              : base == 16 && s.at(i).toUpper() >= QLatin1Char('A') && s.at(i).toUpper() <= QLatin1Char('F')
+                                  ? s.at(i).toUpper().unicode() - 'A' + 10
+                                  : -1;
+                if (d < 0 || d >= base)
+                    break;
+                n = n * base + d;
+            }
+            return double(n);
+        }
+    }
+    int i = 0;
+    const int n = int(s.size());
+    QString number;
+    if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
+        number += s[i++];
+    bool digits = false, point = false;
+    while (i < n && (s[i].isDigit() || (s[i] == QLatin1Char('.') && !point))) {
+        if (s[i] == QLatin1Char('.'))
+            point = true;
+        else
+            digits = true;
+        number += s[i++];
+    }
+    if (!digits)
+        return 0;
+    if (i < n && (s[i].toUpper() == QLatin1Char('E') || s[i].toUpper() == QLatin1Char('D'))) {
+        QString exp = QStringLiteral("e");
+        int j = i + 1;
+        if (j < n && (s[j] == QLatin1Char('+') || s[j] == QLatin1Char('-')))
+            exp += s[j++];
+        bool expDigits = false;
+        while (j < n && s[j].isDigit()) {
+            exp += s[j++];
+            expDigits = true;
+        }
+        if (expDigits)
+            number += exp;
+    }
+    const double v = number.toDouble();
+    return std::isfinite(v) ? v : 0;
+}
+
+bool strictNumber(const QString &text, double *value)
+{
+    const QString t = text.trimmed();
+    int i = 0;
+    const int n = int(t.size());
+    if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
+        ++i;
+    bool digits = false, point = false;
+    for (; i < n; ++i) {
+        if (t[i].isDigit() && t[i].unicode() < 128)
+            digits = true;
+        else if (t[i] == QLatin1Char('.') && !point)
+            point = true;
+        else
+            return false;
+    }
+    if (!digits)
+        return false;
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (!ok || !std::isfinite(v) || std::fabs(v) > 1e15)
+        return false;
+    if (value)
+        *value = v;
+    return true;
+}
+
+QString amountText(double value)
+{
+    const QString digits = numberText(std::fabs(value));
+    return (value < 0 && digits != QLatin1String("0") ? QStringLiteral("-") : QStringLiteral(" ")) + digits;
+}
+
+QString balanceText(double value)
+{
+    QString digits = numberText(std::fabs(value));
+    if (digits.startsWith(QStringLiteral("0.")))
+        digits.remove(0, 1);
+    return (value < 0 && digits != QLatin1String("0") ? QStringLiteral("-") : QString()) + digits;
+}
+
+} // namespace billnum

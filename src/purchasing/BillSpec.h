@@ -1,0 +1,145 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// What one kind of bill is: its header fields, its grid, its tables and what
+// saving it does. The bill window, its checks and its store are built from
+// this description; each bill kind is one value of it.
+
+// What a grid column holds.
+enum class ColRole {
+    None,
+    Code,       // goods code: typed, looked up, picked
+    Name,
+    Unit,
+    Model,
+    Storage,    // storage location, chosen in the storage combo
+    Qty,
+    Price,
+    Amount,     // quantity × price
+    Extra,      // a stored value shown and kept (received quantity)
+    BookQty,    // stock count: the stock on the books
+    CountQty,   // stock count: the counted quantity
+    ProfitLoss, // stock count: 盘赢 / 盘亏 / 盘平
+    Diff,       // stock count: counted − booked
+    Reason,     // stock count: free text
+};
+
+// One item of a code-name list: its code and its text "code-name".
+struct CodeItem {
+    QString code;
+    QString text;
+};
+
+// The code a text names: the code of the item it equals, otherwise the text
+// before its first "-" (a code holding "-" survives when it was chosen).
+QString codeOfText(const QString &text, const QVector<CodeItem> &items);
+
+struct GridColumn {
+    QString caption;
+    int width = 0; // twips
+    ColRole role = ColRole::None;
+};
+
+enum class FieldKind {
+    Date,     // a date box, today for a new bill
+    Number,   // the bill number, typed; disabled once saved
+    CodeName, // a box over a hidden combo of "code-name" items
+    Text,     // a free text box (the remark)
+    Operator, // the maker, "login-name", never edited
+};
+
+struct HeaderField {
+    FieldKind kind = FieldKind::Text;
+    QString label;     // caption shown beside the box
+    QString labelName; // objectName of the label
+    QString box;       // objectName of the box
+    QString column;    // header-table column saved from it ("" = not saved)
+    QString what;      // how messages name it ("供应商")
+    bool required = false;
+    int row = 0;       // place in the header: row and side (0 left, 1 right)
+    int side = 0;
+    bool footer = false; // below the grid (remark, maker)
+    // Code-name fields:
+    QString combo;       // objectName of the hidden combo
+    QString masterTable; // rows offered, and where a code must exist
+    QString masterId, masterName;
+    bool presetFirstItem = false; // the hidden combo starts on its first item
+    // Date fields that start as a copy of the bill date (the return date).
+    bool copiesBillDate = false;
+    // Aliases of the header query that load the field (code and name for a
+    // code-name or operator field).
+    QString loadAlias, loadNameAlias;
+};
+
+// A line-table column and the grid column it is saved from.
+struct LineColumn {
+    QString column;
+    ColRole role;
+};
+
+// A link to an open order whose lines a bill copies ("关联").
+struct OrderLink {
+    QString openOrdersSql; // the picker's list; one bound value: the open status
+    QString copySql;       // the order's lines, laid out as the grid; bound: the order number
+    QString detailTable, orderColumn, qtyColumn; // raised per saved line
+    QString headTable, headKey, statusColumn;
+    QString openStatus, doneStatus;
+};
+
+struct BillSpec {
+    QString windowName;   // FrmBuyIn
+    QString caption;      // 采购入库单
+    QString title;        // 采 购 入 库 单
+    QString gridName;     // BuyInGrd
+    QString logNoun;      // 的采购入库单
+    QString printForm;    // FrmBuyInDetailPrint
+    int width = 8790, height = 6000; // twips
+
+    QVector<HeaderField> fields; // in tab order
+    QString requiredTail;        // second line of the required-field message
+    QString fewRowsTail = QStringLiteral("请输入商品编码及其数量、单价！");
+    QString noContentTail = QStringLiteral("请输入商品编码及其数量、单价！");
+
+    QVector<GridColumn> columns; // grid columns 1..n (column 0 is hidden)
+    QVector<ColRole> enterOrder; // along one line; after the last, the next line's code
+    bool hasTotalRow = true;
+
+    // Goods lookup by code (one bound value) and the picked goods (the codes
+    // bound as an in-list): the aliases fill the line.
+    QString lookupSql;
+    QString pickSql; // contains "%1" for the placeholders
+    QString priceAlias;      // 采购单价 / 销售单价 / "" for none
+    QString pickPriceAlias;  // 单价
+    bool lookupFillsStorage = false; // the goods item's own storage, as "code-name"
+    QString bookQtyAlias;            // stock count: 当前库存
+
+    QString headTable, numberColumn;
+    QString amountColumn;  // "" when the bill has no amount
+    QString headSql;       // the saved header; bound: the number
+    QString lineTable, lineNumberColumn;
+    QVector<LineColumn> lineColumns;
+    QString lineSql;       // the saved lines, laid out as the grid; bound: the number
+
+    int stockSign = 0;     // add mode: each line's quantity × this goes to stock
+    bool hasOrderLink = false;
+    OrderLink order;
+    bool closeAfterSave = false;
+    bool clearRefusedCells = false; // a refused goods code or storage cell is emptied
+
+    int column(ColRole role) const
+    {
+        for (int i = 0; i < columns.size(); ++i)
+            if (columns[i].role == role)
+                return i + 1;
+        return 0;
+    }
+    const HeaderField *field(FieldKind kind) const
+    {
+        for (const HeaderField &f : fields)
+            if (f.kind == kind)
+                return &f;
+        return nullptr;
+    }
+};

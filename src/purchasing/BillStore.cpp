@@ -1,0 +1,173 @@
+#include "BillStore.h"
+
+#include "core/GenFunc.h"
+#include "platform/db/Database.h"
+
+#include <QHash>
+
+QString codeOfText(const QString &text, const QVector<CodeItem> &items)
+{
+    const QString t = text.trimmed();
+    for (const CodeItem &item : items)
+        if (item.text == t)
+            return item.code;
+    return getBetween(t, QString(), QStringLiteral("-")).trimmed();
+}
+
+BillStore::BillStore(Database &db, const BillSpec &spec) : m_db(db), m_spec(spec) {}
+
+bool BillStore::numberExists(const QString &number) const
+{
+    return m_db.exists(QStringLiteral("select %2 from %1 where %2=?").arg(m_spec.headTable, m_spec.numberColumn),
+                       {number.trimmed()});
+}
+
+ResultPtr BillStore::head(const QString &number) const
+{
+    return m_db.query(m_spec.headSql, {number.trimmed()});
+}
+
+ResultPtr BillStore::lines(const QString &number) const
+{
+    return m_db.query(m_spec.lineSql, {number.trimmed()});
+}
+
+ResultPtr BillStore::lookupGoods(const QString &code) const
+{
+    return m_db.query(m_spec.lookupSql, {code.trimmed()});
+}
+
+ResultPtr BillStore::pickedGoods(const QStringList &codes) const
+{
+    // In chunks, so that "全部选定" on a long list stays within the
+    // parameter limits of every database.
+    QHash<QString, int> wanted;
+    for (const QString &c : codes)
+        wanted.insert(c.toLower(), int(wanted.size()));
+    QVector<QVector<QVariant>> found(codes.size());
+    QStringList columns;
+    const int chunk = 500;
+    for (int start = 0; start < codes.size(); start += chunk) {
+        const QStringList part = codes.mid(start, chunk);
+        QVariantList params;
+        for (const QString &c : part)
+            params << c;
+        const ResultPtr rs = m_db.query(m_spec.pickSql.arg(Database::placeholders(int(part.size()))), params);
+        columns = rs->columns();
+        for (int r = 0; r < rs->rowCount(); ++r) {
+            const int at = wanted.value(rs->text(r, 0).toLower(), -1);
+            if (at < 0 || !found[at].isEmpty())
+                continue;
+            for (int c = 0; c < rs->columnCount(); ++c)
+                found[at] << rs->value(r, c);
+        }
+    }
+    QVector<QVariant> cells;
+    for (const auto &row : found)
+        cells += row;
+    return std::make_shared<const ResultTable>(columns, cells);
+}
+
+QVector<CodeItem> codeItems(const Database &db, const QString &sql)
+{
+    const ResultPtr rs = db.query(sql);
+    QVector<CodeItem> out;
+    for (int r = 0; r < rs->rowCount(); ++r)
+        out.append(CodeItem{rs->text(r, 0), rs->text(r, 0) + QLatin1Char('-') + rs->text(r, 1)});
+    return out;
+}
+
+QVector<CodeItem> BillStore::masterItems(const HeaderField &f) const
+{
+    return codeItems(m_db, QStringLiteral("select %1,%2 from %3").arg(f.masterId, f.masterName, f.masterTable));
+}
+
+bool BillStore::masterCodeExists(const HeaderField &f, const QString &code) const
+{
+    return m_db.exists(QStringLiteral("select %1 from %2 where %1=?").arg(f.masterId, f.masterTable), {code});
+}
+
+QVector<CodeItem> BillStore::storageItems() const
+{
+    return codeItems(m_db, QStringLiteral("select StorageID,StorageName from Storage"));
+}
+
+bool BillStore::storageExists(const QString &code) const
+{
+    return m_db.exists(QStringLiteral("select StorageID from Storage where StorageID=?"), {code});
+}
+
+ResultPtr BillStore::openOrders() const
+{
+    return m_db.query(m_spec.order.openOrdersSql, {m_spec.order.openStatus});
+}
+
+ResultPtr BillStore::orderLines(const QString &order) const
+{
+    return m_db.query(m_spec.order.copySql, {order.trimmed()});
+}
+
+void BillStore::save(const BillDraft &d)
+{
+    Transaction t(m_db);
+    QStringList cols;
+    QVariantList values;
+    for (const auto &[column, value] : d.head) {
+        cols << column;
+        values << value;
+    }
+    if (!m_spec.amountColumn.isEmpty()) {
+        cols << m_spec.amountColumn;
+        values << d.amount;
+    }
+    if (d.mode == 1) {
+        m_db.exec(QStringLiteral("insert into %1(%2,%3) values(%4)")
+                      .arg(m_spec.headTable, m_spec.numberColumn, cols.join(QLatin1Char(',')),
+                           Database::placeholders(int(cols.size()) + 1)),
+                  QVariantList{d.number} + values);
+    } else {
+        QStringList sets;
+        for (const QString &c : cols)
+            sets << c + QStringLiteral("=?");
+        const qint64 n = m_db.exec(QStringLiteral("update %1 set %2 where %3=?")
+                                       .arg(m_spec.headTable, sets.join(QLatin1Char(',')), m_spec.numberColumn),
+                                   values + QVariantList{d.number});
+        if (n != 1)
+            throw DbError(QStringLiteral("单据号为%1的单据已不存在，未能保存。").arg(d.number));
+        m_db.exec(QStringLiteral("delete from %1 where %2=?").arg(m_spec.lineTable, m_spec.lineNumberColumn),
+                  {d.number});
+    }
+
+    QStringList lineCols{m_spec.lineNumberColumn};
+    for (const LineColumn &c : m_spec.lineColumns)
+        lineCols << c.column;
+    const QString insertLine = QStringLiteral("insert into %1(%2) values(%3)")
+                                   .arg(m_spec.lineTable, lineCols.join(QLatin1Char(',')),
+                                        Database::placeholders(int(lineCols.size())));
+    for (const BillLine &line : d.lines) {
+        m_db.exec(insertLine, QVariantList{d.number} + line.values);
+        if (d.mode != 1)
+            continue;
+        if (m_spec.stockSign != 0) {
+            const qint64 n = m_db.exec(QStringLiteral("update Product set NowStorage=NowStorage+? where GoodsID=?"),
+                                       {m_spec.stockSign * line.qty, line.goodsId});
+            if (n != 1)
+                throw DbError(QStringLiteral("商品编码为%1的商品已不存在，未能保存。").arg(line.goodsId));
+        }
+        // A line whose goods is not on the order leaves the order alone.
+        if (m_spec.hasOrderLink && !d.linkedOrder.isEmpty())
+            m_db.execOnFirstMatch(m_spec.order.detailTable,
+                                  QStringLiteral("%1=%1+?").arg(m_spec.order.qtyColumn),
+                                  QStringLiteral("%1=? and GoodsID=?").arg(m_spec.order.orderColumn),
+                                  {line.qty, d.linkedOrder, line.goodsId});
+    }
+    if (d.mode == 1 && m_spec.hasOrderLink && !d.linkedOrder.isEmpty())
+        m_db.exec(QStringLiteral("update %1 set %2=? where %3=?")
+                      .arg(m_spec.order.headTable, m_spec.order.statusColumn, m_spec.order.headKey),
+                  {m_spec.order.doneStatus, d.linkedOrder});
+
+    writeOperatorLog(m_db, d.operatorId, d.when,
+                     (d.mode == 1 ? QStringLiteral("添加单据号为") : QStringLiteral("修改单据号为")) + d.number
+                         + m_spec.logNoun);
+    t.commit();
+}

@@ -1,0 +1,638 @@
+#include "BillWindow.h"
+
+#include "BillCheck.h"
+#include "BillNumbers.h"
+#include "CodeNameField.h"
+#include "DetailPrintStub.h"
+#include "FrmOrderConn.h"
+#include "core/AppState.h"
+#include "masterdata/FrmGoodsConn.h"
+#include "platform/grid/TextGrid.h"
+#include "platform/grid/TextGridModel.h"
+#include "platform/ui/Modal.h"
+#include "platform/ui/Msg.h"
+#include "platform/ui/Widgets.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+bool isEnter(QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Focus that leaves only for a popup or another window does not end an edit.
+bool endsEdit(QEvent *event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const auto reason = static_cast<QFocusEvent *>(event)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+bool editedWithBox(ColRole role)
+{
+    return role == ColRole::Code || role == ColRole::Qty || role == ColRole::Price || role == ColRole::CountQty
+           || role == ColRole::Reason;
+}
+
+} // namespace
+
+BillWindow::BillWindow(AppState &state, const BillSpec &spec, int mode, const QString &id, QWidget *parent)
+    : QDialog(parent), m_state(state), m_spec(spec), m_mode(mode), m_id(id), m_store(state.db, spec),
+      m_grid(new TextGrid(this)), m_lines(*m_grid->gridModel(), spec)
+{
+    buildWindow();
+}
+
+void BillWindow::buildWindow()
+{
+    setObjectName(m_spec.windowName);
+    setWindowTitle(m_spec.caption);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    m_frame = new QFrame(this);
+    m_frame->setObjectName(QStringLiteral("Frame1"));
+    m_frame->setFrameShape(QFrame::StyledPanel);
+    auto *title = new QLabel(m_spec.title, m_frame);
+    title->setObjectName(QStringLiteral("Label9"));
+    QFont tf(QStringLiteral("SimSun"), 14);
+    tf.setBold(true);
+    title->setFont(tf);
+    title->setStyleSheet(QStringLiteral("border-bottom: 3px double black; padding-bottom: 2px;"));
+
+    auto *head = new QGridLayout;
+    head->setHorizontalSpacing(12);
+    auto *foot = new QHBoxLayout;
+    for (const HeaderField &f : m_spec.fields) {
+        auto *label = new QLabel(f.label, m_frame);
+        label->setObjectName(f.labelName);
+        QWidget *w = makeField(f, m_frame);
+        if (f.footer) {
+            foot->addWidget(label);
+            foot->addWidget(w, f.kind == FieldKind::Text ? 3 : 2);
+        } else {
+            head->addWidget(label, f.row, f.side * 3);
+            head->addWidget(w, f.row, f.side * 3 + 1);
+        }
+    }
+    head->setColumnStretch(1, 1);
+    head->setColumnMinimumWidth(2, twips(1200));
+    head->setColumnStretch(4, 1);
+
+    // The bill rules work on the grid's own text matrix.
+    m_grid->setParent(m_frame);
+    m_grid->setObjectName(m_spec.gridName);
+
+    auto *frameLayout = new QVBoxLayout(m_frame);
+    frameLayout->addWidget(title, 0, Qt::AlignHCenter);
+    frameLayout->addLayout(head);
+    frameLayout->addWidget(m_grid, 1);
+    frameLayout->addLayout(foot);
+
+    m_txtF = new QLineEdit(m_frame);
+    m_txtF->setObjectName(QStringLiteral("txtF"));
+    m_txtF->hide();
+    m_txtF->installEventFilter(this);
+    connect(m_txtF, &QLineEdit::textEdited, this, &BillWindow::editorEdited);
+    if (m_spec.column(ColRole::Storage)) {
+        m_storageEditor = new QComboBox(m_frame);
+        m_storageEditor->setObjectName(QStringLiteral("cmb_Storage"));
+        m_storageEditor->setEditable(true);
+        m_storageEditor->setInsertPolicy(QComboBox::NoInsert);
+        m_storageEditor->setCompleter(nullptr);
+        m_storageEditor->hide();
+        m_storageEditor->installEventFilter(this);
+        connect(m_storageEditor, &QComboBox::activated, this, [this] {
+            m_lines.setCell(m_editRow, m_editCol, m_storageEditor->currentText());
+        });
+    }
+
+    m_leftCommands = new QHBoxLayout;
+    m_rightCommands = new QHBoxLayout;
+    QPushButton *printButton = addCommand("cmd_Print", QStringLiteral("打印"), true);
+    if (m_spec.hasOrderLink) {
+        m_selectOrder = addCommand("cmd_SelOrder", QStringLiteral("关联"), false);
+        connect(m_selectOrder, &QPushButton::clicked, this, &BillWindow::selectOrder);
+    }
+    QPushButton *saveButton = addCommand("cmd_Save", QStringLiteral("保存"), false);
+    QPushButton *exitButton = addCommand("cmd_Exit", QStringLiteral("退出"), false);
+    connect(printButton, &QPushButton::clicked, this, &BillWindow::print);
+    connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
+    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addLayout(m_leftCommands);
+    buttons->addStretch();
+    buttons->addLayout(m_rightCommands);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 4, 4);
+    layout->addWidget(m_frame, 1);
+    layout->addLayout(buttons);
+    resize(twips(m_spec.width), twips(m_spec.height));
+    setMinimumSize(twips(m_spec.width), twips(m_spec.height));
+
+    // Enter walks the header boxes in order, then "保存".
+    QWidget *previous = nullptr;
+    for (const HeaderField &f : m_spec.fields) {
+        QWidget *w = m_fields.value(f.box);
+        if (f.kind == FieldKind::Operator)
+            continue;
+        QWidget *focus = f.kind == FieldKind::CodeName ? static_cast<CodeNameField *>(w)->box() : w;
+        EnterToTab::install(this, {focus});
+        if (previous)
+            setTabOrder(previous, focus);
+        previous = focus;
+    }
+    if (previous)
+        setTabOrder(previous, saveButton);
+    setTabOrder(saveButton, exitButton);
+
+    connect(m_grid, &TextGrid::clicked, this, [this] { clickCell(m_grid->row(), m_grid->col()); });
+}
+
+QWidget *BillWindow::makeField(const HeaderField &f, QWidget *parent)
+{
+    QWidget *w = nullptr;
+    if (f.kind == FieldKind::CodeName) {
+        auto *field = new CodeNameField(f.box, f.combo, parent);
+        w = field;
+    } else {
+        auto *box = new QLineEdit(parent);
+        box->setObjectName(f.box);
+        box->setEnabled(f.kind != FieldKind::Operator);
+        w = box;
+    }
+    m_fields.insert(f.box, w);
+    return w;
+}
+
+QPushButton *BillWindow::addCommand(const char *name, const QString &caption, bool left)
+{
+    auto *b = new QPushButton(caption, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    b->setMinimumWidth(twips(800));
+    if (left) {
+        m_leftCommands->addWidget(b);
+    } else {
+        // Commands beside "保存" come before it.
+        const int at = m_rightCommands->count() >= 2 ? m_rightCommands->count() - 2 : m_rightCommands->count();
+        m_rightCommands->insertWidget(at, b);
+    }
+    return b;
+}
+
+void BillWindow::applyBillColor()
+{
+    const QColor c = colorFromNumber(m_state.billBColor, palette());
+    QPalette p = m_frame->palette();
+    p.setColor(QPalette::Window, c);
+    p.setColor(QPalette::Base, c);
+    m_frame->setPalette(p);
+    m_frame->setAutoFillBackground(true);
+    const QString underline = QStringLiteral("QLineEdit { border: none; border-bottom: 1px solid black; background: %1; }")
+                                  .arg(c.name());
+    for (QWidget *w : std::as_const(m_fields)) {
+        QLineEdit *box = qobject_cast<QLineEdit *>(w);
+        if (auto *field = qobject_cast<CodeNameField *>(w)) {
+            box = field->box();
+            field->combo()->setPalette(p);
+        }
+        box->setStyleSheet(underline);
+    }
+    m_txtF->setPalette(p);
+    if (m_storageEditor)
+        m_storageEditor->setPalette(p);
+    m_grid->setBackgrounds(c, c, c);
+}
+
+bool BillWindow::load()
+{
+    applyBillColor();
+    try {
+        for (const HeaderField &f : m_spec.fields) {
+            if (f.kind == FieldKind::CodeName)
+                static_cast<CodeNameField *>(m_fields.value(f.box))->setItems(m_store.masterItems(f), f.presetFirstItem);
+        }
+        if (m_storageEditor) {
+            m_storages = m_store.storageItems();
+            for (const CodeItem &s : std::as_const(m_storages))
+                m_storageEditor->addItem(s.text, s.code);
+        }
+        m_linkedOrder.clear();
+        m_state.linkedOrderID.clear();
+        if (m_mode != 2) {
+            const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+            for (const HeaderField &f : m_spec.fields) {
+                if (f.kind == FieldKind::Date)
+                    static_cast<QLineEdit *>(m_fields.value(f.box))->setText(today);
+                if (f.kind == FieldKind::Operator)
+                    static_cast<QLineEdit *>(m_fields.value(f.box))
+                        ->setText(m_state.currentOperatorID + QLatin1Char('-') + m_state.currentOperatorName);
+            }
+            m_operatorCode = m_state.currentOperatorID;
+            m_lines.startNew();
+        } else {
+            const ResultPtr head = m_store.head(m_id);
+            if (head->isEmpty()) {
+                msg::error(this, QStringLiteral("单据号为%1的单据已不存在！").arg(m_id.trimmed()));
+                return false;
+            }
+            fillHeader(*head);
+            const ResultPtr lines = m_store.lines(m_id);
+            m_state.detailRs = lines;
+            m_lines.load(lines);
+            if (m_selectOrder)
+                m_selectOrder->hide();
+        }
+    } catch (const DbError &e) {
+        msg::error(this, e.text());
+        return false;
+    }
+    initGrid();
+    if (QWidget *first = m_fields.value(m_spec.fields.first().box))
+        first->setFocus();
+    return true;
+}
+
+void BillWindow::fillHeader(const ResultTable &head)
+{
+    for (const HeaderField &f : m_spec.fields) {
+        QWidget *w = m_fields.value(f.box);
+        const QString value = head.text(0, f.loadAlias);
+        switch (f.kind) {
+        case FieldKind::CodeName:
+            static_cast<CodeNameField *>(w)->setValue(value, value + QLatin1Char('-') + head.text(0, f.loadNameAlias));
+            break;
+        case FieldKind::Operator:
+            m_operatorCode = value;
+            static_cast<QLineEdit *>(w)->setText(value + QLatin1Char('-') + head.text(0, f.loadNameAlias));
+            break;
+        case FieldKind::Number:
+            static_cast<QLineEdit *>(w)->setText(value);
+            w->setEnabled(false);
+            break;
+        default:
+            static_cast<QLineEdit *>(w)->setText(value);
+        }
+    }
+}
+
+void BillWindow::initGrid()
+{
+    m_grid->setColWidth(0, 0);
+    m_lines.writeCaptions();
+    int width = 0;
+    for (int c = 1; c <= m_spec.columns.size(); ++c) {
+        m_grid->setColAlignment(c, 4);
+        m_grid->setFixedAlignment(c, 4);
+        m_grid->setColWidth(c, m_spec.columns[c - 1].width);
+        width += m_grid->pixels(m_spec.columns[c - 1].width);
+    }
+    // Wide enough for every column of the grid, whatever the font.
+    const int extra = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_grid->frameWidth() + 40;
+    if (width + extra > minimumWidth()) {
+        setMinimumWidth(width + extra);
+        resize(std::max(this->width(), width + extra), height());
+    }
+}
+
+void BillWindow::clickCell(int row, int col)
+{
+    if (row < 1 || col < 1 || row >= m_lines.rows() || col > m_spec.columns.size())
+        return;
+    commitEditor();
+    m_grid->setRow(row);
+    m_grid->setCol(col);
+    const ColRole role = m_spec.columns[col - 1].role;
+    if (role == ColRole::Code) {
+        if (m_spec.hasTotalRow) {
+            if (m_lines.isTotalRow(row))
+                m_lines.addLineAtTotal();
+        } else {
+            // Without a total row, lines are added (and codes typed) only
+            // while the bill is new.
+            if (m_mode != 1)
+                return;
+            if (row == m_lines.rows() - 1)
+                m_lines.insertLineAtEnd();
+        }
+        openTextEditor(row, col);
+        return;
+    }
+    if (m_lines.isTotalRow(row))
+        return;
+    if (role == ColRole::Storage)
+        openStorageEditor(row, col);
+    else if (editedWithBox(role))
+        openTextEditor(row, col);
+}
+
+void BillWindow::placeEditor(QWidget *editor)
+{
+    m_grid->scrollTo(m_grid->model()->index(m_editRow - 1, m_editCol - 1));
+    editor->setGeometry(m_grid->cellRect(m_frame));
+    editor->show();
+    editor->raise();
+    editor->setFocus(Qt::OtherFocusReason);
+}
+
+void BillWindow::openTextEditor(int row, int col)
+{
+    m_editRow = row;
+    m_editCol = col;
+    m_txtF->setText(m_lines.cell(row, col)); // opening changes nothing
+    placeEditor(m_txtF);
+}
+
+void BillWindow::openStorageEditor(int row, int col)
+{
+    m_editRow = row;
+    m_editCol = col;
+    m_storageEditor->setCurrentIndex(m_storageEditor->findText(m_lines.cell(row, col)));
+    m_storageEditor->setEditText(m_lines.cell(row, col));
+    placeEditor(m_storageEditor);
+}
+
+void BillWindow::commitEditor()
+{
+    if (m_committing)
+        return;
+    m_committing = true;
+    if (m_txtF->isVisible()) {
+        m_lines.setCell(m_editRow, m_editCol, m_txtF->text());
+        m_txtF->hide();
+    }
+    if (m_storageEditor && m_storageEditor->isVisible()) {
+        m_lines.setCell(m_editRow, m_editCol, m_storageEditor->currentText());
+        m_storageEditor->hide();
+    }
+    m_committing = false;
+}
+
+void BillWindow::editorEdited(const QString &text)
+{
+    const int row = m_editRow;
+    m_lines.setCell(row, m_editCol, text);
+    switch (m_spec.columns[m_editCol - 1].role) {
+    case ColRole::Code:
+        lookupGoods(row, text);
+        m_lines.setCell(row, ColRole::Extra, QString()); // another goods: nothing received yet
+        m_lines.recomputeAmountIfQty(row);
+        break;
+    case ColRole::Qty:
+    case ColRole::Price:
+        m_lines.recomputeAmount(row);
+        break;
+    default:
+        break;
+    }
+    m_lines.rewriteTotal();
+}
+
+void BillWindow::lookupGoods(int row, const QString &code)
+{
+    try {
+        const ResultPtr goods = code.trimmed().isEmpty() ? ResultPtr() : m_store.lookupGoods(code);
+        if (goods && !goods->isEmpty())
+            m_lines.fillGoods(row, *goods, 0, false);
+        else
+            m_lines.clearGoods(row);
+    } catch (const DbError &e) {
+        m_lines.clearGoods(row);
+        msg::error(this, e.text());
+    }
+}
+
+void BillWindow::moveOnFromEditor()
+{
+    const ColRole role = m_spec.columns[m_editCol - 1].role;
+    const int at = int(m_spec.enterOrder.indexOf(role));
+    int row = m_editRow;
+    int col = m_editCol;
+    if (at >= 0 && at + 1 < m_spec.enterOrder.size()) {
+        col = m_spec.column(m_spec.enterOrder[at + 1]);
+    } else if (at >= 0) {
+        ++row;
+        col = m_spec.column(ColRole::Code);
+    }
+    commitEditor();
+    if (row < m_lines.rows())
+        clickCell(row, col);
+}
+
+void BillWindow::pickGoods()
+{
+    int row = m_editRow;
+    commitEditor();
+    if (row < 1)
+        return;
+    FrmGoodsConn picker(m_state, this);
+    modal::exec(&picker);
+    const QStringList codes = picker.goodsIds();
+    if (codes.isEmpty())
+        return;
+    try {
+        const ResultPtr goods = m_store.pickedGoods(codes);
+        for (int r = 0; r < goods->rowCount(); ++r) {
+            if (m_lines.isTotalRow(row) || row >= m_lines.rows())
+                row = m_lines.insertLineAtEnd();
+            m_lines.setCell(row, ColRole::Code, goods->text(r, 0));
+            m_lines.fillGoods(row, *goods, r, true);
+            m_lines.setCell(row, ColRole::Extra, QString());
+            m_lines.recomputeAmountIfQty(row);
+            ++row;
+        }
+        m_lines.rewriteTotal();
+    } catch (const DbError &e) {
+        msg::error(this, e.text());
+    }
+}
+
+bool BillWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_txtF || watched == m_storageEditor) {
+        if (isEnter(event)) {
+            moveOnFromEditor();
+            return true;
+        }
+        if (watched == m_txtF && event->type() == QEvent::MouseButtonDblClick
+            && m_spec.columns[m_editCol - 1].role == ColRole::Code) {
+            pickGoods();
+            return true;
+        }
+        if (endsEdit(event))
+            commitEditor();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void BillWindow::keyPressEvent(QKeyEvent *event)
+{
+    // No button answers Escape or Enter here: a slip of the finger must not
+    // close the bill or save it.
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+QString BillWindow::fieldText(const QString &box) const
+{
+    QWidget *w = m_fields.value(box);
+    if (auto *field = qobject_cast<CodeNameField *>(w))
+        return field->text();
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        return edit->text();
+    return QString();
+}
+
+QString BillWindow::fieldCode(const QString &box) const
+{
+    if (auto *field = qobject_cast<CodeNameField *>(m_fields.value(box)))
+        return field->code();
+    return QString();
+}
+
+QVector<FieldInput> BillWindow::headerInput() const
+{
+    QVector<FieldInput> in;
+    for (const HeaderField &f : m_spec.fields) {
+        const QString code = f.kind == FieldKind::Operator ? m_operatorCode : fieldCode(f.box);
+        in.append(FieldInput{&f, fieldText(f.box), code});
+    }
+    return in;
+}
+
+BillDraft BillWindow::draft() const
+{
+    BillDraft d;
+    d.mode = m_mode;
+    d.linkedOrder = m_mode == 1 ? m_linkedOrder.trimmed() : QString();
+    d.operatorId = m_state.currentOperatorID;
+    d.when = QDateTime::currentDateTime();
+    for (const FieldInput &in : headerInput()) {
+        const HeaderField &f = *in.field;
+        if (f.kind == FieldKind::Number)
+            d.number = in.text.trimmed();
+        if (f.column.isEmpty() || f.kind == FieldKind::Number)
+            continue;
+        QVariant value;
+        switch (f.kind) {
+        case FieldKind::Date: value = parseBillDate(in.text).toString(QStringLiteral("yyyy-MM-dd")); break;
+        case FieldKind::CodeName:
+        case FieldKind::Operator: value = in.code; break;
+        default: value = in.text.trimmed(); break;
+        }
+        d.head.append({f.column, value});
+    }
+    for (int r = 1; r <= m_lines.lastLine(); ++r) {
+        if (m_lines.cell(r, ColRole::Name).trimmed().isEmpty())
+            continue;
+        BillLine line;
+        line.goodsId = m_lines.cell(r, ColRole::Code).trimmed();
+        double qty = 0, price = 0;
+        billnum::strictNumber(m_lines.cell(r, ColRole::Qty), &qty);
+        billnum::strictNumber(m_lines.cell(r, ColRole::Price), &price);
+        line.qty = qty;
+        for (const LineColumn &c : m_spec.lineColumns) {
+            switch (c.role) {
+            case ColRole::Code: line.values << line.goodsId; break;
+            case ColRole::Storage: line.values << codeOfText(m_lines.cell(r, c.role), m_storages); break;
+            case ColRole::Qty: line.values << qty; break;
+            case ColRole::Price: line.values << price; break;
+            case ColRole::Extra:
+            case ColRole::BookQty:
+            case ColRole::CountQty: line.values << billnum::val(m_lines.cell(r, c.role)); break;
+            default: line.values << m_lines.cell(r, c.role).trimmed(); break;
+            }
+        }
+        d.amount += qty * price;
+        d.lines.append(line);
+    }
+    return d;
+}
+
+void BillWindow::setCommandsEnabled(bool on)
+{
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setEnabled(on);
+}
+
+bool BillWindow::save()
+{
+    if (m_saving)
+        return false;
+    m_saving = true;
+    setCommandsEnabled(false);
+    const auto done = qScopeGuard([this] {
+        setCommandsEnabled(true);
+        m_saving = false;
+    });
+    commitEditor();
+    // Every amount is recomputed from its line, so the total saved is the
+    // sum of the lines saved.
+    for (int r = 1; r <= m_lines.lastLine(); ++r)
+        if (m_lines.hasContent(r))
+            m_lines.recomputeAmount(r);
+    m_lines.rewriteTotal();
+    try {
+        if (const auto fail = checkBill(m_spec, m_mode, headerInput(), m_lines, m_store, m_storages)) {
+            if (fail->clearRow && m_spec.clearRefusedCells)
+                m_lines.setCell(fail->clearRow, fail->clearCol, QString());
+            msg::critical(this, QStringLiteral("错误"), fail->message);
+            if (QWidget *w = m_fields.value(fail->focusBox))
+                w->setFocus();
+            return false;
+        }
+        m_store.save(draft());
+    } catch (const DbError &e) {
+        msg::error(this, e.text());
+        return false;
+    }
+    if (m_spec.closeAfterSave)
+        accept();
+    return true;
+}
+
+void BillWindow::print()
+{
+    commitEditor();
+    m_state.printBillID = fieldText(m_spec.field(FieldKind::Number)->box);
+    showDetailPrint(m_state, m_spec.printForm, this);
+}
+
+void BillWindow::selectOrder()
+{
+    commitEditor();
+    try {
+        FrmOrderConn picker(m_store.openOrders(), this);
+        modal::exec(&picker);
+        m_linkedOrder = picker.orderId();
+        m_state.linkedOrderID = m_linkedOrder;
+        if (m_linkedOrder.isEmpty())
+            return;
+        m_lines.load(m_store.orderLines(m_linkedOrder));
+    } catch (const DbError &e) {
+        msg::error(this, e.text());
+    }
+    initGrid();
+}

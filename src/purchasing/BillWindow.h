@@ -1,0 +1,99 @@
+#pragma once
+
+#include "BillCheck.h"
+#include "BillGrid.h"
+#include "BillSpec.h"
+#include "BillStore.h"
+#include "core/WindowRegistry.h"
+
+#include <QDialog>
+#include <QHash>
+
+struct AppState;
+class CodeNameField;
+class QComboBox;
+class QFrame;
+class QHBoxLayout;
+class QLineEdit;
+class QPushButton;
+class TextGrid;
+
+// A bill window: header boxes, the lines grid edited through a floating box
+// (txtF) and, where the bill has a storage column, a floating storage list
+// (cmb_Storage); "保存", "打印", "退出". Built from a BillSpec; each bill kind
+// is a thin subclass that adds its own commands.
+class BillWindow : public QDialog, public LoadableWindow
+{
+    Q_OBJECT
+public:
+    // mode 1 adds a bill, 2 opens the bill numbered id.
+    BillWindow(AppState &state, const BillSpec &spec, int mode, const QString &id, QWidget *parent = nullptr);
+
+    bool load() override;
+
+    // The commands, as the buttons run them.
+    bool save();
+    void print();
+    void selectOrder();
+    void pickGoods();
+
+    // What a click on a grid cell does.
+    void clickCell(int row, int col);
+
+    const BillSpec &spec() const { return m_spec; }
+    int mode() const { return m_mode; }
+    BillGrid &lines() { return m_lines; }
+    TextGrid *grid() const { return m_grid; }
+    QLineEdit *cellEditor() const { return m_txtF; }
+    QComboBox *storageEditor() const { return m_storageEditor; }
+    QString linkedOrder() const { return m_linkedOrder; }
+    // The text of a header box, by its objectName.
+    QString fieldText(const QString &box) const;
+    QString fieldCode(const QString &box) const;
+
+protected:
+    AppState &state() { return m_state; }
+    BillStore &store() { return m_store; }
+    // A further command button, on the left ("应付款") or beside "保存".
+    QPushButton *addCommand(const char *name, const QString &caption, bool left);
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildWindow();
+    QWidget *makeField(const HeaderField &f, QWidget *parent);
+    void applyBillColor();
+    void initGrid();
+    void fillHeader(const ResultTable &head);
+    void openTextEditor(int row, int col);
+    void openStorageEditor(int row, int col);
+    void placeEditor(QWidget *editor);
+    void commitEditor();
+    void editorEdited(const QString &text);
+    void moveOnFromEditor();
+    void lookupGoods(int row, const QString &code);
+    QVector<FieldInput> headerInput() const;
+    BillDraft draft() const;
+    void setCommandsEnabled(bool on);
+
+    AppState &m_state;
+    const BillSpec &m_spec;
+    const int m_mode;
+    const QString m_id;
+    BillStore m_store;
+    QFrame *m_frame = nullptr;
+    TextGrid *m_grid = nullptr;
+    BillGrid m_lines;
+    QLineEdit *m_txtF = nullptr;
+    QComboBox *m_storageEditor = nullptr;
+    QHBoxLayout *m_leftCommands = nullptr;
+    QHBoxLayout *m_rightCommands = nullptr;
+    QPushButton *m_selectOrder = nullptr;
+    QHash<QString, QWidget *> m_fields; // box name → QLineEdit or CodeNameField
+    QVector<CodeItem> m_storages;
+    QString m_operatorCode;
+    QString m_linkedOrder;
+    int m_editRow = 0, m_editCol = 0;
+    bool m_committing = false;
+    bool m_saving = false;
+};

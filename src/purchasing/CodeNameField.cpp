@@ -1,0 +1,91 @@
+#include "CodeNameField.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLineEdit>
+
+CodeNameField::CodeNameField(const QString &boxName, const QString &comboName, QWidget *parent)
+    : QStackedWidget(parent), m_box(new QLineEdit(this)), m_combo(new QComboBox(this))
+{
+    m_box->setObjectName(boxName);
+    m_combo->setObjectName(comboName);
+    m_combo->setEditable(true);
+    m_combo->setInsertPolicy(QComboBox::NoInsert);
+    m_combo->setCompleter(nullptr);
+    addWidget(m_box);
+    addWidget(m_combo);
+    setCurrentWidget(m_box);
+    setFocusProxy(m_box);
+    m_box->installEventFilter(this);
+    m_combo->installEventFilter(this);
+    connect(m_combo, &QComboBox::activated, this, [this] { takeListText(); });
+}
+
+void CodeNameField::setItems(const QVector<CodeItem> &items, bool presetFirst)
+{
+    m_items = items;
+    m_combo->clear();
+    for (const CodeItem &i : items)
+        m_combo->addItem(i.text, i.code);
+    m_combo->setCurrentIndex(presetFirst && !items.isEmpty() ? 0 : -1);
+    if (!presetFirst)
+        m_combo->setEditText(QString());
+}
+
+void CodeNameField::setValue(const QString &code, const QString &text)
+{
+    m_code = code;
+    m_codeText = text;
+    m_box->setText(text);
+    m_combo->setEditText(text);
+}
+
+QString CodeNameField::text() const
+{
+    return m_box->text();
+}
+
+QString CodeNameField::code() const
+{
+    const QString t = m_box->text().trimmed();
+    if (!m_codeText.isNull() && t == m_codeText.trimmed())
+        return m_code;
+    return codeOfText(t, m_items);
+}
+
+void CodeNameField::openList()
+{
+    if (!m_box->isEnabled())
+        return;
+    setFocusProxy(m_combo);
+    setCurrentWidget(m_combo);
+    m_combo->setFocus(Qt::OtherFocusReason);
+}
+
+void CodeNameField::takeListText()
+{
+    const int i = m_combo->currentIndex();
+    const QString text = m_combo->currentText();
+    if (i >= 0 && m_combo->itemText(i) == text) {
+        m_code = m_combo->itemData(i).toString();
+        m_codeText = text;
+    }
+    m_box->setText(text);
+    setFocusProxy(m_box);
+    setCurrentWidget(m_box);
+}
+
+bool CodeNameField::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_box && event->type() == QEvent::MouseButtonDblClick) {
+        openList();
+        return true;
+    }
+    if (watched == m_combo && event->type() == QEvent::FocusOut && currentWidget() == m_combo) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            takeListText();
+    }
+    return QStackedWidget::eventFilter(watched, event);
+}

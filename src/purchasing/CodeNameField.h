@@ -1,0 +1,44 @@
+#pragma once
+
+#include "BillSpec.h"
+
+#include <QStackedWidget>
+
+class QComboBox;
+class QLineEdit;
+
+// A header box with its hidden list: the box shows "code-name"; a double
+// click shows the list instead; choosing an item, or leaving the list,
+// puts the list's text back into the box. The chosen item's code is kept
+// as it is, so a code holding "-" survives; text typed into the box names
+// the code of the item it equals, else the text before its first "-".
+class CodeNameField : public QStackedWidget
+{
+    Q_OBJECT
+public:
+    CodeNameField(const QString &boxName, const QString &comboName, QWidget *parent = nullptr);
+
+    QLineEdit *box() const { return m_box; }
+    QComboBox *combo() const { return m_combo; }
+
+    void setItems(const QVector<CodeItem> &items, bool presetFirst);
+    // A loaded value: the box and the list both show it.
+    void setValue(const QString &code, const QString &text);
+    QString text() const;
+    QString code() const;
+
+    // What a double click on the box does.
+    void openList();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void takeListText();
+
+    QLineEdit *m_box;
+    QComboBox *m_combo;
+    QVector<CodeItem> m_items;
+    QString m_code;     // the code of the value last chosen or loaded
+    QString m_codeText; // the box text that code belongs to
+};

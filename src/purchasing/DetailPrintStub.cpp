@@ -1,0 +1,3 @@
+#include "DetailPrintStub.h"
+
+void showDetailPrint(AppState &, const QString &, QWidget *) {}

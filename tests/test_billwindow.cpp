@@ -1,0 +1,521 @@
+// The bill windows, driven as the operator would: the Enter chain, the total
+// row, the checks' messages, the order link and the payable hand-over.
+#include "TestSupport.h"
+
+#include "core/FrmMain.h"
+#include "platform/grid/TextGrid.h"
+#include "platform/ui/Modal.h"
+#include "platform/ui/Msg.h"
+#include "purchasing/CodeNameField.h"
+#include "purchasing/FrmOrderConn.h"
+#include "purchasing/FrmPay.h"
+#include "purchasing/PurchaseBills.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// Types text as keystrokes; Chinese characters arrive as key events
+// carrying their text, as an input method delivers them.
+void type(QWidget *w, const QString &text)
+{
+    for (QChar ch : text) {
+        if (ch.unicode() < 128) {
+            QTest::keyClicks(w, QString(ch));
+        } else {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(w, &press);
+        }
+    }
+}
+
+void enter(QWidget *w)
+{
+    QTest::keyClick(w, Qt::Key_Return);
+}
+
+// Chooses the item starting with prefix in a combo, as a click in its list.
+void choose(QComboBox *combo, const QString &prefix)
+{
+    for (int i = 0; i < combo->count(); ++i) {
+        if (combo->itemText(i).startsWith(prefix)) {
+            combo->setCurrentIndex(i);
+            emit combo->activated(i);
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no item %1").arg(prefix)));
+}
+
+// Opens a header field's list with a double click and chooses an item.
+void pick(BillWindow &w, const char *name, const QString &prefix)
+{
+    auto *box = w.findChild<QLineEdit *>(QStringLiteral("txt_") + QLatin1String(name));
+    QTest::mouseDClick(box, Qt::LeftButton);
+    auto *combo = w.findChild<QComboBox *>(QStringLiteral("cmb_") + QLatin1String(name));
+    QVERIFY(combo->isVisible());
+    choose(combo, prefix);
+}
+
+// Fills one receipt line through the grid editors: code, storage, quantity, price.
+void receiptLine(FrmBuyIn &w, int row, const QString &code, const QString &storage, const QString &qty,
+                 const QString &price)
+{
+    w.clickCell(row, 1);
+    type(w.cellEditor(), code);
+    enter(w.cellEditor());
+    if (!storage.isEmpty())
+        choose(w.storageEditor(), storage);
+    enter(w.storageEditor());
+    type(w.cellEditor(), qty);
+    enter(w.cellEditor());
+    w.cellEditor()->selectAll();
+    type(w.cellEditor(), price);
+    enter(w.cellEditor());
+}
+
+QString cell(BillWindow &w, int row, int col)
+{
+    return w.lines().cell(row, col);
+}
+
+} // namespace
+
+class TestBillWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<FrmBuyIn> newReceipt(TestApp &app)
+    {
+        auto w = std::make_unique<FrmBuyIn>(app.state(), 1, QString());
+        w->show();
+        if (!w->load())
+            return nullptr;
+        return w;
+    }
+
+private slots:
+    void newReceiptAndTheEnterChain()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        auto w = newReceipt(app);
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QCOMPARE(w->windowTitle(), QStringLiteral("采购入库单"));
+        QCOMPARE(w->findChild<QLineEdit *>(QStringLiteral("txt_OperateDate"))->text(),
+                 QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+        QCOMPARE(w->findChild<QLineEdit *>(QStringLiteral("txt_Operator"))->text(), QStringLiteral("Administrator-系统管理员"));
+        QCOMPARE(w->lines().rows(), 2);
+
+        w->clickCell(1, 1); // the empty row's code cell: a line and the total row
+        QCOMPARE(w->lines().rows(), 3);
+        QCOMPARE(cell(*w, 2, 1), QStringLiteral("金额合计"));
+        QVERIFY(w->cellEditor()->isVisible());
+        type(w->cellEditor(), QStringLiteral("G1"));
+        QCOMPARE(cell(*w, 1, 2), QStringLiteral("螺丝"));
+        QCOMPARE(cell(*w, 1, 5), QStringLiteral("1-主仓库"));
+        QCOMPARE(cell(*w, 1, 7), QStringLiteral("2.5"));
+        QCOMPARE(cell(*w, 1, 8), QString()); // no quantity yet, no amount
+        type(w->cellEditor(), QStringLiteral("x"));  // no such goods: the cells empty again
+        QCOMPARE(cell(*w, 1, 2), QString());
+        QTest::keyClick(w->cellEditor(), Qt::Key_Backspace);
+        QCOMPARE(cell(*w, 1, 2), QStringLiteral("螺丝"));
+
+        enter(w->cellEditor()); // → storage
+        QVERIFY(w->storageEditor()->isVisible());
+        QCOMPARE(w->grid()->col(), 5);
+        enter(w->storageEditor()); // → quantity
+        QCOMPARE(w->grid()->col(), 6);
+        type(w->cellEditor(), QStringLiteral("3"));
+        QCOMPARE(cell(*w, 1, 8), QStringLiteral(" 7.5"));
+        QCOMPARE(cell(*w, 2, 8), QStringLiteral(" 7.5"));
+        enter(w->cellEditor()); // → price
+        QCOMPARE(w->grid()->col(), 7);
+        QCOMPARE(w->cellEditor()->text(), QStringLiteral("2.5"));
+        enter(w->cellEditor()); // → the next line's code: a line above the total row
+        QCOMPARE(w->lines().rows(), 4);
+        QCOMPARE(w->grid()->row(), 2);
+        QCOMPARE(w->grid()->col(), 1);
+        QCOMPARE(cell(*w, 3, 1), QStringLiteral("金额合计"));
+        QCOMPARE(cell(*w, 3, 8), QStringLiteral(" 7.5"));
+        // Cells that are not typed into open nothing.
+        w->clickCell(1, 2);
+        QVERIFY(!w->cellEditor()->isVisible());
+        w->clickCell(3, 6); // the total row's quantity
+        QVERIFY(!w->cellEditor()->isVisible());
+    }
+
+    void saveReceiptThroughTheWindow()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        msg::Recorder box;
+        auto w = newReceipt(app);
+        type(w->findChild<QLineEdit *>(QStringLiteral("txt_ReceiveReceiptID")), QStringLiteral("R001"));
+        pick(*w, "Supplier", QStringLiteral("S1-"));
+        pick(*w, "Accepter", QStringLiteral("A1-"));
+        QCOMPARE(w->fieldText(QStringLiteral("txt_Supplier")), QStringLiteral("S1-恒远供应"));
+        receiptLine(*w, 1, QStringLiteral("G1"), QString(), QStringLiteral("3"), QStringLiteral("2.5"));
+        receiptLine(*w, 2, QStringLiteral("G1"), QStringLiteral("2-"), QStringLiteral("4"), QStringLiteral("1"));
+        receiptLine(*w, 3, QStringLiteral("G2"), QString(), QStringLiteral("-2"), QStringLiteral("10"));
+        QCOMPARE(cell(*w, 5, 8), QStringLiteral("-8.5"));
+        QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("cmd_Save")), Qt::LeftButton);
+        QCOMPARE(box.count(), 0);
+        QVERIFY(w->isVisible()); // purchase bills stay open
+        QCOMPARE(app.rows(QStringLiteral("select GoodsID,NowStorage from Product order by GoodsID")),
+                 (QStringList{"G1|7", "G2|-2", "G3|0"}));
+        QCOMPARE(app.rows(QStringLiteral("select GoodsID,StorageID,ReceiveNumber,UnitPrice from ReceiveReceiptDetail "
+                                         "order by LineID")),
+                 (QStringList{"G1|1|3|2.5", "G1|2|4|1", "G2|1|-2|10"}));
+        QCOMPARE(app.one(QStringLiteral("select Amount,OperateDate from ReceiveReceipt")),
+                 QStringLiteral("-8.5|") + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+        QCOMPARE(app.log(), QStringList{QStringLiteral("添加单据号为R001的采购入库单")});
+        w->save();
+        QCOMPARE(box.lastText(), QStringLiteral("该编号已经存在！"));
+        QCOMPARE(app.rows(QStringLiteral("select NowStorage from Product where GoodsID='G1'")), QStringList{"7"});
+    }
+
+    void checks_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("supplier"); // typed into the box
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QStringList>("line"); // code, storage item, qty, price; empty: no line
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("clearedCol");
+        const QString full = QStringLiteral("S1-恒远供应");
+        const QStringList good{"G1", "1-", "3", "2.5"};
+        QTest::newRow("no number") << "" << full << "" << good
+                                   << "请将数据填写完整！\n制单日期、单据号、供应商、验收人均为必填项。" << 0;
+        QTest::newRow("blank supplier") << "R1" << "  " << "" << good
+                                        << "请将数据填写完整！\n制单日期、单据号、供应商、验收人均为必填项。" << 0;
+        QTest::newRow("unknown supplier") << "R1" << "S9-无此单位" << "" << good << "供应商“S9-无此单位”不存在，请从列表中选择！" << 0;
+        QTest::newRow("supplier without code") << "R1" << "恒远供应" << "" << good << "供应商“恒远供应”不存在，请从列表中选择！" << 0;
+        QTest::newRow("typed code") << "R1" << "S1-随便写" << "" << good << "" << 0;
+        QTest::newRow("not a date") << "R1" << full << "2026-13-01" << good
+                                    << "制单日期“2026-13-01”不是有效的日期，请按“年-月-日”输入！" << 0;
+        QTest::newRow("no line") << "R1" << full << "" << QStringList{}
+                                 << "请在表格中输入数据！\n请输入商品编码及其数量、单价！" << 0;
+        QTest::newRow("only blanks") << "R1" << full << "" << QStringList{" ", "", " ", ""}
+                                     << "请在表格中输入数据！\n请输入商品编码、库位及其数量、单价！" << 0;
+        QTest::newRow("unknown goods") << "R1" << full << "" << QStringList{"NOPE", "1-", "3", "2.5"}
+                                       << "请在第1行输入正确的商品编码！" << 1;
+        QTest::newRow("no quantity") << "R1" << full << "" << QStringList{"G1", "1-", "", "2.5"}
+                                     << "请在第1行输入正确的数量和单价！" << 0;
+        QTest::newRow("not a plain number") << "R1" << full << "" << QStringList{"G1", "1-", "5x", "2.5"}
+                                            << "请在第1行输入正确的数量和单价！" << 0;
+        QTest::newRow("zero price") << "R1" << full << "" << QStringList{"G1", "1-", "3", "0"}
+                                    << "请在第1行输入正确的数量和单价！" << 0;
+        QTest::newRow("date without zeros") << "R1" << full << "2026-1-5" << good << "" << 0;
+    }
+    void checks()
+    {
+        QFETCH(QString, number);
+        QFETCH(QString, supplier);
+        QFETCH(QString, date);
+        QFETCH(QStringList, line);
+        QFETCH(QString, message);
+        QFETCH(int, clearedCol);
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        msg::Recorder box;
+        auto w = newReceipt(app);
+        type(w->findChild<QLineEdit *>(QStringLiteral("txt_ReceiveReceiptID")), number);
+        type(w->findChild<QLineEdit *>(QStringLiteral("txt_Supplier")), supplier);
+        pick(*w, "Accepter", QStringLiteral("A1-"));
+        if (!date.isEmpty()) {
+            auto *d = w->findChild<QLineEdit *>(QStringLiteral("txt_OperateDate"));
+            d->clear();
+            type(d, date);
+        }
+        if (!line.isEmpty())
+            receiptLine(*w, 1, line[0], line[1], line[2], line[3]);
+        const bool saved = w->save();
+        QCOMPARE(saved, message.isEmpty());
+        if (message.isEmpty()) {
+            QCOMPARE(box.count(), 0);
+            if (date == QStringLiteral("2026-1-5"))
+                QCOMPARE(app.one(QStringLiteral("select OperateDate from ReceiveReceipt")), QStringLiteral("2026-01-05"));
+            return;
+        }
+        QCOMPARE(box.lastTitle(), QStringLiteral("错误"));
+        QCOMPARE(box.lastText(), message);
+        QCOMPARE(app.count(QStringLiteral("ReceiveReceipt")), 0);
+        QCOMPARE(app.log(), QStringList());
+        if (clearedCol)
+            QCOMPARE(cell(*w, 1, clearedCol), QString());
+    }
+
+    void storageMustBeChosenFromTheList()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        app.db().exec(QStringLiteral("insert into Storage values('A01','原料库'),('0','总库'),('B-1','带横线的库')"));
+        msg::Recorder box;
+        auto w = newReceipt(app);
+        type(w->findChild<QLineEdit *>(QStringLiteral("txt_ReceiveReceiptID")), QStringLiteral("R1"));
+        pick(*w, "Supplier", QStringLiteral("S1-"));
+        pick(*w, "Accepter", QStringLiteral("A1-"));
+        receiptLine(*w, 1, QStringLiteral("G1"), QStringLiteral("A01-"), QStringLiteral("1"), QStringLiteral("1"));
+        receiptLine(*w, 2, QStringLiteral("G2"), QStringLiteral("0-"), QStringLiteral("1"), QStringLiteral("1"));
+        receiptLine(*w, 3, QStringLiteral("G3"), QStringLiteral("B-1-"), QStringLiteral("1"), QStringLiteral("1"));
+        w->clickCell(4, 5);
+        QVERIFY(w->save());
+        QCOMPARE(app.rows(QStringLiteral("select StorageID from ReceiveReceiptDetail order by LineID")),
+                 (QStringList{"A01", "0", "B-1"}));
+    }
+
+    void receiptFromAnOrder()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        Database &db = app.db();
+        db.exec(QStringLiteral("insert into PurchaseOrder(PurchaseOrderID,OperateDate,SupplierID,Amount,OperatorID,BuyerID) "
+                               "values('P1','2026-12-01','S1',35,'Administrator','B1'),"
+                               "('P2','2026-12-02','S1',1,'Administrator','B1')"));
+        db.exec(QStringLiteral("update PurchaseOrder set Status='已入库' where PurchaseOrderID='P2'"));
+        db.exec(QStringLiteral("insert into PurchaseOrderDetail(PurchaseOrderID,GoodsID,GoodsNum,UnitPrice) "
+                               "values('P1','G1',10,2.5),('P1','G2',1,10)"));
+        msg::Recorder box;
+        modal::Script script;
+        script.then([](QDialog *d) {
+            auto *grid = d->findChild<TextGrid *>(QStringLiteral("OrderConnGrd"));
+            QCOMPARE(grid->rows(), 2); // only the open order
+            QCOMPARE(grid->textMatrix(1, 1), QStringLiteral("P1"));
+            grid->clickCell(1, 3);
+            QCOMPARE(grid->textMatrix(1, 0), QStringLiteral("√"));
+            d->findChild<QPushButton *>(QStringLiteral("cmd_OK"))->click();
+        });
+        auto w = newReceipt(app);
+        type(w->findChild<QLineEdit *>(QStringLiteral("txt_ReceiveReceiptID")), QStringLiteral("R1"));
+        pick(*w, "Supplier", QStringLiteral("S1-"));
+        pick(*w, "Accepter", QStringLiteral("A1-"));
+        w->findChild<QPushButton *>(QStringLiteral("cmd_SelOrder"))->click();
+        QCOMPARE(w->linkedOrder(), QStringLiteral("P1"));
+        QCOMPARE(w->lines().rows(), 4);
+        QCOMPARE(cell(*w, 1, 5), QStringLiteral("请选择库位"));
+        QCOMPARE(cell(*w, 3, 1), QStringLiteral("金额合计"));
+        QCOMPARE(cell(*w, 3, 8), QStringLiteral(" 35"));
+        QCOMPARE(w->grid()->textMatrix(0, 6), QStringLiteral("入库数量"));
+        QVERIFY(!w->save());
+        QCOMPARE(box.lastText(), QStringLiteral("请在第1行输入正确的库位！"));
+        QCOMPARE(cell(*w, 1, 5), QString());
+        for (int row : {1, 2}) {
+            w->clickCell(row, 5);
+            choose(w->storageEditor(), QStringLiteral("1-"));
+        }
+        QVERIFY(w->save());
+        QCOMPARE(app.rows(QStringLiteral("select InNum from PurchaseOrderDetail order by LineID")), (QStringList{"10", "1"}));
+        QCOMPARE(app.one(QStringLiteral("select Status from PurchaseOrder where PurchaseOrderID='P1'")), QStringLiteral("已入库"));
+        QCOMPARE(app.rows(QStringLiteral("select NowStorage from Product order by GoodsID")), (QStringList{"10", "1", "0"}));
+    }
+
+    void pickerFillsLinesAboveTheTotalRow()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        modal::Script script;
+        script.then([](QDialog *d) {
+            auto *grid = d->findChild<TextGrid *>(QStringLiteral("GoodsConnGrd"));
+            grid->clickCell(3, 1);
+            grid->clickCell(2, 1);
+            d->findChild<QPushButton *>(QStringLiteral("cmd_OK"))->click();
+        });
+        FrmBuyOrder w(app.state(), 1, QString());
+        w.show();
+        QVERIFY(w.load());
+        w.clickCell(1, 1);
+        type(w.cellEditor(), QStringLiteral("G1"));
+        enter(w.cellEditor());
+        type(w.cellEditor(), QStringLiteral("2"));
+        w.clickCell(1, 1);
+        QTest::mouseDClick(w.cellEditor(), Qt::LeftButton);
+        QCOMPARE(script.shownCount(), 1);
+        // G2 and G3 from line 1 down: line 1 keeps its quantity, G3 gets a new line.
+        QCOMPARE(w.lines().rows(), 4);
+        QCOMPARE(cell(w, 1, 1), QStringLiteral("G2"));
+        QCOMPARE(cell(w, 1, 6), QStringLiteral("10"));
+        QCOMPARE(cell(w, 1, 7), QStringLiteral(" 20"));
+        QCOMPARE(cell(w, 2, 1), QStringLiteral("G3"));
+        QCOMPARE(cell(w, 2, 7), QString());
+        QCOMPARE(cell(w, 3, 1), QStringLiteral("金额合计"));
+        QCOMPARE(cell(w, 3, 7), QStringLiteral(" 20"));
+    }
+
+    void openingACellChangesNothing()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        Database &db = app.db();
+        db.exec(QStringLiteral("insert into PurchaseOrder(PurchaseOrderID,OperateDate,SupplierID,Amount,OperatorID,BuyerID,Remark) "
+                               "values('P1','2026-12-01','S1',20,'Administrator','B1','原 备注')"));
+        db.exec(QStringLiteral("insert into PurchaseOrderDetail(PurchaseOrderID,GoodsID,GoodsNum,UnitPrice,InNum) "
+                               "values('P1','G1',10,2,4)"));
+        db.exec(QStringLiteral("update Product set BuyUnitPrice=99")); // today's list price differs
+        FrmBuyOrder w(app.state(), 2, QStringLiteral("P1"));
+        w.show();
+        QVERIFY(w.load());
+        QVERIFY(!w.findChild<QLineEdit *>(QStringLiteral("txt_PurchaseOrderID"))->isEnabled());
+        QCOMPARE(w.fieldText(QStringLiteral("txt_Supplier")), QStringLiteral("S1-恒远供应"));
+        QCOMPARE(cell(w, 1, 6), QStringLiteral("2"));
+        QCOMPARE(cell(w, 1, 8), QStringLiteral("4"));
+        QCOMPARE(cell(w, 2, 1), QStringLiteral("金额合计"));
+        w.clickCell(1, 1);
+        enter(w.cellEditor());
+        w.clickCell(1, 6);
+        QCOMPARE(cell(w, 1, 6), QStringLiteral("2"));
+        QVERIFY(w.save());
+        QCOMPARE(app.one(QStringLiteral("select GoodsNum,UnitPrice,InNum from PurchaseOrderDetail")), QStringLiteral("10|2|4"));
+        QCOMPARE(app.one(QStringLiteral("select Amount,Remark from PurchaseOrder")), QStringLiteral("20|原 备注"));
+        QCOMPARE(app.log(), QStringList{QStringLiteral("修改单据号为P1的采购订单")});
+    }
+
+    void failedSaveKeepsTheWindowAndInput()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        app.db().exec(QStringLiteral("create trigger refuse before insert on ReceiveReceiptDetail "
+                                     "begin select raise(fail, '磁盘已满'); end"));
+        msg::Recorder box;
+        auto w = newReceipt(app);
+        type(w->findChild<QLineEdit *>(QStringLiteral("txt_ReceiveReceiptID")), QStringLiteral("R1"));
+        pick(*w, "Supplier", QStringLiteral("S1-"));
+        pick(*w, "Accepter", QStringLiteral("A1-"));
+        receiptLine(*w, 1, QStringLiteral("G1"), QString(), QStringLiteral("3"), QStringLiteral("2"));
+        QVERIFY(!w->save());
+        QCOMPARE(box.lastTitle(), QStringLiteral("错误"));
+        QCOMPARE(box.lastText(), QStringLiteral("磁盘已满"));
+        QVERIFY(w->isVisible());
+        QCOMPARE(cell(*w, 1, 1), QStringLiteral("G1"));
+        QCOMPARE(app.count(QStringLiteral("ReceiveReceipt")), 0);
+        QCOMPARE(app.rows(QStringLiteral("select NowStorage from Product where GoodsID='G1'")), QStringList{"0"});
+        QCOMPARE(app.log(), QStringList());
+        QVERIFY(w->findChild<QPushButton *>(QStringLiteral("cmd_Save"))->isEnabled());
+    }
+
+    void payableOfAReceipt()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        app.state().idByte = 4;
+        app.state().editMode = 1;
+        msg::Recorder box;
+        modal::Script script;
+        script.then([](QDialog *d) {
+            QCOMPARE(d->findChild<QComboBox *>(QStringLiteral("cmb_Supplier"))->currentText(), QStringLiteral("S1-恒远供应"));
+            QCOMPARE(d->findChild<QLineEdit *>(QStringLiteral("txt_MustPay"))->text(), QStringLiteral("7.5"));
+            QVERIFY(d->findChild<QPushButton *>(QStringLiteral("cmd_Add"))->isHidden());
+            QCOMPARE(d->findChild<QGroupBox *>(QStringLiteral("Frame1"))->title(), QStringLiteral("0001"));
+            choose(d->findChild<QComboBox *>(QStringLiteral("cmb_PayMode")), QStringLiteral("P2-"));
+            QTest::keyClicks(d->findChild<QLineEdit *>(QStringLiteral("txt_HavePay")), QStringLiteral("7"));
+            QCOMPARE(d->findChild<QLineEdit *>(QStringLiteral("txt_LeftPay"))->text(), QStringLiteral(".5"));
+            d->findChild<QPushButton *>(QStringLiteral("cmd_OK"))->click();
+        });
+        script.then([](QDialog *d) {
+            QCOMPARE(d->findChild<QGroupBox *>(QStringLiteral("Frame1"))->title(), QStringLiteral("0001"));
+            QCOMPARE(d->findChild<QLineEdit *>(QStringLiteral("txt_HavePay"))->text(), QStringLiteral("7"));
+        });
+        auto w = newReceipt(app);
+        w->findChild<QPushButton *>(QStringLiteral("cmd_Pay"))->click();
+        QCOMPARE(box.lastText(), QStringLiteral("请先输入单据号！"));
+        QCOMPARE(script.shownCount(), 0);
+        type(w->findChild<QLineEdit *>(QStringLiteral("txt_ReceiveReceiptID")), QStringLiteral("R9"));
+        pick(*w, "Supplier", QStringLiteral("S1-"));
+        receiptLine(*w, 1, QStringLiteral("G1"), QString(), QStringLiteral("3"), QStringLiteral("2.5"));
+        // The receipt is not saved: a payable can be made for it all the same.
+        w->findChild<QPushButton *>(QStringLiteral("cmd_Pay"))->click();
+        QCOMPARE(app.one(QStringLiteral("select PayID,SupplierID,PayModeID,MustPay,HavePay,OperatorID,BuyInID from Pay")),
+                 QStringLiteral("0001|S1|P2|7.5|7|Administrator|R9"));
+        QCOMPARE(app.log(), QStringList{QStringLiteral("添加单号为0001的应付款")});
+        QCOMPARE(app.state().editMode, 1);
+        w->findChild<QPushButton *>(QStringLiteral("cmd_Pay"))->click(); // now opens the saved one
+        QCOMPARE(script.shownCount(), 2);
+        QCOMPARE(app.state().editMode, 1);
+        QCOMPARE(app.count(QStringLiteral("Pay")), 1);
+    }
+
+    void payableNumbersAndSaveAndNew()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        app.state().idByte = 4;
+        app.db().exec(QStringLiteral("insert into Pay(PayID,SupplierID,PayModeID) values('0099','S1','P1')"));
+        msg::Recorder box;
+        FrmPay w(app.state(), 1, QString());
+        QVERIFY(w.load());
+        QCOMPARE(w.number(), QStringLiteral("0100"));
+        choose(w.findChild<QComboBox *>(QStringLiteral("cmb_Supplier")), QStringLiteral("S1-"));
+        choose(w.findChild<QComboBox *>(QStringLiteral("cmb_PayMode")), QStringLiteral("P1-"));
+        auto *must = w.findChild<QLineEdit *>(QStringLiteral("txt_MustPay"));
+        QTest::keyClicks(must, QStringLiteral("12abc"));
+        QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("txt_LeftPay"))->text(), QStringLiteral("12"));
+        QVERIFY(!w.saveAndNew());
+        QCOMPARE(box.lastText(), QStringLiteral("请输入正确的应付金额和已付金额！"));
+        must->setText(QStringLiteral("100"));
+        QVERIFY(w.saveAndNew());
+        QVERIFY(w.saveAndNew());
+        QCOMPARE(w.number(), QStringLiteral("0102"));
+        QCOMPARE(app.rows(QStringLiteral("select PayID,MustPay,HavePay from Pay order by PayID")),
+                 (QStringList{"0099|0|0", "0100|100|0", "0101|100|0"}));
+        QCOMPARE(app.log(), (QStringList{QStringLiteral("添加单号为0100的应付款"), QStringLiteral("添加单号为0101的应付款")}));
+        w.findChild<QComboBox *>(QStringLiteral("cmb_Supplier"))->setEditText(QStringLiteral("无此供应商"));
+        QVERIFY(!w.confirm());
+        QCOMPARE(box.lastText(), QStringLiteral("供应商“无此供应商”不存在，请从列表中选择！"));
+        // A payable whose supplier row is gone still opens.
+        app.db().exec(QStringLiteral("delete from Supplier"));
+        FrmPay old(app.state(), 2, QStringLiteral("0100"));
+        QVERIFY(old.load());
+        QCOMPARE(old.findChild<QComboBox *>(QStringLiteral("cmb_Supplier"))->currentText(), QStringLiteral("S1-"));
+        QVERIFY(old.findChild<QPushButton *>(QStringLiteral("cmd_Add"))->isHidden());
+    }
+
+    void fromTheMainWindow()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        msg::Recorder box;
+        modal::Script script;
+        script.then([](QDialog *d) {
+            auto *w = qobject_cast<FrmBuyOrder *>(d);
+            QVERIFY(w);
+            QTest::keyClicks(w->findChild<QLineEdit *>(QStringLiteral("txt_PurchaseOrderID")), QStringLiteral("P'1"));
+            pick(*w, "Supplier", QStringLiteral("S1-"));
+            pick(*w, "Buyer", QStringLiteral("B1-"));
+            w->clickCell(1, 1);
+            QTest::keyClicks(w->cellEditor(), QStringLiteral("G2"));
+            QTest::keyClick(w->cellEditor(), Qt::Key_Return);
+            QTest::keyClicks(w->cellEditor(), QStringLiteral("2"));
+            QVERIFY(w->save());
+            w->findChild<QPushButton *>(QStringLiteral("cmd_Exit"))->click();
+        });
+        FrmMain main(app.state());
+        main.findChild<QAction *>(QStringLiteral("E_Add"))->trigger();
+        QCOMPARE(box.count(), 0);
+        QCOMPARE(main.grid()->rows(), 2);
+        QCOMPARE(main.grid()->textMatrix(1, 1), QStringLiteral("P'1"));
+        QCOMPARE(main.grid()->textMatrix(1, 4), QStringLiteral("20"));
+        QCOMPARE(main.grid()->textMatrix(1, 7), QStringLiteral("未入库"));
+    }
+};
+
+QTEST_MAIN(TestBillWindow)
+#include "test_billwindow.moc"
