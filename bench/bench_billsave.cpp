@@ -1,0 +1,135 @@
+// Times saving a goods receipt of 50 lines made from an open purchase
+// order: the checks and the save (header, lines, stock, order lines and
+// status, log entry, one transaction), on the benchmark database and on one
+// ten times larger.
+//
+//   bench_billsave [database file] [ten-times database file]   (built when absent)
+
+#include "BenchData.h"
+
+#include "core/GenFunc.h"
+#include "platform/db/Database.h"
+#include "platform/grid/TextGridModel.h"
+#include "purchasing/BillCheck.h"
+#include "purchasing/BillGrid.h"
+#include "purchasing/BillNumbers.h"
+#include "purchasing/BillStore.h"
+#include "purchasing/PurchaseBills.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+const int Lines = 50;
+
+// An open order of 50 lines for the receipt to be made from.
+void makeOrder(Database &db, const QString &order)
+{
+    Transaction t(db);
+    db.exec(QStringLiteral("insert into PurchaseOrder(PurchaseOrderID,OperateDate,SupplierID,Amount,OperatorID,BuyerID) "
+                           "values(?,'2026-12-08','S000001',0,'Administrator','E001')"),
+            {order});
+    for (int i = 0; i < Lines; ++i)
+        db.exec(QStringLiteral("insert into PurchaseOrderDetail(PurchaseOrderID,GoodsID,GoodsNum,UnitPrice) values(?,?,?,?)"),
+                {order, QStringLiteral("G%1").arg(i * 97 + 13, 6, 10, QLatin1Char('0')), 10, 2.5});
+    t.commit();
+}
+
+double saveOnce(Database &db, const QString &number, const QString &order)
+{
+    const BillSpec &spec = FrmBuyIn::billSpec();
+    BillStore store(db, spec);
+    TextGridModel model;
+    BillGrid grid(model, spec);
+    const double t0 = nowMs();
+    // What the window holds after "关联" and choosing the storages.
+    grid.load(store.orderLines(order));
+    const QVector<CodeItem> storages = store.storageItems();
+    for (int r = 1; r <= grid.lastLine(); ++r) {
+        grid.setCell(r, ColRole::Storage, storages.first().text);
+        grid.recomputeAmount(r);
+    }
+    grid.rewriteTotal();
+    QVector<FieldInput> header;
+    for (const HeaderField &f : spec.fields) {
+        FieldInput in{&f, QString(), QString()};
+        switch (f.kind) {
+        case FieldKind::Date: in.text = QStringLiteral("2026-12-08"); break;
+        case FieldKind::Number: in.text = number; break;
+        case FieldKind::CodeName:
+            in.code = f.masterTable == QLatin1String("Supplier") ? QStringLiteral("S000001") : QStringLiteral("E001");
+            in.text = in.code + QStringLiteral("-x");
+            break;
+        case FieldKind::Operator: in.code = QStringLiteral("Administrator"); in.text = in.code; break;
+        default: break;
+        }
+        header << in;
+    }
+    if (auto fail = checkBill(spec, 1, header, grid, store, storages)) {
+        std::fprintf(stderr, "check failed: %s\n", qPrintable(fail->message));
+        return -1;
+    }
+    BillDraft d;
+    d.number = number;
+    for (const FieldInput &in : header) {
+        if (!in.field->column.isEmpty())
+            d.head.append({in.field->column, in.field->kind == FieldKind::CodeName || in.field->kind == FieldKind::Operator
+                                                 ? QVariant(in.code)
+                                                 : QVariant(in.text)});
+    }
+    for (int r = 1; r <= grid.lastLine(); ++r) {
+        BillLine l;
+        l.goodsId = grid.cell(r, ColRole::Code);
+        l.qty = billnum::val(grid.cell(r, ColRole::Qty));
+        const double price = billnum::val(grid.cell(r, ColRole::Price));
+        l.values = {l.goodsId, storages.first().code, l.qty, price};
+        d.amount += l.qty * price;
+        d.lines << l;
+    }
+    d.linkedOrder = order;
+    d.operatorId = QStringLiteral("Administrator");
+    d.when = QDateTime::currentDateTime();
+    store.save(d);
+    return nowMs() - t0;
+}
+
+void run(const QString &file, int scale)
+{
+    if (!QFile::exists(file)) {
+        std::printf("building %s (scale %d) ...\n", qPrintable(file), scale);
+        std::fflush(stdout);
+        QString error;
+        if (!buildBenchDatabase(file, scale, &error)) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return;
+        }
+    }
+    Database db(QStringLiteral("bench%1").arg(scale));
+    db.open(ConnectionSpec{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});
+    const qint64 receipts = db.scalar(QStringLiteral("select count(*) from ReceiveReceipt")).toLongLong();
+    QVector<double> times;
+    const QString stamp = QString::number(QDateTime::currentMSecsSinceEpoch());
+    for (int i = 0; i < 7; ++i) {
+        const QString order = QStringLiteral("BO%1-%2").arg(stamp).arg(i);
+        makeOrder(db, order);
+        times << saveOnce(db, QStringLiteral("BR%1-%2").arg(stamp).arg(i), order);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("%-28s receipts %8lld  50-line linked receipt: median %.1f ms, best %.1f ms, worst %.1f ms\n",
+                qPrintable(QStringLiteral("scale %1").arg(scale)), receipts, times[times.size() / 2], times.first(),
+                times.last());
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    run(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/hy-bench1.db"), 1);
+    run(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("/tmp/hy-bench10.db"), 10);
+    return 0;
+}
