@@ -40,7 +40,9 @@ const int CodeField = 0, TypeField = 1, NameField = 2;
 
 QString fill(const char *pattern, const PartnerSpec &spec)
 {
-    return QString::fromUtf8(pattern).arg(spec.table, spec.who);
+    return QString::fromUtf8(pattern)
+        .replace(QLatin1String("%1"), spec.table)
+        .replace(QLatin1String("%2"), spec.who);
 }
 
 } // namespace
