@@ -85,6 +85,12 @@ private slots:
         QCOMPARE(dlg->windowTitle(), QStringLiteral("商品属性"));
         QCOMPARE(child<QPushButton>(dlg.get(), "cmd_OK")->text(), QStringLiteral("确认"));
         QCOMPARE(dlg->focusWidget()->objectName(), QStringLiteral("txt_GoodsID"));
+        for (const char *name : {"cmb_ProductType", "cmb_Storage"}) {
+            auto *c = child<QComboBox>(dlg.get(), name);
+            QVERIFY(c->isEditable() && !c->completer());
+            QCOMPARE(c->insertPolicy(), QComboBox::NoInsert);
+        }
+        QCOMPARE(child<QComboBox>(dlg.get(), "cmb_Storage")->itemText(1), QStringLiteral("2-副仓库"));
         fillGoods(dlg.get(), QStringLiteral("X'1"));
         press(dlg.get(), "cmd_OK");
         QCOMPARE(box.count(), 0);

@@ -227,6 +227,31 @@ private slots:
         QCOMPARE(signIn(app, QStringLiteral("Administrator"), QStringLiteral("neu")), LoginOutcome::Ok);
     }
 
+    void aFailedPasswordChangeIsReported()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.db().exec(QStringLiteral("create trigger NoChange before update on Operator "
+                                     "begin select raise(abort,'只读'); end"));
+        msg::Recorder box;
+        modal::Script script;
+        script.then([](QDialog *d) {
+            typeInto(d, "txt_OldPassword", QStringLiteral("admin"));
+            typeInto(d, "txt_NewPassword", QStringLiteral("neu"));
+            typeInto(d, "txt_ConfirmPassword", QStringLiteral("neu"));
+            press(d, "cmd_OK");
+            QVERIFY(d->isVisible());
+            QCOMPARE(textOf(d, "txt_NewPassword"), QStringLiteral("neu"));
+        });
+        FrmMain w(app.state());
+        box.clear();
+        w.findChild<QAction *>(QStringLiteral("F_ChangePassword"))->trigger();
+        QCOMPARE(box.count(), 1);
+        QCOMPARE(box.lastTitle(), QStringLiteral("错误"));
+        QVERIFY(box.lastText().contains(QStringLiteral("只读")));
+        QCOMPARE(signIn(app, QStringLiteral("Administrator"), QStringLiteral("admin")), LoginOutcome::Ok);
+    }
+
     void anEmptyOldPasswordMatchesOnlyAnEmptyOne()
     {
         TestApp app;
