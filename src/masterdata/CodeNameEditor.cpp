@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const QVector<CodeNameSpec> &codeNameSpecs()
+const QVector<CodeNameKind> &codeNameKinds()
 {
-    using F = CodeNameSpec::FocusOrder;
-    static const QVector<CodeNameSpec> specs{
+    using F = CodeNameKind::FocusOrder;
+    static const QVector<CodeNameKind> kinds{
         {504, "FrmStorage", "库房信息", "Storage", "StorageID", "StorageName", "库位编号", "库位名称", "的库房信息",
          false, F::BoxesThenAddOkCancel, 2910, 1350},
         {505, "FrmGoodsType", "商品类别", "ProductType", "ProductTypeID", "ProductTypeName", "类别编号", "类别名称",
@@ -35,22 +35,22 @@ const QVector<CodeNameSpec> &codeNameSpecs()
         {513, "FrmChecker", "盘点人", "Checker", "CheckerID", "CheckerName", "编号", "名称", "的盘点人", false,
          F::BoxesThenCancelOkAdd, 2940, 1320},
     };
-    return specs;
+    return kinds;
 }
 
-CodeNameEditor::CodeNameEditor(const CodeNameSpec &spec, AppState &state, const QString &id, QWidget *parent)
-    : RecordEditor(state, id, QStringLiteral("确定"), parent), m_spec(spec),
-      m_table{spec.table, spec.codeColumn, {spec.nameColumn}, {spec.nameColumn}}
+CodeNameEditor::CodeNameEditor(const CodeNameKind &kind, AppState &state, const QString &id, QWidget *parent)
+    : RecordEditor(state, id, QStringLiteral("确定"), parent), m_kind(kind),
+      m_table{kind.table, kind.codeColumn, {kind.nameColumn}, {kind.nameColumn}}
 {
-    setObjectName(spec.window);
-    setWindowTitle(spec.caption);
-    m_code = lineEdit(QStringLiteral("txt_") + spec.codeColumn);
-    m_name = lineEdit(QStringLiteral("txt_") + spec.nameColumn);
+    setObjectName(kind.window);
+    setWindowTitle(kind.caption);
+    m_code = lineEdit(QStringLiteral("txt_") + kind.codeColumn);
+    m_name = lineEdit(QStringLiteral("txt_") + kind.nameColumn);
 
     auto *boxes = new QGridLayout;
-    boxes->addWidget(label(spec.codeLabel, QStringLiteral("Label1")), 0, 0);
+    boxes->addWidget(label(kind.codeLabel, QStringLiteral("Label1")), 0, 0);
     boxes->addWidget(m_code, 0, 1);
-    boxes->addWidget(label(spec.nameLabel, QStringLiteral("Label2")), 1, 0);
+    boxes->addWidget(label(kind.nameLabel, QStringLiteral("Label2")), 1, 0);
     boxes->addWidget(m_name, 1, 1);
     boxes->setColumnStretch(1, 1);
     auto *layout = new QVBoxLayout(this);
@@ -58,24 +58,24 @@ CodeNameEditor::CodeNameEditor(const CodeNameSpec &spec, AppState &state, const 
     layout->addLayout(buttonRow());
 
     QWidget *add = addButton(), *ok = okButton(), *cancel = cancelButton();
-    using F = CodeNameSpec::FocusOrder;
-    switch (spec.focus) {
+    using F = CodeNameKind::FocusOrder;
+    switch (kind.focus) {
     case F::ButtonsThenNameCode: setFocusOrder({add, ok, cancel, m_name, m_code}); break;
     case F::BoxesThenCancelOkAdd: setFocusOrder({m_code, m_name, cancel, ok, add}); break;
     case F::CancelOkAddThenNameCode: setFocusOrder({cancel, ok, add, m_name, m_code}); break;
     case F::BoxesThenAddOkCancel: setFocusOrder({m_code, m_name, add, ok, cancel}); break;
     }
-    if (spec.enterMovesOn)
+    if (kind.enterMovesOn)
         EnterToTab::install(this, {m_code, m_name});
-    fixClientSize(spec.widthTwips, spec.heightTwips);
+    fixClientSize(kind.widthTwips, kind.heightTwips);
 }
 
 bool CodeNameEditor::loadRecord(const QString &key)
 {
-    const QStringList captions = codeNameHeaders(m_spec.navCode);
+    const QStringList captions = codeNameHeaders(m_kind.navCode);
     const ResultPtr rs = db().query(QStringLiteral("select %1 as %3,%2 as %4 from %5 where %1=?")
-                                        .arg(m_spec.codeColumn, m_spec.nameColumn, captions.value(0),
-                                             captions.value(1), m_spec.table),
+                                        .arg(m_kind.codeColumn, m_kind.nameColumn, captions.value(0),
+                                             captions.value(1), m_kind.table),
                                     {key});
     if (rs->isEmpty())
         return false;
@@ -91,5 +91,5 @@ bool CodeNameEditor::requiredFilled() const
 
 QVariantHash CodeNameEditor::values() const
 {
-    return {{m_spec.nameColumn, m_name->text().trimmed()}};
+    return {{m_kind.nameColumn, m_name->text().trimmed()}};
 }

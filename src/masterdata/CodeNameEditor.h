@@ -6,7 +6,7 @@
 
 // One of the ten code-and-name tables (staff rosters, categories, payment
 // methods, storage locations) and how its editor looks.
-struct CodeNameSpec {
+struct CodeNameKind {
     // The orders of the code box, the name box and the three buttons.
     enum class FocusOrder {
         ButtonsThenNameCode,     // 新增, 确定, 取消, name, code
@@ -29,7 +29,7 @@ struct CodeNameSpec {
 };
 
 // The ten, in navigation order (504-513).
-const QVector<CodeNameSpec> &codeNameSpecs();
+const QVector<CodeNameKind> &codeNameKinds();
 
 // The editor of a code-and-name table: code and name boxes; an update
 // changes the name only.
@@ -37,9 +37,8 @@ class CodeNameEditor : public RecordEditor
 {
     Q_OBJECT
 public:
-    CodeNameEditor(const CodeNameSpec &spec, AppState &state, const QString &id, QWidget *parent = nullptr);
+    CodeNameEditor(const CodeNameKind &kind, AppState &state, const QString &id, QWidget *parent = nullptr);
 
-    const CodeNameSpec &spec() const { return m_spec; }
 
 protected:
     const RecordTable &table() const override { return m_table; }
@@ -47,10 +46,10 @@ protected:
     bool loadRecord(const QString &key) override;
     bool requiredFilled() const override;
     QVariantHash values() const override;
-    QString logNoun() const override { return m_spec.logNoun; }
+    QString logNoun() const override { return m_kind.logNoun; }
 
 private:
-    const CodeNameSpec &m_spec;
+    const CodeNameKind &m_kind;
     RecordTable m_table;
     QLineEdit *m_code;
     QLineEdit *m_name;

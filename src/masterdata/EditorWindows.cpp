@@ -12,14 +12,14 @@ void registerEditorWindows(WindowRegistry &registry)
     registry.addEditor({303, 501}, QStringLiteral("FrmGoods"), [](AppState &s, const QString &id, QWidget *p) {
         return new FrmGoods(s, id, p);
     });
-    for (const PartnerSpec &spec : partnerSpecs()) {
-        registry.addEditor({spec.navCode}, spec.window, [&spec](AppState &s, const QString &id, QWidget *p) {
-            return new PartnerEditor(spec, s, id, p);
+    for (const PartnerKind &kind : partnerKinds()) {
+        registry.addEditor({kind.navCode}, kind.window, [&kind](AppState &s, const QString &id, QWidget *p) {
+            return new PartnerEditor(kind, s, id, p);
         });
     }
-    for (const CodeNameSpec &spec : codeNameSpecs()) {
-        registry.addEditor({spec.navCode}, spec.window, [&spec](AppState &s, const QString &id, QWidget *p) {
-            return new CodeNameEditor(spec, s, id, p);
+    for (const CodeNameKind &kind : codeNameKinds()) {
+        registry.addEditor({kind.navCode}, kind.window, [&kind](AppState &s, const QString &id, QWidget *p) {
+            return new CodeNameEditor(kind, s, id, p);
         });
     }
     registry.addEditor({602}, QStringLiteral("FrmOperator"), [](AppState &s, const QString &id, QWidget *p) {

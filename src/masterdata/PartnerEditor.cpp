@@ -38,18 +38,18 @@ const PartnerField Fields[] = {
 };
 const int CodeField = 0, TypeField = 1, NameField = 2;
 
-QString fill(const char *pattern, const PartnerSpec &spec)
+QString fill(const char *pattern, const PartnerKind &kind)
 {
     return QString::fromUtf8(pattern)
-        .replace(QLatin1String("%1"), spec.table)
-        .replace(QLatin1String("%2"), spec.who);
+        .replace(QLatin1String("%1"), kind.table)
+        .replace(QLatin1String("%2"), kind.who);
 }
 
 } // namespace
 
-const QVector<PartnerSpec> &partnerSpecs()
+const QVector<PartnerKind> &partnerKinds()
 {
-    static const QVector<PartnerSpec> specs{
+    static const QVector<PartnerKind> kinds{
         {502, "FrmCustomer", "客户资料", "Customer", "客户", "的客户资料",
          {"客户编码", "客户类别", "客户名称", "联 系 人", "联系人职位", "地    址", "电    话", "邮    编", "传    真",
           "电子邮件", "帐    号", "税    号", "开户银行", "备    注"},
@@ -59,36 +59,36 @@ const QVector<PartnerSpec> &partnerSpecs()
           "邮      编", "传      真", "电 子邮 件", "帐      号", "税      号", "开 户银 行", "备      注"},
          6840, 4890},
     };
-    return specs;
+    return kinds;
 }
 
-PartnerEditor::PartnerEditor(const PartnerSpec &spec, AppState &state, const QString &id, QWidget *parent)
-    : RecordEditor(state, id, QStringLiteral("确认"), parent), m_spec(spec)
+PartnerEditor::PartnerEditor(const PartnerKind &kind, AppState &state, const QString &id, QWidget *parent)
+    : RecordEditor(state, id, QStringLiteral("确认"), parent), m_kind(kind)
 {
-    setObjectName(spec.window);
-    setWindowTitle(spec.caption);
-    m_table.table = spec.table;
-    m_table.key = fill(Fields[CodeField].column, spec);
+    setObjectName(kind.window);
+    setWindowTitle(kind.caption);
+    m_table.table = kind.table;
+    m_table.key = fill(Fields[CodeField].column, kind);
 
     m_type = new QComboBox(this);
-    m_type->setObjectName(fill(Fields[TypeField].input, spec));
+    m_type->setObjectName(fill(Fields[TypeField].input, kind));
     makeCodeCombo(m_type);
 
     QList<Field> layout;
     QList<QWidget *> order;
     int i = 0;
     for (const PartnerField &f : Fields) {
-        const QString column = fill(f.column, spec);
+        const QString column = fill(f.column, kind);
         QWidget *input = m_type;
         if (i != TypeField) {
-            QLineEdit *e = lineEdit(fill(f.input, spec));
+            QLineEdit *e = lineEdit(fill(f.input, kind));
             m_boxes.append({column, e});
             input = e;
         }
         if (i != CodeField)
             m_table.columns << column;
         const bool required = i == CodeField || i == TypeField || i == NameField;
-        layout.append(Field{input, spec.labels.value(i), QString(), f.row, Place(f.place), required, QString()});
+        layout.append(Field{input, kind.labels.value(i), QString(), f.row, Place(f.place), required, QString()});
         order << input;
         ++i;
     }
@@ -107,7 +107,7 @@ PartnerEditor::PartnerEditor(const PartnerSpec &spec, AppState &state, const QSt
 
     order << carryOverBox() << addButton() << okButton() << cancelButton();
     setFocusOrder(order);
-    fixClientSize(spec.widthTwips, spec.heightTwips);
+    fixClientSize(kind.widthTwips, kind.heightTwips);
 }
 
 QLineEdit *PartnerEditor::box(const QString &column) const
@@ -128,7 +128,7 @@ void PartnerEditor::fillCombos()
 {
     fillCodeCombo(m_type, db().query(QStringLiteral("select %1TypeID as %2类型编号,%1TypeName as %2类型名称 "
                                                     "from %1Type order by %1TypeID")
-                                         .arg(m_spec.table, m_spec.who)));
+                                         .arg(m_kind.table, m_kind.who)));
 }
 
 bool PartnerEditor::loadRecord(const QString &key)
@@ -137,36 +137,36 @@ bool PartnerEditor::loadRecord(const QString &key)
     QStringList select;
     int i = 0;
     for (const PartnerField &f : Fields) {
-        select << QStringLiteral("A.%1 as %2").arg(fill(f.column, m_spec), fill(f.caption, m_spec));
+        select << QStringLiteral("A.%1 as %2").arg(fill(f.column, m_kind), fill(f.caption, m_kind));
         if (i++ == TypeField)
-            select << QStringLiteral("B.%1TypeName as 类别名称").arg(m_spec.table);
+            select << QStringLiteral("B.%1TypeName as 类别名称").arg(m_kind.table);
     }
     const ResultPtr rs = db().query(QStringLiteral("select %1 from %2 as A left join %2Type as B "
                                                    "on B.%2TypeID=A.TypeID where A.%3=?")
-                                        .arg(select.join(QLatin1Char(',')), m_spec.table, m_table.key),
+                                        .arg(select.join(QLatin1Char(',')), m_kind.table, m_table.key),
                                     {key});
     if (rs->isEmpty())
         return false;
     i = 0;
     for (const PartnerField &f : Fields) {
-        const QString caption = fill(f.caption, m_spec);
+        const QString caption = fill(f.caption, m_kind);
         if (i++ == TypeField)
             showCode(m_type, rs->text(0, caption), rs->value(0, QStringLiteral("类别名称")));
         else
-            box(fill(f.column, m_spec))->setText(rs->text(0, caption));
+            box(fill(f.column, m_kind))->setText(rs->text(0, caption));
     }
     return true;
 }
 
 bool PartnerEditor::requiredFilled() const
 {
-    return !keyBox()->text().trimmed().isEmpty() && !box(fill(Fields[NameField].column, m_spec))->text().trimmed().isEmpty()
+    return !keyBox()->text().trimmed().isEmpty() && !box(fill(Fields[NameField].column, m_kind))->text().trimmed().isEmpty()
         && !m_type->currentText().trimmed().isEmpty();
 }
 
 bool PartnerEditor::validate()
 {
-    return checkComboCode(m_type, m_spec.table + QStringLiteral("Type"), m_spec.who + QStringLiteral("类别"), &m_typeCode);
+    return checkComboCode(m_type, m_kind.table + QStringLiteral("Type"), m_kind.who + QStringLiteral("类别"), &m_typeCode);
 }
 
 QVariantHash PartnerEditor::values() const

@@ -8,7 +8,7 @@
 class QComboBox;
 
 // Customers or suppliers: the table and how the editor looks.
-struct PartnerSpec {
+struct PartnerKind {
     int navCode;
     QString window;  // "FrmCustomer"
     QString caption; // "客户资料"
@@ -23,7 +23,7 @@ struct PartnerSpec {
 };
 
 // Customer (502) and supplier (503).
-const QVector<PartnerSpec> &partnerSpecs();
+const QVector<PartnerKind> &partnerKinds();
 
 // The customer or supplier editor: fourteen texts, the category chosen from
 // its table; code, name and category are required.
@@ -31,7 +31,7 @@ class PartnerEditor : public RecordEditor
 {
     Q_OBJECT
 public:
-    PartnerEditor(const PartnerSpec &spec, AppState &state, const QString &id, QWidget *parent = nullptr);
+    PartnerEditor(const PartnerKind &kind, AppState &state, const QString &id, QWidget *parent = nullptr);
 
 protected:
     const RecordTable &table() const override { return m_table; }
@@ -41,12 +41,12 @@ protected:
     bool requiredFilled() const override;
     bool validate() override;
     QVariantHash values() const override;
-    QString logNoun() const override { return m_spec.logNoun; }
+    QString logNoun() const override { return m_kind.logNoun; }
 
 private:
     QLineEdit *box(const QString &column) const;
 
-    const PartnerSpec &m_spec;
+    const PartnerKind &m_kind;
     RecordTable m_table;
     QComboBox *m_type;
     QList<QPair<QString, QLineEdit *>> m_boxes; // column -> box, every box but the category
