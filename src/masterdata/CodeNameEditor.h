@@ -39,7 +39,6 @@ class CodeNameEditor : public RecordEditor
 public:
     CodeNameEditor(const CodeNameKind &kind, AppState &state, const QString &id, QWidget *parent = nullptr);
 
-
 protected:
     const RecordTable &table() const override { return m_table; }
     QLineEdit *keyBox() const override { return m_code; }
