@@ -43,6 +43,23 @@ QString partnerList(const QString &table, const QString &who)
         .arg(table, who);
 }
 
+// The ten code-and-name lists: their tables and the noun of their headers.
+const struct {
+    int code;
+    const char *caption, *title, *table, *id, *name, *noun;
+} codeName[] = {
+    {504, "库房信息", "库房信息列表", "Storage", "StorageID", "StorageName", "库位"},
+    {505, "商品类别", "商品类别列表", "ProductType", "ProductTypeID", "ProductTypeName", "商品类别"},
+    {506, "客户类别", "客户类别列表", "CustomerType", "CustomerTypeID", "CustomerTypeName", "客户类别"},
+    {507, "供应商类别", "供应商类别列表", "SupplierType", "SupplierTypeID", "SupplierTypeName", "供应商类别"},
+    {508, "支付方式", "支付方式列表", "PayMode", "PayModeID", "PayModeName", "支付方式"},
+    {509, "采购员", "采购员列表", "Buyer", "BuyerID", "BuyerName", "采购员"},
+    {510, "销售业务员", "销售业务员列表", "Saler", "SalerID", "SalerName", "销售业务员"},
+    {511, "验货人", "验货人列表", "Accepter", "AccepterID", "AccepterName", "验货人"},
+    {512, "退货人", "退货人列表", "Returner", "ReturnerID", "ReturnerName", "退货人"},
+    {513, "盘点人", "盘点人列表", "Checker", "CheckerID", "CheckerName", "盘点人"},
+};
+
 QString codeNameList(const QString &table, const QString &idColumn, const QString &nameColumn, const QString &noun)
 {
     return QStringLiteral("select %2 as %4编码,%3 as %4名称 from %1 Order By %2").arg(table, idColumn, nameColumn, noun);
@@ -160,21 +177,6 @@ QVector<ListSpec> buildSpecs()
     add(502, K::List, "客户资料", "客户资料列表", partnerList(QStringLiteral("Customer"), QStringLiteral("客户")), W_Partner);
     add(503, K::List, "供应商资料", "供应商资料列表", partnerList(QStringLiteral("Supplier"), QStringLiteral("供应商")),
         W_Partner);
-    const struct {
-        int code;
-        const char *caption, *title, *table, *id, *name, *noun;
-    } codeName[] = {
-        {504, "库房信息", "库房信息列表", "Storage", "StorageID", "StorageName", "库位"},
-        {505, "商品类别", "商品类别列表", "ProductType", "ProductTypeID", "ProductTypeName", "商品类别"},
-        {506, "客户类别", "客户类别列表", "CustomerType", "CustomerTypeID", "CustomerTypeName", "客户类别"},
-        {507, "供应商类别", "供应商类别列表", "SupplierType", "SupplierTypeID", "SupplierTypeName", "供应商类别"},
-        {508, "支付方式", "支付方式列表", "PayMode", "PayModeID", "PayModeName", "支付方式"},
-        {509, "采购员", "采购员列表", "Buyer", "BuyerID", "BuyerName", "采购员"},
-        {510, "销售业务员", "销售业务员列表", "Saler", "SalerID", "SalerName", "销售业务员"},
-        {511, "验货人", "验货人列表", "Accepter", "AccepterID", "AccepterName", "验货人"},
-        {512, "退货人", "退货人列表", "Returner", "ReturnerID", "ReturnerName", "退货人"},
-        {513, "盘点人", "盘点人列表", "Checker", "CheckerID", "CheckerName", "盘点人"},
-    };
     for (const auto &c : codeName) {
         add(c.code, K::List, c.caption, c.title,
             codeNameList(QString::fromUtf8(c.table), QString::fromUtf8(c.id), QString::fromUtf8(c.name),
@@ -199,6 +201,17 @@ QVector<ListSpec> buildSpecs()
 }
 
 } // namespace
+
+QStringList codeNameHeaders(int code)
+{
+    for (const auto &c : codeName) {
+        if (c.code == code) {
+            const QString noun = QString::fromUtf8(c.noun);
+            return {noun + QStringLiteral("编码"), noun + QStringLiteral("名称")};
+        }
+    }
+    return {};
+}
 
 const QVector<ListSpec> &allListSpecs()
 {

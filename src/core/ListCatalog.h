@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // What each navigation code of the main window shows.
@@ -29,6 +30,11 @@ const QVector<NavGroup> &navigationGroups();
 // The list of a navigation code, or nullptr for an unknown code.
 const ListSpec *listSpec(int code);
 const QVector<ListSpec> &allListSpecs();
+
+// The two column headers of a code-and-name list (504-513), such as
+// "验货人编码" and "验货人名称"; their editors read a record under the same
+// captions. Empty for any other code.
+QStringList codeNameHeaders(int code);
 
 // The widths of list 602 for anyone but the administrator: every column hidden.
 QVector<int> hiddenOperatorWidths();

@@ -1,0 +1,95 @@
+#include "CodeNameEditor.h"
+
+#include "core/ListCatalog.h"
+#include "platform/db/Database.h"
+#include "platform/ui/Widgets.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+const QVector<CodeNameKind> &codeNameKinds()
+{
+    using F = CodeNameKind::FocusOrder;
+    static const QVector<CodeNameKind> kinds{
+        {504, "FrmStorage", "库房信息", "Storage", "StorageID", "StorageName", "库位编号", "库位名称", "的库房信息",
+         false, F::BoxesThenAddOkCancel, 2910, 1350},
+        {505, "FrmGoodsType", "商品类别", "ProductType", "ProductTypeID", "ProductTypeName", "类别编号", "类别名称",
+         "的商品类别", false, F::CancelOkAddThenNameCode, 2865, 1335},
+        {506, "FrmCustomerType", "客户类别", "CustomerType", "CustomerTypeID", "CustomerTypeName", "类别编号",
+         "类别名称", "的客户类别", false, F::BoxesThenCancelOkAdd, 3030, 1350},
+        {507, "FrmSupplierType", "供应商类别", "SupplierType", "SupplierTypeID", "SupplierTypeName", "类别编号",
+         "类别名称", "的供应商类别", false, F::BoxesThenAddOkCancel, 2880, 1350},
+        {508, "FrmPayMode", "支付方式", "PayMode", "PayModeID", "PayModeName", "编号", "名称", "的支付方式", false,
+         F::BoxesThenCancelOkAdd, 3060, 1350},
+        {509, "FrmBuyer", "采购员", "Buyer", "BuyerID", "BuyerName", "编号", "名称", "的采购员", true,
+         F::ButtonsThenNameCode, 2940, 1320},
+        {510, "FrmSaler", "销售业务员", "Saler", "SalerID", "SalerName", "编号", "名称", "的销售业务员", false,
+         F::ButtonsThenNameCode, 2940, 1320},
+        {511, "FrmAccepter", "验货人", "Accepter", "AccepterID", "AccepterName", "编号", "名称", "的验货人", true,
+         F::ButtonsThenNameCode, 2940, 1320},
+        {512, "FrmReturner", "退货人", "Returner", "ReturnerID", "ReturnerName", "编号", "名称", "的退货人", false,
+         F::ButtonsThenNameCode, 2940, 1320},
+        {513, "FrmChecker", "盘点人", "Checker", "CheckerID", "CheckerName", "编号", "名称", "的盘点人", false,
+         F::BoxesThenCancelOkAdd, 2940, 1320},
+    };
+    return kinds;
+}
+
+CodeNameEditor::CodeNameEditor(const CodeNameKind &kind, AppState &state, const QString &id, QWidget *parent)
+    : RecordEditor(state, id, QStringLiteral("确定"), parent), m_kind(kind),
+      m_table{kind.table, kind.codeColumn, {kind.nameColumn}, {kind.nameColumn}}
+{
+    setObjectName(kind.window);
+    setWindowTitle(kind.caption);
+    m_code = lineEdit(QStringLiteral("txt_") + kind.codeColumn);
+    m_name = lineEdit(QStringLiteral("txt_") + kind.nameColumn);
+
+    auto *boxes = new QGridLayout;
+    boxes->addWidget(label(kind.codeLabel, QStringLiteral("Label1")), 0, 0);
+    boxes->addWidget(m_code, 0, 1);
+    boxes->addWidget(label(kind.nameLabel, QStringLiteral("Label2")), 1, 0);
+    boxes->addWidget(m_name, 1, 1);
+    boxes->setColumnStretch(1, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(boxes);
+    layout->addLayout(buttonRow());
+
+    QWidget *add = addButton(), *ok = okButton(), *cancel = cancelButton();
+    using F = CodeNameKind::FocusOrder;
+    switch (kind.focus) {
+    case F::ButtonsThenNameCode: setFocusOrder({add, ok, cancel, m_name, m_code}); break;
+    case F::BoxesThenCancelOkAdd: setFocusOrder({m_code, m_name, cancel, ok, add}); break;
+    case F::CancelOkAddThenNameCode: setFocusOrder({cancel, ok, add, m_name, m_code}); break;
+    case F::BoxesThenAddOkCancel: setFocusOrder({m_code, m_name, add, ok, cancel}); break;
+    }
+    if (kind.enterMovesOn)
+        EnterToTab::install(this, {m_code, m_name});
+    fixClientSize(kind.widthTwips, kind.heightTwips);
+}
+
+bool CodeNameEditor::loadRecord(const QString &key)
+{
+    const QStringList captions = codeNameHeaders(m_kind.navCode);
+    const ResultPtr rs = db().query(QStringLiteral("select %1 as %3,%2 as %4 from %5 where %1=?")
+                                        .arg(m_kind.codeColumn, m_kind.nameColumn, captions.value(0),
+                                             captions.value(1), m_kind.table),
+                                    {key});
+    if (rs->isEmpty())
+        return false;
+    m_code->setText(rs->text(0, captions.value(0)));
+    m_name->setText(rs->text(0, captions.value(1)));
+    return true;
+}
+
+bool CodeNameEditor::requiredFilled() const
+{
+    return !m_code->text().trimmed().isEmpty() && !m_name->text().trimmed().isEmpty();
+}
+
+QVariantHash CodeNameEditor::values() const
+{
+    return {{m_kind.nameColumn, m_name->text().trimmed()}};
+}

@@ -1,0 +1,179 @@
+#include "PartnerEditor.h"
+
+#include "FieldInput.h"
+#include "platform/db/Database.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The fourteen inputs in tab order; %1 is the table ("Customer"), %2 the
+// caption prefix of the record as read ("客户").
+struct PartnerField {
+    const char *column, *input, *caption;
+    int row;
+    int place; // 0 left, 1 right, 2 wide
+};
+const PartnerField Fields[] = {
+    {"%1ID", "txt_%1ID", "%2编码", 0, 0},
+    {"TypeID", "cmb_%1Type", "类别编码", 0, 1},
+    {"%1Name", "txt_%1Name", "%2名称", 1, 2},
+    {"LinkMan", "txt_LinkMan", "联系人", 2, 0},
+    {"LinkManJob", "txt_LinkManJob", "联系人职位", 2, 1},
+    {"Address", "txt_Address", "地址", 3, 2},
+    {"Tel", "txt_Tel", "电话", 4, 0},
+    {"PostalCode", "txt_PostalCode", "邮编", 4, 1},
+    {"Fax", "txt_Fax", "传真", 5, 0},
+    {"Email", "txt_Email", "电子邮件", 5, 1},
+    {"Account", "txt_Account", "账号", 6, 0},
+    {"TaxCode", "txt_TaxCode", "税号", 6, 1},
+    {"Bank", "txt_Bank", "开户银行", 7, 2},
+    {"Remark", "txt_Remark", "备注", 8, 2},
+};
+const int CodeField = 0, TypeField = 1, NameField = 2;
+
+QString fill(const char *pattern, const PartnerKind &kind)
+{
+    return QString::fromUtf8(pattern)
+        .replace(QLatin1String("%1"), kind.table)
+        .replace(QLatin1String("%2"), kind.who);
+}
+
+} // namespace
+
+const QVector<PartnerKind> &partnerKinds()
+{
+    static const QVector<PartnerKind> kinds{
+        {502, "FrmCustomer", "客户资料", "Customer", "客户", "的客户资料",
+         {"客户编码", "客户类别", "客户名称", "联 系 人", "联系人职位", "地    址", "电    话", "邮    编", "传    真",
+          "电子邮件", "帐    号", "税    号", "开户银行", "备    注"},
+         6810, 4875},
+        {503, "FrmSupplier", "供应商资料", "Supplier", "供应商", "的供应商资料",
+         {"供应商编码", "供应商类别", "供应商名称", "联  系  人", "联系人职位", "地      址", "电      话",
+          "邮      编", "传      真", "电 子邮 件", "帐      号", "税      号", "开 户银 行", "备      注"},
+         6840, 4890},
+    };
+    return kinds;
+}
+
+PartnerEditor::PartnerEditor(const PartnerKind &kind, AppState &state, const QString &id, QWidget *parent)
+    : RecordEditor(state, id, QStringLiteral("确认"), parent), m_kind(kind)
+{
+    setObjectName(kind.window);
+    setWindowTitle(kind.caption);
+    m_table.table = kind.table;
+    m_table.key = fill(Fields[CodeField].column, kind);
+
+    m_type = new QComboBox(this);
+    m_type->setObjectName(fill(Fields[TypeField].input, kind));
+    makeCodeCombo(m_type);
+
+    QList<Field> layout;
+    QList<QWidget *> order;
+    int i = 0;
+    for (const PartnerField &f : Fields) {
+        const QString column = fill(f.column, kind);
+        QWidget *input = m_type;
+        if (i != TypeField) {
+            QLineEdit *e = lineEdit(fill(f.input, kind));
+            m_boxes.append({column, e});
+            input = e;
+        }
+        if (i != CodeField)
+            m_table.columns << column;
+        const bool required = i == CodeField || i == TypeField || i == NameField;
+        layout.append(Field{input, kind.labels.value(i), QString(), f.row, Place(f.place), required, QString()});
+        order << input;
+        ++i;
+    }
+    m_table.updated = m_table.columns;
+
+    auto *grid = new QGridLayout;
+    layOutFields(this, grid, layout);
+    auto *note = new QHBoxLayout;
+    note->addWidget(carryOverBox());
+    note->addStretch();
+    note->addWidget(requiredNote());
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(grid);
+    outer->addLayout(note);
+    outer->addLayout(buttonRow());
+
+    order << carryOverBox() << addButton() << okButton() << cancelButton();
+    setFocusOrder(order);
+    fixClientSize(kind.widthTwips, kind.heightTwips);
+}
+
+QLineEdit *PartnerEditor::box(const QString &column) const
+{
+    for (const auto &b : m_boxes) {
+        if (b.first == column)
+            return b.second;
+    }
+    return nullptr;
+}
+
+QLineEdit *PartnerEditor::keyBox() const
+{
+    return m_boxes.first().second;
+}
+
+void PartnerEditor::fillCombos()
+{
+    fillCodeCombo(m_type, db().query(QStringLiteral("select %1TypeID as %2类型编号,%1TypeName as %2类型名称 "
+                                                    "from %1Type order by %1TypeID")
+                                         .arg(m_kind.table, m_kind.who)));
+}
+
+bool PartnerEditor::loadRecord(const QString &key)
+{
+    // A partner whose category has gone is still opened, so it can be mended.
+    QStringList select;
+    int i = 0;
+    for (const PartnerField &f : Fields) {
+        select << QStringLiteral("A.%1 as %2").arg(fill(f.column, m_kind), fill(f.caption, m_kind));
+        if (i++ == TypeField)
+            select << QStringLiteral("B.%1TypeName as 类别名称").arg(m_kind.table);
+    }
+    const ResultPtr rs = db().query(QStringLiteral("select %1 from %2 as A left join %2Type as B "
+                                                   "on B.%2TypeID=A.TypeID where A.%3=?")
+                                        .arg(select.join(QLatin1Char(',')), m_kind.table, m_table.key),
+                                    {key});
+    if (rs->isEmpty())
+        return false;
+    i = 0;
+    for (const PartnerField &f : Fields) {
+        const QString caption = fill(f.caption, m_kind);
+        if (i++ == TypeField)
+            showCode(m_type, rs->text(0, caption), rs->value(0, QStringLiteral("类别名称")));
+        else
+            box(fill(f.column, m_kind))->setText(rs->text(0, caption));
+    }
+    return true;
+}
+
+bool PartnerEditor::requiredFilled() const
+{
+    return !keyBox()->text().trimmed().isEmpty() && !box(fill(Fields[NameField].column, m_kind))->text().trimmed().isEmpty()
+        && !m_type->currentText().trimmed().isEmpty();
+}
+
+bool PartnerEditor::validate()
+{
+    return checkComboCode(m_type, m_kind.table + QStringLiteral("Type"), m_kind.who + QStringLiteral("类别"), &m_typeCode);
+}
+
+QVariantHash PartnerEditor::values() const
+{
+    QVariantHash v;
+    for (const auto &b : m_boxes)
+        v.insert(b.first, b.second->text().trimmed());
+    v.insert(QStringLiteral("TypeID"), m_typeCode);
+    return v;
+}

@@ -1,0 +1,256 @@
+#include "RecordEditor.h"
+
+#include "EditorTexts.h"
+#include "FieldInput.h"
+#include "core/AppState.h"
+#include "platform/ui/Msg.h"
+#include "platform/ui/Widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+const QColor Blue(0, 0, 255);
+
+void paintBlue(QLabel *l)
+{
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, Blue);
+    l->setPalette(p);
+}
+} // namespace
+
+RecordEditor::RecordEditor(AppState &state, const QString &id, const QString &okCaption, QWidget *parent)
+    : QDialog(parent), m_state(state), m_id(id), m_adding(state.editMode != 2)
+{
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    m_add = new QPushButton(QStringLiteral("新增"), this);
+    m_add->setObjectName(QStringLiteral("cmd_Add"));
+    m_ok = new QPushButton(okCaption, this);
+    m_ok->setObjectName(QStringLiteral("cmd_OK"));
+    m_cancel = new QPushButton(QStringLiteral("取消"), this);
+    m_cancel->setObjectName(QStringLiteral("cmd_Cancel"));
+    for (QPushButton *b : {m_add, m_ok, m_cancel}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        b->setMinimumSize(twips(700), twips(300));
+    }
+    connect(m_add, &QPushButton::clicked, this, &RecordEditor::addClicked);
+    connect(m_ok, &QPushButton::clicked, this, &RecordEditor::okClicked);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+Database &RecordEditor::db() const
+{
+    return m_state.db;
+}
+
+bool RecordEditor::load()
+{
+    try {
+        fillCombos();
+        if (!m_adding) {
+            if (!loadRecord(m_id.trimmed())) {
+                refuse(editortext::recordGone());
+                return false;
+            }
+            showModifyLayout();
+        }
+    } catch (const DbError &e) {
+        msg::error(this, e.text());
+        return false;
+    }
+    return true;
+}
+
+QLineEdit *RecordEditor::lineEdit(const QString &objectName)
+{
+    auto *e = new QLineEdit(this);
+    e->setObjectName(objectName);
+    return e;
+}
+
+QLabel *RecordEditor::label(const QString &text, const QString &objectName)
+{
+    auto *l = new QLabel(text, this);
+    l->setObjectName(objectName);
+    return l;
+}
+
+QCheckBox *RecordEditor::carryOverBox()
+{
+    if (!m_carryOver) {
+        m_carryOver = new QCheckBox(QStringLiteral("自动将上述信息带到下一项"), this);
+        m_carryOver->setObjectName(QStringLiteral("Check1"));
+    }
+    return m_carryOver;
+}
+
+QLabel *RecordEditor::requiredNote(const QString &objectName)
+{
+    QLabel *l = label(QStringLiteral("注：* 为必填项"), objectName);
+    paintBlue(l);
+    return l;
+}
+
+QHBoxLayout *RecordEditor::buttonRow()
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(m_add);
+    row->addWidget(m_ok);
+    row->addWidget(m_cancel);
+    return row;
+}
+
+void RecordEditor::layOutFields(QWidget *owner, QGridLayout *grid, const QList<Field> &fields)
+{
+    // Columns: star, caption, box | star, caption, box.
+    for (const Field &f : fields) {
+        const int col = f.place == Place::Right ? 3 : 0;
+        if (f.required) {
+            auto *star = new QLabel(QStringLiteral("*"), owner);
+            star->setObjectName(f.starName);
+            paintBlue(star);
+            grid->addWidget(star, f.row, col, Qt::AlignRight);
+        }
+        auto *caption = new QLabel(f.caption, owner);
+        caption->setObjectName(f.labelName);
+        grid->addWidget(caption, f.row, col + 1);
+        grid->addWidget(f.input, f.row, col + 2, 1, f.place == Place::Wide ? 4 : 1);
+    }
+    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(5, 1);
+}
+
+void RecordEditor::setFocusOrder(const QList<QWidget *> &order)
+{
+    m_focusOrder = order;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void RecordEditor::fixClientSize(int widthTwips, int heightTwips)
+{
+    setFixedSize(QSize(twips(widthTwips), twips(heightTwips)).expandedTo(minimumSizeHint()));
+}
+
+void RecordEditor::refuse(const QString &text, QWidget *focus)
+{
+    msg::critical(this, QStringLiteral("错误"), text);
+    if (focus)
+        focus->setFocus();
+}
+
+bool RecordEditor::checkComboCode(QComboBox *combo, const QString &table, const QString &field, QString *code)
+{
+    *code = storedCode(db(), table, table + QStringLiteral("ID"), comboCode(combo));
+    if (code->isNull()) {
+        refuse(editortext::unknownCode(field), combo);
+        return false;
+    }
+    return true;
+}
+
+void RecordEditor::showModifyLayout()
+{
+    keyBox()->setEnabled(false);
+    m_add->hide();
+    if (m_carryOver) {
+        m_carryOver->setChecked(false);
+        m_carryOver->hide();
+    }
+}
+
+QString RecordEditor::logText(const QString &key) const
+{
+    return (m_adding ? QStringLiteral("添加编号为") : QStringLiteral("修改编号为")) + key + logNoun();
+}
+
+void RecordEditor::clearAfterAdd()
+{
+    for (QLineEdit *e : findChildren<QLineEdit *>())
+        e->clear();
+    for (QComboBox *c : findChildren<QComboBox *>())
+        c->setEditText(QString());
+}
+
+bool RecordEditor::checkInput()
+{
+    try {
+        if (m_adding && recordExists(db(), table(), keyBox()->text().trimmed())) {
+            refuse(editortext::duplicate(), keyBox());
+            return false;
+        }
+        if (!requiredFilled()) {
+            refuse(editortext::incomplete());
+            return false;
+        }
+        return validate();
+    } catch (const DbError &e) {
+        msg::error(this, e.text());
+        return false;
+    }
+}
+
+bool RecordEditor::save()
+{
+    const QString key = keyBox()->text().trimmed();
+    try {
+        if (saveRecord(db(), table(), m_adding, key, values(), m_state.currentOperatorID, logText(key)))
+            return true;
+        refuse(editortext::recordGone());
+    } catch (const DbError &e) {
+        // Someone else may have added the same code since the check.
+        bool taken = false;
+        try {
+            taken = m_adding && recordExists(db(), table(), key);
+        } catch (const DbError &) {
+        }
+        if (taken)
+            refuse(editortext::duplicate(), keyBox());
+        else
+            msg::error(this, e.text());
+    }
+    return false;
+}
+
+void RecordEditor::addClicked()
+{
+    if (!checkInput() || !save())
+        return;
+    if (!m_carryOver || !m_carryOver->isChecked())
+        clearAfterAdd();
+}
+
+void RecordEditor::okClicked()
+{
+    if (checkInput() && save())
+        accept();
+}
+
+void RecordEditor::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void RecordEditor::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    for (QWidget *w : m_focusOrder) {
+        if (!w->isHidden() && w->isEnabled()) {
+            w->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
+}
