@@ -1,7 +1,8 @@
 // Every subsystem's windows, registered with the main window's table.
 #include "core/WindowRegistry.h"
+#include "purchasing/PurchasingPrintForms.h"
 
 void registerAllWindows(WindowRegistry &registry)
 {
-    (void)registry;
+    registerPurchasingPrintForms(registry);
 }
