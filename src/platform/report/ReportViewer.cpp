@@ -166,7 +166,10 @@ void ReportViewer::fitWidth()
 {
     m_fitWidth = true;
     const double sheet = m_layout.pageSize.width() * m_view->logicalDpiX() / report::kUnitsPerInch;
-    const int room = m_area->viewport()->width() - 2 * report::PageView::kBorder;
+    // A sheet fitted to the width is taller than the area: leave room for
+    // the vertical scroll bar.
+    const int room = m_area->maximumViewportSize().width() - m_area->verticalScrollBar()->sizeHint().width()
+                     - 2 * report::PageView::kBorder - 3;
     m_zoom = std::clamp(room / sheet, kMinZoom, kMaxZoom);
     updateView();
 }
