@@ -26,9 +26,9 @@ namespace {
 const double kPreviewLimitMs = 5000;
 const double kExportLimitMs = 30000;
 
-const PrintFormSpec &form(const QString &name)
+const PrintForm &form(const QString &name)
 {
-    for (const PrintFormSpec &f : purchasingPrintForms())
+    for (const PrintForm &f : purchasingPrintForms())
         if (f.name == name)
             return f;
     std::abort();
@@ -41,17 +41,8 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/hengyuan_bench.db");
-    if (!QFile::exists(file)) {
-        std::printf("building %s ...\n", qPrintable(file));
-        std::fflush(stdout);
-        const double t0 = nowMs();
-        QString error;
-        if (!buildBenchDatabase(file, 1, &error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
-            return 1;
-        }
-        std::printf("built in %.1f s\n", (nowMs() - t0) / 1000);
-    }
+    if (!ensureBenchDatabase(file))
+        return 1;
 
     AppState state;
     state.db.open(ConnectionSpec{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});

@@ -56,9 +56,9 @@ QList<ReportPreview *> openPreviews()
     return out;
 }
 
-const PrintFormSpec *purchasingForm(const QString &name)
+const PrintForm *purchasingForm(const QString &name)
 {
-    for (const PrintFormSpec &f : purchasingPrintForms())
+    for (const PrintForm &f : purchasingPrintForms())
         if (f.name == name)
             return &f;
     return nullptr;
@@ -202,25 +202,6 @@ private slots:
         QCOMPARE(column(again, 0), expected << QStringLiteral("PO121"));
     }
 
-    void receiptListsShareOneForm()
-    {
-        TestApp app;
-        QVERIFY(app.ok());
-        seedBills(app);
-        FrmMain w(app.state());
-        w.navigate(102);
-        w.printList(102);
-        QWidget *first = w.openWindow(QStringLiteral("FrmBuyInPrint"));
-        QVERIFY(first);
-        w.navigate(301);
-        w.printList(301);
-        QCOMPARE(w.openWindow(QStringLiteral("FrmBuyInPrint")), first);
-        // A different list's form opens beside it.
-        w.navigate(101);
-        w.printList(101);
-        QCOMPARE(openPreviews().size(), 2);
-    }
-
     void detailPrintShowsNumberLinesAndSum_data()
     {
         QTest::addColumn<QString>("form");
@@ -343,9 +324,9 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         seedBills(app);
-        const PrintFormSpec &form = goodsPrintForm();
+        const PrintForm &form = goodsPrintForm();
         QCOMPARE(form.name, QStringLiteral("FrmGoodsPrint"));
-        QCOMPARE(form.kind, PrintFormSpec::List);
+        QCOMPARE(form.kind, PrintForm::List);
         QCOMPARE(form.title, QStringLiteral("商品统计表"));
         QVERIFY(form.codes.isEmpty());
         // Over the goods list it shows the goods columns under their aliases.

@@ -270,26 +270,6 @@ private slots:
             QCOMPARE(e.text(), message);
         }
     }
-
-    void hundredThousandRowsLayOutQuickly()
-    {
-        QVector<QVariant> cells;
-        const int n = 100000;
-        cells.reserve(n * 4);
-        for (int i = 0; i < n; ++i)
-            cells << QStringLiteral("RK%1").arg(i, 7, 10, QLatin1Char('0')) << QStringLiteral("往来单位%1").arg(i % 50)
-                  << 2345.5 + i << QStringLiteral("2026-12-08");
-        const Report r{"采购入库单统计表",
-                       std::make_shared<const ResultTable>(QStringList{"入库单据号", "供应商", "金额合计", "制单日期"}, cells),
-                       false};
-        QElapsedTimer t;
-        t.start();
-        const report::Layout l = report::layout(r);
-        QVERIFY2(t.elapsed() < 3000, qPrintable(QString::number(t.elapsed())));
-        QCOMPARE(l.pageCount, (n + l.rowsPerPage - 1) / l.rowsPerPage);
-        const QVector<Item> last = itemsOf(r, l, l.pageCount - 1, Item::Cell);
-        QCOMPARE(last[last.size() - 4].text, QStringLiteral("RK0099999"));
-    }
 };
 
 QTEST_MAIN(TestReportLayout)

@@ -9,10 +9,10 @@
 
 #include <memory>
 
-void registerPrintForms(WindowRegistry &registry, const QVector<PrintFormSpec> &forms)
+void registerPrintForms(WindowRegistry &registry, const QVector<PrintForm> &forms)
 {
-    for (const PrintFormSpec &form : forms) {
-        if (form.kind == PrintFormSpec::List) {
+    for (const PrintForm &form : forms) {
+        if (form.kind == PrintForm::List) {
             for (int code : form.codes)
                 registry.addListPrint({code}, form.name, [form](AppState &st) { return makeListPrint(st, form); });
         } else {
@@ -22,12 +22,12 @@ void registerPrintForms(WindowRegistry &registry, const QVector<PrintFormSpec> &
     }
 }
 
-QWidget *makeListPrint(AppState &state, const PrintFormSpec &form)
+QWidget *makeListPrint(AppState &state, const PrintForm &form)
 {
     return ReportPreview::open(form.name, Report{form.title, state.listRs, false});
 }
 
-QWidget *makeDetailPrint(AppState &state, const PrintFormSpec &form, QWidget *parent)
+QWidget *makeDetailPrint(AppState &state, const PrintForm &form, QWidget *parent)
 {
     try {
         WaitCursor wait;

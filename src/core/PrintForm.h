@@ -14,7 +14,7 @@ class WindowRegistry;
 // window's current list under its title; a detail form shows the stored
 // lines of the bill numbered AppState::printBillID under its title prefix
 // and that number, with the sum of 金额 under the lines.
-struct PrintFormSpec {
+struct PrintForm {
     enum Kind { List, Detail };
     using LineQuery = ResultPtr (*)(const Database &db, const QString &billNo);
 
@@ -27,13 +27,13 @@ struct PrintFormSpec {
 
 // Registers list forms for their navigation codes (the main window keeps one
 // open at a time per name) and detail forms by name, for showDetailPrint().
-void registerPrintForms(WindowRegistry &registry, const QVector<PrintFormSpec> &forms);
+void registerPrintForms(WindowRegistry &registry, const QVector<PrintForm> &forms);
 
 // The preview of a list form, built from a snapshot of the current list; a
 // detail form's preview after loading its bill's lines into state.detailRs.
 // Both give nullptr after showing "错误" with the reason.
-QWidget *makeListPrint(AppState &state, const PrintFormSpec &form);
-QWidget *makeDetailPrint(AppState &state, const PrintFormSpec &form, QWidget *parent);
+QWidget *makeListPrint(AppState &state, const PrintForm &form);
+QWidget *makeDetailPrint(AppState &state, const PrintForm &form, QWidget *parent);
 
 // What a bill window's "打印" runs once it has put its number box's text
 // into state.printBillID: the named detail form, fresh and modal.

@@ -1,7 +1,7 @@
 #include "GoodsPrint.h"
 
-const PrintFormSpec &goodsPrintForm()
+const PrintForm &goodsPrintForm()
 {
-    static const PrintFormSpec form{"FrmGoodsPrint", PrintFormSpec::List, "商品统计表"};
+    static const PrintForm form{"FrmGoodsPrint", PrintForm::List, "商品统计表"};
     return form;
 }

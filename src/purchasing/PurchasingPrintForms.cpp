@@ -21,10 +21,10 @@ ResultPtr returnLines(const Database &db, const QString &no)
 
 } // namespace
 
-const QVector<PrintFormSpec> &purchasingPrintForms()
+const QVector<PrintForm> &purchasingPrintForms()
 {
-    using K = PrintFormSpec;
-    static const QVector<PrintFormSpec> forms = {
+    using K = PrintForm;
+    static const QVector<PrintForm> forms = {
         {"FrmBuyOrderDetailPrint", K::Detail, "采购订单", {}, orderLines},
         {"FrmBuyInDetailPrint", K::Detail, "采购入库单", {}, receiptLines},
         {"FrmBuyReturnDetailPrint", K::Detail, "采购退货单", {}, returnLines},

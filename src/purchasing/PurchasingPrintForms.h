@@ -6,5 +6,5 @@ class WindowRegistry;
 
 // The print forms of purchasing: the three bills and the purchasing lists
 // and summaries.
-const QVector<PrintFormSpec> &purchasingPrintForms();
+const QVector<PrintForm> &purchasingPrintForms();
 void registerPurchasingPrintForms(WindowRegistry &registry);

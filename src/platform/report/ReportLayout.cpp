@@ -57,25 +57,6 @@ Measure &measure(FontRole role)
     return footer;
 }
 
-bool isNumber(const QVariant &v)
-{
-    switch (v.metaType().id()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return true;
-    default:
-        return false;
-    }
-}
-
 QSizeF a4(bool landscape)
 {
     const QSizeF in = QPageSize(QPageSize::A4).size(QPageSize::Inch) * kUnitsPerInch;
@@ -197,7 +178,7 @@ Layout layout(const Report &report)
             const QVariant v = t.value(r, c);
             if (v.isNull())
                 continue;
-            (isNumber(v) ? numeric : other)[c] = true;
+            (isNumberValue(v) ? numeric : other)[c] = true;
             natural[c] = std::max(natural[c], cellMeasure.width(valueText(v)));
         }
     }
