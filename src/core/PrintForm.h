@@ -18,10 +18,10 @@ struct PrintForm {
     enum Kind { List, Detail };
     using LineQuery = ResultPtr (*)(const Database &db, const QString &billNo);
 
-    QString name; // the window's objectName, e.g. FrmBuyInPrint
+    QString name;              // the window's objectName, e.g. FrmBuyInPrint
     Kind kind = List;
-    QString title;            // a list's title, or a bill's title prefix
-    QVector<int> codes = {};  // list: the navigation codes whose preview shows it
+    QString title;             // a list's title, or a bill's title prefix
+    QVector<int> codes = {};   // list: the navigation codes whose preview shows it
     LineQuery lines = nullptr; // detail: the bill's line query (the bill window's own)
 };
 
