@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 packages=(cmake make g++ pkg-config
           qt6-base-dev libqt6sql6-sqlite libqt6sql6-odbc libsqlite3-dev
           unixodbc-dev odbcinst libsqliteodbc tdsodbc
-          fonts-noto-cjk poppler-utils)
+          fonts-noto-cjk fonts-droid-fallback fonts-dejavu-core poppler-utils)
 
 install_missing() {
   local missing=()

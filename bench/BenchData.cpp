@@ -68,6 +68,22 @@ double nowMs()
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
+bool ensureBenchDatabase(const QString &file)
+{
+    if (QFile::exists(file))
+        return true;
+    std::printf("building %s ...\n", qPrintable(file));
+    std::fflush(stdout);
+    const double t0 = nowMs();
+    QString error;
+    if (!buildBenchDatabase(file, 1, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    std::printf("built in %.1f s\n", (nowMs() - t0) / 1000);
+    return true;
+}
+
 double residentMb()
 {
     long pages = 0, resident = 0;

@@ -9,6 +9,10 @@
 // partners and staff. Returns false with the reason.
 bool buildBenchDatabase(const QString &file, int scale, QString *error);
 
+// The benchmark database at file, built at scale 1 when absent (saying so
+// on stdout). False, with the reason on stderr, when it cannot be built.
+bool ensureBenchDatabase(const QString &file);
+
 // Milliseconds since an arbitrary start, with sub-millisecond resolution.
 double nowMs();
 // Resident memory of this process in megabytes.

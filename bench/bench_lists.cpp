@@ -53,17 +53,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QTemporaryDir tmp;
     const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : tmp.filePath(QStringLiteral("bench.db"));
-    if (!QFile::exists(file)) {
-        std::printf("building %s ...\n", qPrintable(file));
-        std::fflush(stdout);
-        const double t0 = nowMs();
-        QString error;
-        if (!buildBenchDatabase(file, 1, &error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
-            return 1;
-        }
-        std::printf("built in %.1f s\n", (nowMs() - t0) / 1000);
-    }
+    if (!ensureBenchDatabase(file))
+        return 1;
 
     Database db;
     db.open(ConnectionSpec{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});

@@ -1,10 +1,12 @@
 // Every subsystem's windows, registered with the main window's table.
 #include "core/WindowRegistry.h"
 #include "masterdata/EditorWindows.h"
+#include "purchasing/PurchasingPrintForms.h"
 #include "purchasing/Windows.h"
 
 void registerAllWindows(WindowRegistry &registry)
 {
     registerEditorWindows(registry);
     registerPurchasingWindows(registry);
+    registerPurchasingPrintForms(registry);
 }

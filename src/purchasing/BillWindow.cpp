@@ -3,7 +3,7 @@
 #include "BillCheck.h"
 #include "BillNumbers.h"
 #include "CodeNameField.h"
-#include "DetailPrintStub.h"
+#include "core/PrintForm.h"
 #include "FrmOrderConn.h"
 #include "core/AppState.h"
 #include "masterdata/FrmGoodsConn.h"

@@ -12,16 +12,9 @@ QString numberText(double value)
     return QString::number(value, 'g', 15);
 }
 
-QString valueText(const QVariant &value)
+bool isNumberValue(const QVariant &value)
 {
-    if (!value.isValid() || value.isNull())
-        return QString();
     switch (value.metaType().id()) {
-    case QMetaType::Bool:
-        return value.toBool() ? QStringLiteral("是") : QStringLiteral("否");
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return numberText(value.toDouble());
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
@@ -30,7 +23,24 @@ QString valueText(const QVariant &value)
     case QMetaType::UShort:
     case QMetaType::Long:
     case QMetaType::ULong:
-        return value.toString();
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString valueText(const QVariant &value)
+{
+    if (!value.isValid() || value.isNull())
+        return QString();
+    const int type = value.metaType().id();
+    if (isNumberValue(value))
+        return type == QMetaType::Double || type == QMetaType::Float ? numberText(value.toDouble()) : value.toString();
+    switch (type) {
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("是") : QStringLiteral("否");
     case QMetaType::QDate:
         return value.toDate().toString(QStringLiteral("yyyy-MM-dd"));
     case QMetaType::QDateTime: {

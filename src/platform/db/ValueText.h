@@ -9,5 +9,8 @@
 // yyyy-MM-dd (with the time when it is not midnight), texts as stored.
 QString valueText(const QVariant &value);
 
+// Whether the value is a number (of any integer or floating-point type).
+bool isNumberValue(const QVariant &value);
+
 // A number in its shortest form, as above.
 QString numberText(double value);

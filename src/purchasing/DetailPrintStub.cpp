@@ -1,3 +1,0 @@
-#include "DetailPrintStub.h"
-
-void showDetailPrint(AppState &, const QString &, QWidget *) {}
