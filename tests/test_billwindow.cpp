@@ -4,6 +4,7 @@
 
 #include "core/FrmMain.h"
 #include "platform/grid/TextGrid.h"
+#include "platform/report/ReportViewer.h"
 #include "platform/ui/Modal.h"
 #include "platform/ui/Msg.h"
 #include "purchasing/CodeNameField.h"
@@ -485,6 +486,34 @@ private slots:
         QVERIFY(old.load());
         QCOMPARE(old.findChild<QComboBox *>(QStringLiteral("cmb_Supplier"))->currentText(), QStringLiteral("S1-"));
         QVERIFY(old.findChild<QPushButton *>(QStringLiteral("cmd_Add"))->isHidden());
+    }
+
+    void printShowsTheSavedBill()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        modal::Script script;
+        QStringList seen;
+        for (int i = 0; i < 2; ++i) {
+            script.then([&seen](QDialog *d) {
+                auto *viewer = d->findChild<ReportViewer *>(QStringLiteral("CRViewer1"));
+                QVERIFY(viewer);
+                seen << d->objectName() + QLatin1Char('|') + viewer->report().title + QLatin1Char('|')
+                            + QString::number(viewer->report().rows->rowCount());
+            });
+        }
+        auto w = newReceipt(app);
+        type(w->findChild<QLineEdit *>(QStringLiteral("txt_ReceiveReceiptID")), QStringLiteral("R7"));
+        pick(*w, "Supplier", QStringLiteral("S1-"));
+        pick(*w, "Accepter", QStringLiteral("A1-"));
+        receiptLine(*w, 1, QStringLiteral("G1"), QString(), QStringLiteral("3"), QStringLiteral("2.5"));
+        w->findChild<QPushButton *>(QStringLiteral("cmd_Print"))->click(); // not saved yet: no lines
+        QVERIFY(w->save());
+        w->findChild<QPushButton *>(QStringLiteral("cmd_Print"))->click();
+        QCOMPARE(seen, (QStringList{QStringLiteral("FrmBuyInDetailPrint|采购入库单R7|0"),
+                                    QStringLiteral("FrmBuyInDetailPrint|采购入库单R7|1")}));
+        QCOMPARE(app.state().printBillID, QStringLiteral("R7"));
     }
 
     void fromTheMainWindow()
