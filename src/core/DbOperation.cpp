@@ -108,6 +108,8 @@ public:
             if (!found)
                 missing << table;
         }
+        if (missing.size() > 3)
+            throw DbError(QStringLiteral("所选文件不是本系统的数据库。"));
         if (!missing.isEmpty())
             throw DbError(QStringLiteral("所选文件不是本系统的数据库（缺少数据表 %1）。")
                               .arg(missing.join(QStringLiteral("、"))));
