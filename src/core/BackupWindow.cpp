@@ -62,8 +62,9 @@ BackupWindow::BackupWindow(AppState &state, const BackupWindowTexts &texts,
     label->setObjectName(QStringLiteral("Label1"));
     m_path = new QLineEdit(this);
     m_path->setObjectName(QStringLiteral("txt_Path"));
-    m_path->setMinimumWidth(twips(3615));
+    m_path->setMinimumWidth(twips(2400));
     m_browse = button(QStringLiteral("浏览"), "cmd_Browse", this);
+    m_browse->setMaximumWidth(twips(900));
     m_ok = button(texts.okCaption, "cmd_OK", this);
     m_cancel = button(QStringLiteral("关闭"), "cmd_Cancel", this);
     m_ok->setMinimumWidth(twips(990));
