@@ -4,6 +4,7 @@
 // save them, and a look into database files beside the live one.
 #include "TestSupport.h"
 
+#include "core/DbOperation.h"
 #include "core/GenFunc.h"
 
 #include <QFile>
@@ -66,6 +67,26 @@ inline void runSql(const QString &file, const QByteArray &sql)
     QCOMPARE(sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
 }
+
+// A live database whose backup file holds the order PO1, with the order
+// PO2 saved after the backup was taken.
+struct BackedUp {
+    TestApp app;
+    QTemporaryDir out;
+    QString file;
+
+    explicit BackedUp(const QString &name = QStringLiteral("backup.db"))
+    {
+        if (!app.ok())
+            return;
+        app.seedMasterData();
+        saveOrder(app, QStringLiteral("PO1"), 10);
+        file = out.filePath(name);
+        dbop::backupSqlite(app.db().sqliteHandle(), file);
+        saveOrder(app, QStringLiteral("PO2"), 20);
+    }
+    bool ok() const { return app.ok() && QFile::exists(file); }
+};
 
 // The page number of a table's root in a database file.
 inline int rootPage(const QString &file, const char *table)

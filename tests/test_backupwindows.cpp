@@ -338,28 +338,23 @@ private slots:
     void overwriteQuestion()
     {
         QFETCH(QString, answer);
-        TestApp app;
-        QVERIFY(app.ok());
-        app.seedMasterData();
-        QTemporaryDir out;
-        const QString target = out.filePath(QStringLiteral("b.db"));
-        saveOrder(app, QStringLiteral("PO1"), 10);
-        dbop::backupSqlite(app.db().sqliteHandle(), target);
-        const QByteArray earlier = bytesOf(target);
-        saveOrder(app, QStringLiteral("PO2"), 20);
+        BackedUp b(QStringLiteral("b.db"));
+        QVERIFY(b.ok());
+        TestApp &app = b.app;
+        const QByteArray earlier = bytesOf(b.file);
         msg::Recorder box;
         queueAnswers(box, answer);
         FrmBackup w(app.state());
         w.show();
-        typeAndRun(w, out.filePath(QStringLiteral("b.old")));
+        typeAndRun(w, b.out.filePath(QStringLiteral("b.old")));
         if (answer == QStringLiteral("ok")) {
             COMPARE_SHOWN(box.shown(), (Shown{OverwriteQuestion, info(QStringLiteral("备份成功"))}));
-            QCOMPARE(ordersIn(target), (QStringList{QStringLiteral("PO1"), QStringLiteral("PO2")}));
-            QCOMPARE(backupPathIn(app), target);
+            QCOMPARE(ordersIn(b.file), (QStringList{QStringLiteral("PO1"), QStringLiteral("PO2")}));
+            QCOMPARE(backupPathIn(app), b.file);
             QVERIFY(!w.isVisible());
         } else {
             COMPARE_SHOWN(box.shown(), Shown{OverwriteQuestion});
-            QCOMPARE(bytesOf(target), earlier);
+            QCOMPARE(bytesOf(b.file), earlier);
             QCOMPARE(backupPathIn(app), QString());
             QVERIFY(w.isVisible());
             QVERIFY(inputEnabled(w));
@@ -449,14 +444,10 @@ private slots:
         QFETCH(QString, answers);
         QFETCH(QStringList, expected);
         QFETCH(bool, restored);
-        TestApp app;
-        QVERIFY(app.ok());
-        app.seedMasterData();
-        QTemporaryDir out;
-        saveOrder(app, QStringLiteral("PO1"), 10);
-        const QString backup = out.filePath(QStringLiteral("backup.db"));
-        dbop::backupSqlite(app.db().sqliteHandle(), backup);
-        saveOrder(app, QStringLiteral("PO2"), 20);
+        BackedUp b;
+        QVERIFY(b.ok());
+        TestApp &app = b.app;
+        const QTemporaryDir &out = b.out;
         writeFile(out.filePath(QStringLiteral("junk.db")), "not a database at all");
         runSql(out.filePath(QStringLiteral("foreign.db")), "create table Operator(OperatorID text);");
         QVERIFY(QDir(out.path()).mkpath(QStringLiteral("folder.db")));

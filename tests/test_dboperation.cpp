@@ -122,37 +122,25 @@ private slots:
 
     void backupReplacesAnEarlierOne()
     {
-        TestApp app;
-        QVERIFY(app.ok());
-        app.seedMasterData();
-        saveOrder(app, QStringLiteral("PO1"), 10);
-        QTemporaryDir out;
-        const QString target = out.filePath(QStringLiteral("backup.db"));
-        dbop::backupSqlite(app.db().sqliteHandle(), target);
-        saveOrder(app, QStringLiteral("PO2"), 20);
-        dbop::backupSqlite(app.db().sqliteHandle(), target);
-        QCOMPARE(ordersIn(target), (QStringList{QStringLiteral("PO1"), QStringLiteral("PO2")}));
-        QCOMPARE(filesIn(out.path()), QStringList{QStringLiteral("backup.db")});
+        BackedUp b;
+        QVERIFY(b.ok());
+        dbop::backupSqlite(b.app.db().sqliteHandle(), b.file);
+        QCOMPARE(ordersIn(b.file), (QStringList{QStringLiteral("PO1"), QStringLiteral("PO2")}));
+        QCOMPARE(filesIn(b.out.path()), QStringList{QStringLiteral("backup.db")});
     }
 
     void failedBackupKeepsTheEarlierFile()
     {
-        TestApp app;
-        QVERIFY(app.ok());
-        app.seedMasterData();
-        saveOrder(app, QStringLiteral("PO1"), 10);
-        QTemporaryDir out;
-        const QString target = out.filePath(QStringLiteral("backup.db"));
-        dbop::backupSqlite(app.db().sqliteHandle(), target);
-        const QByteArray earlier = bytesOf(target);
-        saveOrder(app, QStringLiteral("PO2"), 20);
+        BackedUp b;
+        QVERIFY(b.ok());
+        const QByteArray earlier = bytesOf(b.file);
         {
             // No copy can be taken in the middle of a save.
-            Transaction t(app.db());
-            QVERIFY_THROWS_EXCEPTION(DbError, dbop::backupSqlite(app.db().sqliteHandle(), target));
+            Transaction t(b.app.db());
+            QVERIFY_THROWS_EXCEPTION(DbError, dbop::backupSqlite(b.app.db().sqliteHandle(), b.file));
         }
-        QCOMPARE(bytesOf(target), earlier);
-        QCOMPARE(filesIn(out.path()), QStringList{QStringLiteral("backup.db")});
+        QCOMPARE(bytesOf(b.file), earlier);
+        QCOMPARE(filesIn(b.out.path()), QStringList{QStringLiteral("backup.db")});
     }
 
     void backupIntoAFolderThatCannotBeWritten()
@@ -166,17 +154,12 @@ private slots:
 
     void restoreBringsBackTheOlderData()
     {
-        TestApp app;
-        QVERIFY(app.ok());
-        app.seedMasterData();
-        saveOrder(app, QStringLiteral("PO1"), 10);
-        QTemporaryDir out;
-        const QString backup = out.filePath(QStringLiteral("backup.db"));
-        dbop::backupSqlite(app.db().sqliteHandle(), backup);
-        saveOrder(app, QStringLiteral("PO2"), 20);
+        BackedUp b;
+        QVERIFY(b.ok());
+        TestApp &app = b.app;
         app.db().exec(QStringLiteral("update Operator set OperatorName='改过的名字'"));
 
-        dbop::restoreSqlite(app.db().sqliteHandle(), backup);
+        dbop::restoreSqlite(app.db().sqliteHandle(), b.file);
         QVERIFY(app.db().isOpen());
         QCOMPARE(orders(app.db()), QStringList{QStringLiteral("PO1")});
         QCOMPARE(app.one(QStringLiteral("select OperatorName from Operator")), QStringLiteral("系统管理员"));
@@ -187,7 +170,7 @@ private slots:
         QCOMPARE(orders(app.db()), (QStringList{QStringLiteral("PO1"), QStringLiteral("PO3")}));
         QCOMPARE(app.count(QStringLiteral("OperatorLog")), logRows + 1);
         // The backup file itself is not changed by the restore.
-        QCOMPARE(ordersIn(backup), QStringList{QStringLiteral("PO1")});
+        QCOMPARE(ordersIn(b.file), QStringList{QStringLiteral("PO1")});
     }
 
     void restoreRefusesFilesThatAreNotOurs_data()

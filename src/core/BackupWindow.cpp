@@ -1,6 +1,7 @@
 #include "BackupWindow.h"
 
 #include "AppState.h"
+#include "platform/ui/DialogParts.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/Widgets.h"
 
@@ -18,27 +19,12 @@
 
 #include <exception>
 
-namespace {
-
-QPushButton *button(const QString &caption, const char *name, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false); // no button answers Enter
-    return b;
-}
-
-} // namespace
-
 BackupWindow::BackupWindow(AppState &state, const BackupWindowTexts &texts,
                            std::unique_ptr<DbOperation> operation, QWidget *parent)
     : QDialog(parent), m_state(state), m_op(operation ? std::move(operation) : std::make_unique<DbOperation>(state)),
       m_saveDialog(texts.saveDialog)
 {
-    setObjectName(QString::fromLatin1(texts.objectName));
-    setWindowTitle(texts.caption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint
-                   | Qt::WindowTitleHint);
+    setUpFixedDialog(this, texts.objectName, texts.caption);
 
     m_frame = new QGroupBox(QStringLiteral("警告"), this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
@@ -63,10 +49,11 @@ BackupWindow::BackupWindow(AppState &state, const BackupWindowTexts &texts,
     m_path = new QLineEdit(this);
     m_path->setObjectName(QStringLiteral("txt_Path"));
     m_path->setMinimumWidth(twips(2400));
-    m_browse = button(QStringLiteral("浏览"), "cmd_Browse", this);
+    m_browse = plainButton(QStringLiteral("浏览"), "cmd_Browse", this);
     m_browse->setMaximumWidth(twips(900));
-    m_ok = button(texts.okCaption, "cmd_OK", this);
-    m_cancel = button(QStringLiteral("关闭"), "cmd_Cancel", this);
+    m_ok = plainButton(texts.okCaption, "cmd_OK", this);
+    m_cancel = plainButton(QStringLiteral("关闭"), "cmd_Cancel", this);
+    // No button answers Enter.
     m_ok->setMinimumWidth(twips(990));
     m_cancel->setMinimumWidth(twips(990));
 

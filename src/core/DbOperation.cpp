@@ -210,30 +210,39 @@ void DbOperation::checkAvailable(Work work) const
 
 DbOperation::Job DbOperation::backupJob(const QString &target)
 {
-    checkAvailable(Work::Backup);
-    if (kind() == DbKind::SqlServer) {
-        AppState &state = m_state;
-        return Job{[&state, target] {
-                       sqlserver::backup(*sqlserver::odbcLink(state), state.dbName, target);
-                   },
-                   false};
-    }
-    sqlite3 *live = m_state.db.sqliteHandle();
-    return Job{[live, target] { dbop::backupSqlite(live, target); }, true};
+    return job(Work::Backup, target);
 }
 
 DbOperation::Job DbOperation::restoreJob(const QString &source)
 {
-    checkAvailable(Work::Restore);
+    return job(Work::Restore, source);
+}
+
+DbOperation::Job DbOperation::job(Work work, const QString &file)
+{
+    checkAvailable(work);
+    const bool backup = work == Work::Backup;
     if (kind() == DbKind::SqlServer) {
+        // Works on this thread's connections.
         AppState &state = m_state;
-        return Job{[&state, source] {
-                       sqlserver::restore(*sqlserver::odbcLink(state), state.dbName, source);
+        return Job{[&state, file, backup] {
+                       const std::unique_ptr<sqlserver::ServerLink> link = sqlserver::odbcLink(state);
+                       if (backup)
+                           sqlserver::backup(*link, state.dbName, file);
+                       else
+                           sqlserver::restore(*link, state.dbName, file);
                    },
                    false};
     }
+    // The handle is taken here, on the GUI thread; the work needs nothing else.
     sqlite3 *live = m_state.db.sqliteHandle();
-    return Job{[live, source] { dbop::restoreSqlite(live, source); }, true};
+    return Job{[live, file, backup] {
+                   if (backup)
+                       dbop::backupSqlite(live, file);
+                   else
+                       dbop::restoreSqlite(live, file);
+               },
+               true};
 }
 
 QString DbOperation::loadBackupPath() const

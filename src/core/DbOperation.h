@@ -84,4 +84,7 @@ public:
 
 protected:
     AppState &m_state;
+
+private:
+    Job job(Work work, const QString &file);
 };

@@ -2,19 +2,16 @@
 
 #include "AppState.h"
 #include "platform/ini/IniFile.h"
+#include "platform/ui/DialogParts.h"
 #include "platform/ui/Widgets.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 
 FrmBillBColor::FrmBillBColor(AppState &state, QWidget *parent) : QDialog(parent), m_state(state)
 {
-    setObjectName(QStringLiteral("FrmBillBColor"));
-    setWindowTitle(QStringLiteral("单据背景色设置"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint
-                   | Qt::WindowTitleHint);
+    setUpFixedDialog(this, "FrmBillBColor", QStringLiteral("单据背景色设置"));
 
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -28,12 +25,8 @@ FrmBillBColor::FrmBillBColor(AppState &state, QWidget *parent) : QDialog(parent)
     options->addWidget(m_color1);
     options->addWidget(m_color2);
 
-    auto *save = new QPushButton(QStringLiteral("保存"), this);
-    save->setObjectName(QStringLiteral("cmd_Save"));
-    save->setAutoDefault(false);
-    auto *exit = new QPushButton(QStringLiteral("退出"), this);
-    exit->setObjectName(QStringLiteral("cmd_Exit"));
-    exit->setAutoDefault(false);
+    QPushButton *save = plainButton(QStringLiteral("保存"), "cmd_Save", this);
+    QPushButton *exit = plainButton(QStringLiteral("退出"), "cmd_Exit", this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);

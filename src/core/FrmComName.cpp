@@ -2,13 +2,13 @@
 
 #include "AppState.h"
 #include "platform/ini/IniFile.h"
+#include "platform/ui/DialogParts.h"
 #include "platform/ui/Widgets.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace {
 const QString Section = QStringLiteral("title");
@@ -16,10 +16,7 @@ const QString Section = QStringLiteral("title");
 
 FrmComName::FrmComName(AppState &state, QWidget *parent) : QDialog(parent), m_state(state)
 {
-    setObjectName(QStringLiteral("FrmComName"));
-    setWindowTitle(QStringLiteral("单位名称"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint
-                   | Qt::WindowTitleHint);
+    setUpFixedDialog(this, "FrmComName", QStringLiteral("单位名称"));
 
     auto *fullLabel = new QLabel(QStringLiteral("单位全称："), this);
     fullLabel->setObjectName(QStringLiteral("Label1"));
@@ -31,12 +28,8 @@ FrmComName::FrmComName(AppState &state, QWidget *parent) : QDialog(parent), m_st
     m_shortName = new QLineEdit(this);
     m_shortName->setObjectName(QStringLiteral("txt_ShortName"));
     m_shortName->setMinimumWidth(twips(2955));
-    auto *save = new QPushButton(QStringLiteral("保存"), this);
-    save->setObjectName(QStringLiteral("cmd_Save"));
-    save->setAutoDefault(false);
-    auto *exit = new QPushButton(QStringLiteral("关闭"), this);
-    exit->setObjectName(QStringLiteral("cmd_Exit"));
-    exit->setAutoDefault(false);
+    QPushButton *save = plainButton(QStringLiteral("保存"), "cmd_Save", this);
+    QPushButton *exit = plainButton(QStringLiteral("关闭"), "cmd_Exit", this);
 
     auto *fields = new QGridLayout;
     fields->addWidget(fullLabel, 0, 0);
