@@ -21,7 +21,7 @@
 
 BackupWindow::BackupWindow(AppState &state, const BackupWindowTexts &texts,
                            std::unique_ptr<DbOperation> operation, QWidget *parent)
-    : QDialog(parent), m_state(state), m_op(operation ? std::move(operation) : std::make_unique<DbOperation>(state)),
+    : QDialog(parent), m_op(operation ? std::move(operation) : std::make_unique<DbOperation>(state)),
       m_saveDialog(texts.saveDialog)
 {
     setUpFixedDialog(this, texts.objectName, texts.caption);
@@ -37,12 +37,17 @@ BackupWindow::BackupWindow(AppState &state, const BackupWindowTexts &texts,
 
     // In place of the copy animation: a bar that keeps moving while the
     // work runs.
-    m_animation = new QProgressBar(this);
+    m_busyPage = new QWidget(this);
+    m_busyPage->setMinimumSize(twips(5415), twips(1065));
+    m_busyPage->hide();
+    m_animation = new QProgressBar(m_busyPage);
     m_animation->setObjectName(QStringLiteral("Animation1"));
     m_animation->setRange(0, 0);
     m_animation->setTextVisible(false);
-    m_animation->setMinimumSize(twips(5415), twips(1065));
-    m_animation->hide();
+    auto *busyLayout = new QVBoxLayout(m_busyPage);
+    busyLayout->addStretch();
+    busyLayout->addWidget(m_animation);
+    busyLayout->addStretch();
 
     auto *label = new QLabel(texts.pathLabel, this);
     label->setObjectName(QStringLiteral("Label1"));
@@ -69,7 +74,7 @@ BackupWindow::BackupWindow(AppState &state, const BackupWindowTexts &texts,
     buttons->addStretch(3);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_frame);
-    layout->addWidget(m_animation);
+    layout->addWidget(m_busyPage);
     layout->addLayout(pathRow);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -110,7 +115,7 @@ void BackupWindow::showBusy(bool on)
 {
     m_busy = on;
     m_frame->setVisible(!on);
-    m_animation->setVisible(on);
+    m_busyPage->setVisible(on);
 }
 
 void BackupWindow::runBusy(const DbOperation::Job &job)

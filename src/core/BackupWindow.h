@@ -30,6 +30,7 @@ class BackupWindow : public QDialog
 {
     Q_OBJECT
 public:
+    // Without an operation, the window works on the database in use.
     BackupWindow(AppState &state, const BackupWindowTexts &texts, std::unique_ptr<DbOperation> operation,
                  QWidget *parent);
 
@@ -50,9 +51,7 @@ protected:
     void runBusy(const DbOperation::Job &job);
     void setInputEnabled(bool on);
 
-    AppState &m_state;
     std::unique_ptr<DbOperation> m_op;
-    QString m_backupPath; // Setup.ini's, read when the window opens
     QLineEdit *m_path;
     QPushButton *m_browse;
     QPushButton *m_ok;
@@ -62,8 +61,10 @@ private:
     void browse();
     void showBusy(bool on);
 
+    QString m_backupPath; // Setup.ini's, read when the window opens
     bool m_saveDialog;
     bool m_busy = false;
     QGroupBox *m_frame;
+    QWidget *m_busyPage; // in the frame's place while the work runs
     QProgressBar *m_animation;
 };
