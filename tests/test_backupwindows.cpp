@@ -64,14 +64,10 @@ QString describe(const Shown &shown)
 
 #define COMPARE_SHOWN(actual, expected) QCOMPARE(describe(actual), describe(expected))
 
-QStringList answerList(const QString &spec)
+// "ok,cancel": the answers to the questions, in turn.
+void queueAnswers(msg::Recorder &box, const QString &answers)
 {
-    return spec.split(QLatin1Char(','), Qt::SkipEmptyParts);
-}
-
-void queueAnswers(msg::Recorder &box, const QString &spec)
-{
-    for (const QString &a : answerList(spec))
+    for (const QString &a : answers.split(QLatin1Char(','), Qt::SkipEmptyParts))
         box.answer(a == QStringLiteral("ok") ? QMessageBox::Ok : QMessageBox::Cancel);
 }
 
