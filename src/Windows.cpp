@@ -1,4 +1,5 @@
 // Every subsystem's windows, registered with the main window's table.
+#include "core/MaintenanceWindows.h"
 #include "core/WindowRegistry.h"
 #include "masterdata/EditorWindows.h"
 #include "purchasing/PurchasingPrintForms.h"
@@ -6,6 +7,7 @@
 
 void registerAllWindows(WindowRegistry &registry)
 {
+    registerMaintenanceWindows(registry);
     registerEditorWindows(registry);
     registerPurchasingWindows(registry);
     registerPurchasingPrintForms(registry);

@@ -1,0 +1,166 @@
+#include "BackupWindow.h"
+
+#include "AppState.h"
+#include "platform/ui/DialogParts.h"
+#include "platform/ui/FileDialog.h"
+#include "platform/ui/Widgets.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <exception>
+
+BackupWindow::BackupWindow(AppState &state, const BackupWindowTexts &texts,
+                           std::unique_ptr<DbOperation> operation, QWidget *parent)
+    : QDialog(parent), m_op(operation ? std::move(operation) : std::make_unique<DbOperation>(state)),
+      m_saveDialog(texts.saveDialog)
+{
+    setUpFixedDialog(this, texts.objectName, texts.caption);
+
+    m_frame = new QGroupBox(QStringLiteral("警告"), this);
+    m_frame->setObjectName(QStringLiteral("Frame1"));
+    m_frame->setMinimumSize(twips(5415), twips(1065));
+    auto *warning = new QLabel(texts.warning, m_frame);
+    warning->setObjectName(QStringLiteral("Label2"));
+    warning->setWordWrap(true);
+    auto *frameLayout = new QVBoxLayout(m_frame);
+    frameLayout->addWidget(warning);
+
+    // In place of the copy animation: a bar that keeps moving while the
+    // work runs.
+    m_busyPage = new QWidget(this);
+    m_busyPage->setMinimumSize(twips(5415), twips(1065));
+    m_busyPage->hide();
+    m_animation = new QProgressBar(m_busyPage);
+    m_animation->setObjectName(QStringLiteral("Animation1"));
+    m_animation->setRange(0, 0);
+    m_animation->setTextVisible(false);
+    auto *busyLayout = new QVBoxLayout(m_busyPage);
+    busyLayout->addStretch();
+    busyLayout->addWidget(m_animation);
+    busyLayout->addStretch();
+
+    auto *label = new QLabel(texts.pathLabel, this);
+    label->setObjectName(QStringLiteral("Label1"));
+    m_path = new QLineEdit(this);
+    m_path->setObjectName(QStringLiteral("txt_Path"));
+    m_path->setMinimumWidth(twips(2400));
+    m_browse = plainButton(QStringLiteral("浏览"), "cmd_Browse", this);
+    m_browse->setMaximumWidth(twips(900));
+    m_ok = plainButton(texts.okCaption, "cmd_OK", this);
+    m_cancel = plainButton(QStringLiteral("关闭"), "cmd_Cancel", this);
+    // No button answers Enter.
+    m_ok->setMinimumWidth(twips(990));
+    m_cancel->setMinimumWidth(twips(990));
+
+    auto *pathRow = new QHBoxLayout;
+    pathRow->addWidget(label);
+    pathRow->addWidget(m_path, 1);
+    pathRow->addWidget(m_browse);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(3);
+    buttons->addWidget(m_ok);
+    buttons->addStretch(2);
+    buttons->addWidget(m_cancel);
+    buttons->addStretch(3);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_frame);
+    layout->addWidget(m_busyPage);
+    layout->addLayout(pathRow);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // "备份"/"还原" can be used exactly while a path is typed; an empty path
+    // at opening leaves it as it is.
+    connect(m_path, &QLineEdit::textChanged, this, [this](const QString &t) { m_ok->setEnabled(!t.isEmpty()); });
+    connect(m_browse, &QPushButton::clicked, this, &BackupWindow::browse);
+    connect(m_cancel, &QPushButton::clicked, this, &BackupWindow::close);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (!m_busy)
+            runCommand();
+    });
+
+    m_backupPath = m_op->loadBackupPath();
+    m_path->setText(m_backupPath);
+}
+
+void BackupWindow::browse()
+{
+    const QString filter = dbop::backupFilter(m_op->kind());
+    const QString title = QStringLiteral("选择备份目录");
+    const QString chosen = m_saveDialog ? filedialog::saveFileName(this, title, m_backupPath, filter)
+                                        : filedialog::openFileName(this, title, m_backupPath, filter);
+    // A cancelled dialog gives back the name it was opened with.
+    m_path->setText(chosen.isEmpty() ? m_backupPath : chosen);
+}
+
+void BackupWindow::setInputEnabled(bool on)
+{
+    m_path->setEnabled(on);
+    m_browse->setEnabled(on);
+    m_cancel->setEnabled(on);
+    m_ok->setEnabled(on);
+}
+
+void BackupWindow::showBusy(bool on)
+{
+    m_busy = on;
+    m_frame->setVisible(!on);
+    m_busyPage->setVisible(on);
+}
+
+void BackupWindow::runBusy(const DbOperation::Job &job)
+{
+    showBusy(true);
+    std::exception_ptr failure;
+    if (job.background) {
+        QEventLoop loop;
+        QThread *worker = QThread::create([&job, &failure] {
+            try {
+                job.run();
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+        connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+        worker->start();
+        loop.exec();
+        worker->wait();
+        delete worker;
+    } else {
+        // The work needs this thread's connection: show the busy bar first.
+        QCoreApplication::processEvents();
+        try {
+            job.run();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
+    showBusy(false);
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+void BackupWindow::reject()
+{
+    if (!m_busy)
+        QDialog::reject();
+}
+
+void BackupWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_busy) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}

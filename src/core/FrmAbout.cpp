@@ -1,0 +1,79 @@
+#include "FrmAbout.h"
+
+#include "platform/ui/Widgets.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *label(const QString &text, const char *name, QWidget *parent)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+// Bold blue type, as the product's name is shown everywhere.
+void emphasise(QLabel *l, int pointSize)
+{
+    QFont f = l->font();
+    f.setBold(true);
+    f.setPointSize(pointSize);
+    l->setFont(f);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, QColor(0, 0, 160));
+    l->setPalette(p);
+}
+
+} // namespace
+
+FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FrmAbout"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+
+    QLabel *title = label(QStringLiteral("恒远进销存系统"), "lblTitle", this);
+    emphasise(title, 18);
+    QLabel *version = label(QStringLiteral("版本：1.0.0"), "lblVersion", this);
+    emphasise(version, 10);
+    QLabel *description = label(QStringLiteral("For Win98/2000/NT/XP"), "lblDescription", this);
+    emphasise(description, 10);
+    QLabel *support = label(QStringLiteral("技术支持：恒远软件工作室（使用中遇到问题，请与本工作室联系）"),
+                            "lblSupport", this);
+    support->setWordWrap(true);
+    auto *line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    QLabel *maker = label(QStringLiteral("恒远软件工作室 设计制作　版权所有，未经许可不得复制或传播本软件。"),
+                          "lblMaker", this);
+    maker->setWordWrap(true);
+    QFont small = maker->font();
+    small.setPointSize(8);
+    maker->setFont(small);
+
+    auto *heading = new QVBoxLayout;
+    heading->setContentsMargins(twips(960) - twips(240), 0, 0, 0);
+    heading->addWidget(title);
+    heading->addWidget(version);
+    heading->addWidget(description);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(240), twips(75), twips(240), twips(240));
+    layout->addLayout(heading);
+    layout->addStretch();
+    layout->addWidget(support);
+    layout->addWidget(line);
+    layout->addWidget(maker);
+    setFixedSize(twips(4380), twips(3120));
+}
+
+void FrmAbout::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click on a text reaches the window too; only the background counts.
+    if (event->button() == Qt::LeftButton && !qobject_cast<QLabel *>(childAt(event->position().toPoint())))
+        hide();
+    QDialog::mouseReleaseEvent(event);
+}

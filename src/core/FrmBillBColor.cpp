@@ -1,0 +1,60 @@
+#include "FrmBillBColor.h"
+
+#include "AppState.h"
+#include "platform/ini/IniFile.h"
+#include "platform/ui/DialogParts.h"
+#include "platform/ui/Widgets.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QRadioButton>
+
+FrmBillBColor::FrmBillBColor(AppState &state, QWidget *parent) : QDialog(parent), m_state(state)
+{
+    setUpFixedDialog(this, "FrmBillBColor", QStringLiteral("单据背景色设置"));
+
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    // Neither is chosen when the window opens.
+    m_color1 = new QRadioButton(QStringLiteral("默认颜色一"), frame);
+    m_color1->setObjectName(QStringLiteral("B8"));
+    m_color2 = new QRadioButton(QStringLiteral("默认颜色二"), frame);
+    m_color2->setObjectName(QStringLiteral("B9"));
+    auto *options = new QHBoxLayout(frame);
+    options->addWidget(m_color1);
+    options->addWidget(m_color2);
+
+    QPushButton *save = plainButton(QStringLiteral("保存"), "cmd_Save", this);
+    QPushButton *exit = plainButton(QStringLiteral("退出"), "cmd_Exit", this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(exit);
+    buttons->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(m_color1, m_color2);
+    setTabOrder(m_color2, save);
+    setTabOrder(save, exit);
+
+    connect(save, &QPushButton::clicked, this, [this] {
+        saveBillColor();
+        close();
+    });
+    connect(exit, &QPushButton::clicked, this, &FrmBillBColor::close);
+}
+
+void FrmBillBColor::saveBillColor()
+{
+    if (m_color1->isChecked())
+        m_state.billBColor = QStringLiteral("-2147483643"); // the window background
+    else if (m_color2->isChecked())
+        m_state.billBColor = QStringLiteral("-2147483624"); // the tooltip background
+    ini::write(m_state.setupIni(), QStringLiteral("userset"), QStringLiteral("BillBColor"),
+               m_state.billBColor.trimmed());
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "BackupWindow.h"
+
+// "数据还原": puts the content of a backup file in place of the database in
+// use. The window closes after every use of "还原".
+class FrmRestore : public BackupWindow
+{
+    Q_OBJECT
+public:
+    explicit FrmRestore(AppState &state, QWidget *parent = nullptr,
+                        std::unique_ptr<DbOperation> operation = nullptr);
+
+protected:
+    void runCommand() override;
+
+private:
+    // The questions, the checks and the restore; throws DbError.
+    void restore();
+};
