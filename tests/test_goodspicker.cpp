@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include "masterdata/FrmGoodsConn.h"
+#include "purchasing/FrmOrderConn.h"
 #include "platform/grid/TextGrid.h"
 
 #include <QCheckBox>
@@ -81,6 +82,36 @@ private slots:
             QTest::mouseClick(w.findChild<QPushButton *>(button), Qt::LeftButton);
         QVERIFY(!w.isVisible());
         QCOMPARE(w.goodsIds(), result);
+    }
+
+    void orderPickerKeepsOneMark_data()
+    {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("order");
+        QTest::newRow("last click wins") << QList<int>{2, 4} << "cmd_OK" << "P4";
+        QTest::newRow("nothing marked") << QList<int>{} << "cmd_OK" << "";
+        QTest::newRow("exit") << QList<int>{1} << "cmd_Exit" << "";
+    }
+    void orderPickerKeepsOneMark()
+    {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, button);
+        QFETCH(QString, order);
+        QVector<QVariant> cells;
+        for (int i = 1; i <= 4; ++i)
+            cells << QStringLiteral(" P%1 ").arg(i) << QStringLiteral("2026-12-0%1").arg(i);
+        FrmOrderConn w(std::make_shared<const ResultTable>(QStringList{"采购订单号", "制单日期"}, cells));
+        TextGrid *g = child<TextGrid>(&w, "OrderConnGrd");
+        QCOMPARE(g->colWidth(0) > 0, true);
+        for (int r : clicks)
+            g->clickCell(r, 2);
+        int marks = 0;
+        for (int r = 1; r < g->rows(); ++r)
+            marks += g->textMatrix(r, 0) == QStringLiteral("√");
+        QCOMPARE(marks, clicks.isEmpty() ? 0 : 1);
+        w.findChild<QPushButton *>(button)->click();
+        QCOMPARE(w.orderId(), order);
     }
 
     void apostropheInACodeIsJustACharacter()

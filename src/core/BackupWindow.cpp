@@ -97,7 +97,7 @@ void BackupWindow::browse()
 {
     const QString filter = dbop::backupFilter(m_op->kind());
     const QString title = QStringLiteral("选择备份目录");
-    const QString chosen = m_saveDialog ? filedialog::saveFileName(this, title, m_backupPath, filter)
+    const QString chosen = m_saveDialog ? filedialog::saveFileName(this, title, m_backupPath, filter, false)
                                         : filedialog::openFileName(this, title, m_backupPath, filter);
     // A cancelled dialog gives back the name it was opened with.
     m_path->setText(chosen.isEmpty() ? m_backupPath : chosen);

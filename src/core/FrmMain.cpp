@@ -278,22 +278,17 @@ void FrmMain::formatGrid(int code)
 
 void FrmMain::addRecord(int code)
 {
-    m_state.editMode = 1;
-    if (const WindowRegistry::Editor *e = m_registry.editor(code)) {
-        QDialog *dlg = e->make(m_state, QString(), this);
-        auto *loadable = dynamic_cast<LoadableWindow *>(dlg);
-        if (dlg && (!loadable || loadable->load()))
-            modal::exec(dlg);
-        delete dlg;
-    }
-    showList(code);
-    formatGrid(code);
+    openEditor(code, 1, QString());
 }
 
 void FrmMain::modifyRecord(int code)
 {
-    m_state.editMode = 2;
-    const QString id = m_grid->textMatrix(m_grid->row(), 1);
+    openEditor(code, 2, m_grid->textMatrix(m_grid->row(), 1));
+}
+
+void FrmMain::openEditor(int code, int editMode, const QString &id)
+{
+    m_state.editMode = editMode;
     if (const WindowRegistry::Editor *e = m_registry.editor(code)) {
         QDialog *dlg = e->make(m_state, id, this);
         auto *loadable = dynamic_cast<LoadableWindow *>(dlg);
@@ -301,6 +296,7 @@ void FrmMain::modifyRecord(int code)
             modal::exec(dlg);
         delete dlg;
     }
+    // Whatever the editor did, the list shows the table as it now is.
     showList(code);
     formatGrid(code);
 }

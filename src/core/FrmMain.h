@@ -46,6 +46,8 @@ private:
     void buildToolBar();
     void buildNavigation();
     void updateStatusBar();
+    // Opens the code's editor (1 add, 2 modify the record id), then lists again.
+    void openEditor(int code, int editMode, const QString &id);
     void signInAgain();
     void runModal(const QString &windowName);
     void showShared(const QString &windowName);

@@ -9,8 +9,11 @@ class QWidget;
 // give the answers without a modal dialog.
 namespace filedialog {
 
-// The chosen file, or an empty text when the operator cancelled.
-QString saveFileName(QWidget *parent, const QString &caption, const QString &initial, const QString &filter);
+// The chosen file, or an empty text when the operator cancelled. A caller
+// that asks about replacing an existing file itself passes
+// confirmOverwrite = false, so the question is not asked twice.
+QString saveFileName(QWidget *parent, const QString &caption, const QString &initial, const QString &filter,
+                     bool confirmOverwrite = true);
 QString openFileName(QWidget *parent, const QString &caption, const QString &initial, const QString &filter);
 
 // While a Script lives, no dialog is shown: each call takes the next queued
@@ -31,7 +34,7 @@ public:
     const QList<Asked> &asked() const { return m_asked; }
 
 private:
-    friend QString ask(bool, QWidget *, const QString &, const QString &, const QString &);
+    friend QString ask(bool, QWidget *, const QString &, const QString &, const QString &, bool);
     QList<QString> m_answers;
     QList<Asked> m_asked;
     Script *m_previous = nullptr;

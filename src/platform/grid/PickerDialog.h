@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+#include <QVector>
+
+class QHBoxLayout;
+class QPushButton;
+class TextGrid;
+
+// A picker window: a list whose fixed first column holds the marks ("√"),
+// with "确定" and "退出" below it. A click on a row (or its mark cell) goes
+// to rowClicked(); "确定" to confirmed() and then closes; "退出" and the close
+// box close with nothing chosen.
+class PickerDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    static const QString Mark;
+
+    TextGrid *grid() const { return m_grid; }
+
+protected:
+    PickerDialog(const QString &name, const QString &caption, const QString &gridName, int widthTwips,
+                 int heightTwips, const QVector<int> &widths, QWidget *parent);
+
+    QPushButton *okButton() const { return m_ok; }
+    QPushButton *exitButton() const { return m_exit; }
+    QHBoxLayout *buttonRow() const { return m_buttons; }
+
+    virtual void rowClicked(int row) = 0;
+    virtual void confirmed() = 0;
+
+    bool isMarked(int row) const;
+    void setMarked(int row, bool marked);
+    // The trimmed codes (column 1) of the marked rows, in list order.
+    QStringList markedCodes() const;
+    // Centred columns and captions, the widths, and the corner text; run
+    // after every change of the selection, as the list may have been bound anew.
+    void formatGrid();
+    void setCornerText(const QString &text) { m_corner = text; }
+
+private:
+    TextGrid *m_grid;
+    QPushButton *m_ok;
+    QPushButton *m_exit;
+    QHBoxLayout *m_buttons;
+    QVector<int> m_widths;
+    QString m_corner;
+};
