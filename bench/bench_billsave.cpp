@@ -41,10 +41,10 @@ void makeOrder(Database &db, const QString &order)
 
 double saveOnce(Database &db, const QString &number, const QString &order)
 {
-    const BillSpec &spec = FrmBuyIn::billSpec();
-    BillStore store(db, spec);
+    const BillKind &kind = FrmBuyIn::billKind();
+    BillStore store(db, kind);
     TextGridModel model;
-    BillGrid grid(model, spec);
+    BillGrid grid(model, kind);
     const double t0 = nowMs();
     // What the window holds after "关联" and choosing the storages.
     grid.load(store.orderLines(order));
@@ -55,7 +55,7 @@ double saveOnce(Database &db, const QString &number, const QString &order)
     }
     grid.rewriteTotal();
     QVector<FieldInput> header;
-    for (const HeaderField &f : spec.fields) {
+    for (const HeaderField &f : kind.fields) {
         FieldInput in{&f, QString(), QString()};
         switch (f.kind) {
         case FieldKind::Date: in.text = QStringLiteral("2026-12-08"); break;
@@ -69,7 +69,7 @@ double saveOnce(Database &db, const QString &number, const QString &order)
         }
         header << in;
     }
-    if (auto fail = checkBill(spec, 1, header, grid, store, storages)) {
+    if (auto fail = checkBill(kind, 1, header, grid, store, storages)) {
         std::fprintf(stderr, "check failed: %s\n", qPrintable(fail->message));
         return -1;
     }
@@ -109,7 +109,7 @@ void run(const QString &file, int scale)
         }
     }
     Database db(QStringLiteral("bench%1").arg(scale));
-    db.open(ConnectionSpec{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});
+    db.open(ConnectionTarget{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});
     const qint64 receipts = db.scalar(QStringLiteral("select count(*) from ReceiveReceipt")).toLongLong();
     QVector<double> times;
     const QString stamp = QString::number(QDateTime::currentMSecsSinceEpoch());

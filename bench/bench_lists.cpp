@@ -57,7 +57,7 @@ int main(int argc, char **argv)
         return 1;
 
     Database db;
-    db.open(ConnectionSpec{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});
+    db.open(ConnectionTarget{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});
     sqlite3 *raw = nullptr;
     sqlite3_open_v2(QFile::encodeName(file).constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
 
@@ -68,32 +68,32 @@ int main(int argc, char **argv)
     std::printf("%-5s %-16s %8s %10s %10s %7s %8s  %s\n", "code", "title", "rows", "ours ms", "floor ms", "ratio",
                 "+MB", "limit 2x+50");
     bool allOk = true;
-    for (const ListSpec &spec : allListSpecs()) {
-        if (spec.kind == ListSpec::Action)
+    for (const ListSpec &list : allListSpecs()) {
+        if (list.kind == ListSpec::Action)
             continue;
         // Warm the page cache once, then take the best of five runs each.
         int rows = 0;
-        floorMs(raw, spec.sql.toUtf8(), &rows);
+        floorMs(raw, list.sql.toUtf8(), &rows);
         double floorBest = 1e9, oursBest = 1e9, mb = 0;
         for (int run = 0; run < 5; ++run) {
-            floorBest = std::min(floorBest, floorMs(raw, spec.sql.toUtf8(), &rows));
+            floorBest = std::min(floorBest, floorMs(raw, list.sql.toUtf8(), &rows));
             grid.clear();
             QApplication::processEvents();
             const double before = residentMb();
             const double t0 = nowMs();
-            ResultPtr rs = db.query(spec.sql);
+            ResultPtr rs = db.query(list.sql);
             grid.bind(rs);
             grid.setTextMatrix(0, 0, QStringLiteral("行号"));
             grid.numberRows();
-            for (int c = 0; c < spec.widths.size() && c < grid.cols(); ++c)
-                grid.setColWidth(c, spec.widths[c]);
+            for (int c = 0; c < list.widths.size() && c < grid.cols(); ++c)
+                grid.setColWidth(c, list.widths[c]);
             grid.grab(); // lays out and paints what is on screen
             oursBest = std::min(oursBest, nowMs() - t0);
             mb = std::max(mb, residentMb() - before);
         }
         const bool ok = oursBest <= 2 * floorBest + 50;
         allOk = allOk && ok;
-        std::printf("%-5d %-16s %8d %10.1f %10.1f %7.2f %8.1f  %s\n", spec.code, qPrintable(spec.title), rows,
+        std::printf("%-5d %-16s %8d %10.1f %10.1f %7.2f %8.1f  %s\n", list.code, qPrintable(list.title), rows,
                     oursBest, floorBest, oursBest / std::max(floorBest, 0.001), mb, ok ? "ok" : "SLOW");
         std::fflush(stdout);
     }

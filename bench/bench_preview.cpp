@@ -45,7 +45,7 @@ int main(int argc, char **argv)
         return 1;
 
     AppState state;
-    state.db.open(ConnectionSpec{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});
+    state.db.open(ConnectionTarget{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});
     const ListSpec *list = listSpec(102);
 
     // Preview: the list as the main window reads it, then its print form

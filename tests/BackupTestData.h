@@ -42,7 +42,7 @@ inline QStringList orders(Database &db)
 inline QStringList ordersIn(const QString &file)
 {
     Database probe(QStringLiteral("probe"));
-    probe.open(ConnectionSpec{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});
+    probe.open(ConnectionTarget{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});
     return orders(probe);
 }
 

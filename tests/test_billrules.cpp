@@ -143,7 +143,7 @@ private slots:
     void totalRowFollowsEveryChange()
     {
         TextGridModel model;
-        BillGrid g(model, FrmBuyIn::billSpec());
+        BillGrid g(model, FrmBuyIn::billKind());
         g.startNew();
         QCOMPARE(g.rows(), 2);
         QCOMPARE(g.cell(0, 5), QStringLiteral("库位"));
@@ -174,7 +174,7 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
-        BillStore store(app.db(), FrmBuyIn::billSpec());
+        BillStore store(app.db(), FrmBuyIn::billKind());
         store.save(receipt(QStringLiteral("R001"), {{"G1", "1", 3, 2.5}, {"G1", "2", 4, 1}, {"G2", "1", -2, 10}}));
         QCOMPARE(stock(app, QStringLiteral("G1")), 7.0);
         QCOMPARE(stock(app, QStringLiteral("G2")), -2.0);
@@ -196,7 +196,7 @@ private slots:
                                "values('P1','S1','Administrator','B1')"));
         db.exec(QStringLiteral("insert into PurchaseOrderDetail(PurchaseOrderID,GoodsID,GoodsNum,UnitPrice) "
                                "values('P1','G1',10,2.5),('P1','G1',5,2.5),('P1','G2',1,10)"));
-        BillStore store(db, FrmBuyIn::billSpec());
+        BillStore store(db, FrmBuyIn::billKind());
         QCOMPARE(store.openOrders()->rowCount(), 1);
         BillDraft d = receipt(QStringLiteral("R1"), {{"G1", "1", 4, 2.5}, {"G3", "1", 1, 4}});
         d.linkedOrder = QStringLiteral("P1");
@@ -216,7 +216,7 @@ private slots:
         Database &db = app.db();
         db.exec(QStringLiteral("create trigger refuse before insert on ReceiveReceiptDetail when new.GoodsID='G2' "
                                "begin select raise(fail, '第二行写入失败'); end"));
-        BillStore store(db, FrmBuyIn::billSpec());
+        BillStore store(db, FrmBuyIn::billKind());
         try {
             store.save(receipt(QStringLiteral("R1"), {{"G1", "1", 3, 2.5}, {"G2", "1", 1, 10}}));
             QFAIL("saved");
@@ -234,7 +234,7 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
-        BillStore store(app.db(), FrmBuyIn::billSpec());
+        BillStore store(app.db(), FrmBuyIn::billKind());
         store.save(receipt(QStringLiteral("R1"), {{"G1", "1", 3, 2.5}}));
         app.db().exec(QStringLiteral("create trigger refuse before insert on ReceiveReceiptDetail when new.GoodsID='G2' "
                                      "begin select raise(fail, 'no'); end"));
@@ -251,7 +251,7 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
-        BillStore store(app.db(), FrmBuyIn::billSpec());
+        BillStore store(app.db(), FrmBuyIn::billKind());
         store.save(receipt(QStringLiteral("R1"), {{"G1", "1", 3, 2.5}}));
         BillDraft d = receipt(QStringLiteral("R1"), {{"G1", "1", 30, 2.5}, {"G2", "2", 2, 10}});
         d.mode = 2;
@@ -269,7 +269,7 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
-        BillStore store(app.db(), FrmBuyReturn::billSpec());
+        BillStore store(app.db(), FrmBuyReturn::billKind());
         BillDraft d;
         d.number = QStringLiteral("T1");
         d.head = {{QStringLiteral("SupplierID"), QStringLiteral("S1")}};
@@ -291,7 +291,7 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
-        BillStore store(app.db(), FrmBuyOrder::billSpec());
+        BillStore store(app.db(), FrmBuyOrder::billKind());
         BillDraft d;
         d.number = QStringLiteral("P1");
         d.lines << line(QStringLiteral("G1"), 10, 2, {QStringLiteral("G1"), 10.0, 2.0, 0.0});
@@ -313,7 +313,7 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
-        BillStore store(app.db(), FrmBuyOrder::billSpec());
+        BillStore store(app.db(), FrmBuyOrder::billKind());
         const ResultPtr rs = store.pickedGoods({QStringLiteral("G3"), QStringLiteral("g1"), QStringLiteral("none")});
         QCOMPARE(rs->rowCount(), 2);
         QCOMPARE(rs->text(0, 0), QStringLiteral("G3"));

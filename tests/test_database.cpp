@@ -24,17 +24,17 @@ class TestDatabase : public QObject
         if (!createSuppliedDatabase(file, &error))
             qFatal("%s", qPrintable(error));
         auto db = std::make_unique<Database>(QStringLiteral("test%1").arg(m_seq));
-        ConnectionSpec spec;
+        ConnectionTarget target;
         if (via == QStringLiteral("odbc")) {
-            spec.kind = DbKind::SqlServer;
-            spec.driver = QStringLiteral("QODBC");
-            spec.databaseName = QStringLiteral("DRIVER={SQLite3};Database=%1;").arg(file);
-            spec.dialect = SqlDialect::Sqlite;
+            target.kind = DbKind::SqlServer;
+            target.driver = QStringLiteral("QODBC");
+            target.databaseName = QStringLiteral("DRIVER={SQLite3};Database=%1;").arg(file);
+            target.dialect = SqlDialect::Sqlite;
         } else {
-            spec.driver = QStringLiteral("QSQLITE");
-            spec.databaseName = file;
+            target.driver = QStringLiteral("QSQLITE");
+            target.databaseName = file;
         }
-        db->open(spec);
+        db->open(target);
         return db;
     }
 

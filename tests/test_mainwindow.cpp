@@ -134,17 +134,17 @@ private slots:
         box.clear();
         w.navigate(code);
         QCOMPARE(box.count(), 0);
-        const ListSpec *spec = listSpec(code);
-        QCOMPARE(title(w), spec->title);
+        const ListSpec *list = listSpec(code);
+        QCOMPARE(title(w), list->title);
         TextGrid *g = w.grid();
         QCOMPARE(g->textMatrix(0, 0), QStringLiteral("行号"));
         QCOMPARE(g->cols(), app.state().listRs->columnCount() + 1);
         for (int c = 1; c < g->cols(); ++c)
             QCOMPARE(g->textMatrix(0, c), app.state().listRs->columns().at(c - 1));
-        if (!spec->widths.isEmpty()) {
-            QCOMPARE(spec->widths.size(), g->cols());
+        if (!list->widths.isEmpty()) {
+            QCOMPARE(list->widths.size(), g->cols());
             for (int c = 0; c < g->cols(); ++c)
-                QVERIFY(qAbs(g->colWidth(c) - spec->widths[c]) < 15);
+                QVERIFY(qAbs(g->colWidth(c) - list->widths[c]) < 15);
         }
         QVERIFY(!enabled(w, "E_Del"));
     }

@@ -37,21 +37,21 @@ private slots:
     void connectionStrings()
     {
         DatabaseSettings s{QStringLiteral("  "), QStringLiteral(" shop "), QStringLiteral("srv"), QStringLiteral("pw")};
-        ConnectionSpec spec = connectionSpecFor(s, QStringLiteral("/opt/hy"));
-        QCOMPARE(spec.driver, QStringLiteral("QSQLITE"));
-        QCOMPARE(spec.databaseName, QStringLiteral("/opt/hy/shop.db"));
+        ConnectionTarget target = connectionTargetFor(s, QStringLiteral("/opt/hy"));
+        QCOMPARE(target.driver, QStringLiteral("QSQLITE"));
+        QCOMPARE(target.databaseName, QStringLiteral("/opt/hy/shop.db"));
 
         s.library = QStringLiteral("server sql");
         s.password = QStringLiteral("p;w}x");
-        spec = connectionSpecFor(s, QStringLiteral("/opt/hy"));
-        QCOMPARE(spec.driver, QStringLiteral("QODBC"));
-        QCOMPARE(spec.databaseName,
+        target = connectionTargetFor(s, QStringLiteral("/opt/hy"));
+        QCOMPARE(target.driver, QStringLiteral("QODBC"));
+        QCOMPARE(target.databaseName,
                  QStringLiteral("DRIVER={FreeTDS};SERVER={srv};DATABASE={shop};UID=sa;PWD={p;w}}x};"));
-        QCOMPARE(int(spec.dialect), int(SqlDialect::SqlServer));
+        QCOMPARE(int(target.dialect), int(SqlDialect::SqlServer));
 
         s.library = QStringLiteral("oracle");
-        spec = connectionSpecFor(s, QStringLiteral("/opt/hy"));
-        QCOMPARE(spec.databaseName, QStringLiteral("DSN={HENGYUAN};UID={system};PWD={tarvesk};"));
+        target = connectionTargetFor(s, QStringLiteral("/opt/hy"));
+        QCOMPARE(target.databaseName, QStringLiteral("DSN={HENGYUAN};UID={system};PWD={tarvesk};"));
     }
 
     void missingDatabaseFileIsAnErrorAndNoFileIsMade()

@@ -225,10 +225,10 @@ void FrmMain::showList(int code)
     m_grid->clear();
     m_add->setEnabled(true);
     m_modify->setEnabled(true);
-    const ListSpec *spec = listSpec(code);
-    if (!spec)
+    const ListSpec *list = listSpec(code);
+    if (!list)
         return;
-    if (spec->kind == ListSpec::Action) {
+    if (list->kind == ListSpec::Action) {
         switch (code) {
         case 601: signInAgain(); break;
         case 603: runModal(QStringLiteral("FrmBackup")); break;
@@ -237,25 +237,25 @@ void FrmMain::showList(int code)
         }
         return;
     }
-    m_listTitle->setText(spec->title);
+    m_listTitle->setText(list->title);
     if (code == 602 && !m_state.isAdministrator()) {
         m_add->setEnabled(false);
         m_modify->setEnabled(false);
     }
     try {
-        m_state.listRs = m_state.db.query(spec->sql);
+        m_state.listRs = m_state.db.query(list->sql);
     } catch (const DbError &e) {
         m_state.listRs = std::make_shared<const ResultTable>();
         m_modify->setEnabled(false);
-        if (spec->kind == ListSpec::Report)
+        if (list->kind == ListSpec::Report)
             m_add->setEnabled(false);
-        msg::error(this, QStringLiteral("无法显示%1：\n%2").arg(spec->title, e.text()));
+        msg::error(this, QStringLiteral("无法显示%1：\n%2").arg(list->title, e.text()));
         return;
     }
     if (m_state.listRs->isEmpty())
         m_modify->setEnabled(false);
     m_grid->bind(m_state.listRs);
-    if (spec->kind == ListSpec::Report) {
+    if (list->kind == ListSpec::Report) {
         m_add->setEnabled(false);
         m_modify->setEnabled(false);
     }
@@ -268,10 +268,10 @@ void FrmMain::formatGrid(int code)
     for (int c = 0; c < m_grid->cols(); ++c)
         m_grid->setColAlignment(c, 1);
     m_grid->setFixedAlignment(4);
-    const ListSpec *spec = listSpec(code);
-    if (!spec || spec->kind == ListSpec::Action)
+    const ListSpec *list = listSpec(code);
+    if (!list || list->kind == ListSpec::Action)
         return;
-    const QVector<int> widths = (code == 602 && !m_state.isAdministrator()) ? hiddenOperatorWidths() : spec->widths;
+    const QVector<int> widths = (code == 602 && !m_state.isAdministrator()) ? hiddenOperatorWidths() : list->widths;
     for (int c = 0; c < widths.size() && c < m_grid->cols(); ++c)
         m_grid->setColWidth(c, widths[c]);
 }

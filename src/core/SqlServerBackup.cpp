@@ -117,11 +117,11 @@ public:
     {
         const DatabaseSettings settings{m_state.dbKind, QStringLiteral("master"), m_state.serverName,
                                         m_state.dbPassword};
-        const ConnectionSpec spec = connectionSpecFor(settings, m_state.programDir);
+        const ConnectionTarget target = connectionTargetFor(settings, m_state.programDir);
         QString error;
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(spec.driver, masterName());
-            db.setDatabaseName(spec.databaseName);
+            QSqlDatabase db = QSqlDatabase::addDatabase(target.driver, masterName());
+            db.setDatabaseName(target.databaseName);
             if (!db.open())
                 error = errorText(db.lastError());
         }

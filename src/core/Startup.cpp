@@ -35,33 +35,33 @@ QString odbcQuote(const QString &value)
     return QLatin1Char('{') + v + QLatin1Char('}');
 }
 
-ConnectionSpec connectionSpecFor(const DatabaseSettings &settings, const QString &programDir)
+ConnectionTarget connectionTargetFor(const DatabaseSettings &settings, const QString &programDir)
 {
-    ConnectionSpec spec;
-    spec.kind = databaseKind(settings.library);
-    switch (spec.kind) {
+    ConnectionTarget target;
+    target.kind = databaseKind(settings.library);
+    switch (target.kind) {
     case DbKind::Embedded:
-        spec.driver = QStringLiteral("QSQLITE");
-        spec.databaseName = programDir + QLatin1Char('/') + settings.dbName.trimmed() + QStringLiteral(".db");
+        target.driver = QStringLiteral("QSQLITE");
+        target.databaseName = programDir + QLatin1Char('/') + settings.dbName.trimmed() + QStringLiteral(".db");
         break;
     case DbKind::SqlServer:
-        spec.driver = QStringLiteral("QODBC");
-        spec.dialect = SqlDialect::SqlServer;
-        spec.databaseName = QStringLiteral("DRIVER=%1;SERVER=%2;DATABASE=%3;UID=sa;PWD=%4;")
+        target.driver = QStringLiteral("QODBC");
+        target.dialect = SqlDialect::SqlServer;
+        target.databaseName = QStringLiteral("DRIVER=%1;SERVER=%2;DATABASE=%3;UID=sa;PWD=%4;")
                                 .arg(odbcQuote(QString::fromLatin1(SqlServerOdbcDriver)),
                                      odbcQuote(settings.serverName.trimmed()),
                                      odbcQuote(settings.dbName.trimmed()),
                                      odbcQuote(settings.password.trimmed()));
         break;
     case DbKind::Oracle:
-        spec.driver = QStringLiteral("QODBC");
-        spec.databaseName = QStringLiteral("DSN=%1;UID=%2;PWD=%3;")
+        target.driver = QStringLiteral("QODBC");
+        target.databaseName = QStringLiteral("DSN=%1;UID=%2;PWD=%3;")
                                 .arg(odbcQuote(QString::fromLatin1(OracleDataSource)),
                                      odbcQuote(QString::fromLatin1(OracleUser)),
                                      odbcQuote(QString::fromLatin1(OraclePassword)));
         break;
     }
-    return spec;
+    return target;
 }
 
 void openDatabase(AppState &state)
@@ -71,9 +71,9 @@ void openDatabase(AppState &state)
     state.dbName = s.dbName;
     state.serverName = s.serverName;
     state.dbPassword = s.password;
-    const ConnectionSpec spec = connectionSpecFor(s, state.programDir);
-    state.connString = spec.databaseName;
-    state.db.open(spec);
+    const ConnectionTarget target = connectionTargetFor(s, state.programDir);
+    state.connString = target.databaseName;
+    state.db.open(target);
 }
 
 int runApplication(AppState &state)

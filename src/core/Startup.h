@@ -28,7 +28,7 @@ DatabaseSettings readDatabaseSettings(const QString &setupIni);
 DbKind databaseKind(const QString &library);
 
 // How to open the database these settings name.
-ConnectionSpec connectionSpecFor(const DatabaseSettings &settings, const QString &programDir);
+ConnectionTarget connectionTargetFor(const DatabaseSettings &settings, const QString &programDir);
 
 // An ODBC connection-string value in braces, so that ';' and '}' inside it
 // cannot start another key.

@@ -13,13 +13,13 @@ QDate parseBillDate(const QString &text)
     return d.isValid() && d.year() >= 1900 ? d : QDate();
 }
 
-std::optional<CheckFailure> checkBill(const BillSpec &spec, int mode, const QVector<FieldInput> &header,
+std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, const QVector<FieldInput> &header,
                                       const BillGrid &grid, const BillStore &store,
                                       const QVector<CodeItem> &storageItems)
 {
-    const QString required = spec.requiredTail.isEmpty()
+    const QString required = kind.requiredTail.isEmpty()
                                  ? QStringLiteral("请将数据填写完整！")
-                                 : QStringLiteral("请将数据填写完整！\n") + spec.requiredTail;
+                                 : QStringLiteral("请将数据填写完整！\n") + kind.requiredTail;
     for (const FieldInput &in : header) {
         if (in.field->kind == FieldKind::Number && mode == 1 && store.numberExists(in.text))
             return CheckFailure{QStringLiteral("该编号已经存在！"), in.field->box};
@@ -40,16 +40,16 @@ std::optional<CheckFailure> checkBill(const BillSpec &spec, int mode, const QVec
     }
 
     const QString gridEmpty = QStringLiteral("请在表格中输入数据！\n");
-    if (grid.rows() < (spec.hasTotalRow ? 3 : 2))
-        return CheckFailure{gridEmpty + spec.fewRowsTail, QString()};
+    if (grid.rows() < (kind.hasTotalRow ? 3 : 2))
+        return CheckFailure{gridEmpty + kind.fewRowsTail, QString()};
     bool anyContent = false;
     for (int r = 1; r <= grid.lastLine() && !anyContent; ++r)
         anyContent = grid.hasContent(r);
     if (!anyContent)
-        return CheckFailure{gridEmpty + spec.noContentTail, QString()};
+        return CheckFailure{gridEmpty + kind.noContentTail, QString()};
 
-    const int codeCol = spec.column(ColRole::Code);
-    const int storageCol = spec.column(ColRole::Storage);
+    const int codeCol = kind.column(ColRole::Code);
+    const int storageCol = kind.column(ColRole::Storage);
     for (int r = 1; r <= grid.lastLine(); ++r) {
         if (!grid.hasContent(r))
             continue;
@@ -61,7 +61,7 @@ std::optional<CheckFailure> checkBill(const BillSpec &spec, int mode, const QVec
             if (code.isEmpty() || !store.storageExists(code))
                 return CheckFailure{QStringLiteral("请在第%1行输入正确的库位！").arg(line), QString(), r, storageCol};
         }
-        if (spec.column(ColRole::Qty)) {
+        if (kind.column(ColRole::Qty)) {
             double qty = 0, price = 0;
             if (!billnum::strictNumber(grid.cell(r, ColRole::Qty), &qty)
                 || !billnum::strictNumber(grid.cell(r, ColRole::Price), &price) || qty * price == 0)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BillSpec.h"
+#include "BillKind.h"
 
 #include <QDate>
 #include <QString>
@@ -35,6 +35,6 @@ QDate parseBillDate(const QString &text);
 // existing code, a date must be a date); the grid must hold lines; each line
 // with content needs a known goods code, an existing storage (where the bill
 // has one) and plain-number quantity and price with a non-zero amount.
-std::optional<CheckFailure> checkBill(const BillSpec &spec, int mode, const QVector<FieldInput> &header,
+std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, const QVector<FieldInput> &header,
                                       const BillGrid &grid, const BillStore &store,
                                       const QVector<CodeItem> &storageItems);

@@ -3,28 +3,28 @@
 #include "BillNumbers.h"
 #include "platform/grid/TextGridModel.h"
 
-BillGrid::BillGrid(TextGridModel &model, const BillSpec &spec) : m_model(model), m_spec(spec) {}
+BillGrid::BillGrid(TextGridModel &model, const BillKind &kind) : m_model(model), m_kind(kind) {}
 
 void BillGrid::startNew()
 {
     m_model.clear();
-    m_model.setCols(int(m_spec.columns.size()) + 1);
+    m_model.setCols(int(m_kind.columns.size()) + 1);
     m_model.setRows(2);
     writeCaptions();
 }
 
 void BillGrid::writeCaptions()
 {
-    m_model.setCols(int(m_spec.columns.size()) + 1);
-    for (int c = 1; c <= m_spec.columns.size(); ++c)
-        m_model.setTextMatrix(0, c, m_spec.columns[c - 1].caption);
+    m_model.setCols(int(m_kind.columns.size()) + 1);
+    for (int c = 1; c <= m_kind.columns.size(); ++c)
+        m_model.setTextMatrix(0, c, m_kind.columns[c - 1].caption);
 }
 
 void BillGrid::load(const ResultPtr &lines)
 {
     m_model.bind(lines);
     writeCaptions();
-    if (m_spec.hasTotalRow) {
+    if (m_kind.hasTotalRow) {
         m_model.setRows(m_model.rows() + 1);
         rewriteTotal();
     } else if (m_model.rows() < 2) {
@@ -39,12 +39,12 @@ int BillGrid::rows() const
 
 int BillGrid::lastLine() const
 {
-    return m_spec.hasTotalRow ? rows() - 2 : rows() - 1;
+    return m_kind.hasTotalRow ? rows() - 2 : rows() - 1;
 }
 
 bool BillGrid::isTotalRow(int row) const
 {
-    return m_spec.hasTotalRow && row == rows() - 1;
+    return m_kind.hasTotalRow && row == rows() - 1;
 }
 
 QString BillGrid::cell(int row, int col) const
@@ -59,21 +59,21 @@ void BillGrid::setCell(int row, int col, const QString &text)
 
 QString BillGrid::cell(int row, ColRole role) const
 {
-    const int c = m_spec.column(role);
+    const int c = m_kind.column(role);
     return c ? cell(row, c) : QString();
 }
 
 void BillGrid::setCell(int row, ColRole role, const QString &text)
 {
-    if (const int c = m_spec.column(role))
+    if (const int c = m_kind.column(role))
         setCell(row, c, text);
 }
 
 void BillGrid::addLineAtTotal()
 {
     const int old = rows() - 1;
-    const int code = m_spec.column(ColRole::Code);
-    const int amount = m_spec.column(ColRole::Amount);
+    const int code = m_kind.column(ColRole::Code);
+    const int amount = m_kind.column(ColRole::Amount);
     m_model.setRows(rows() + 1);
     setCell(old + 1, code, QStringLiteral("金额合计"));
     if (amount)
@@ -84,7 +84,7 @@ void BillGrid::addLineAtTotal()
 
 int BillGrid::insertLineAtEnd()
 {
-    if (!m_spec.hasTotalRow) {
+    if (!m_kind.hasTotalRow) {
         m_model.setRows(rows() + 1);
         return rows() - 1;
     }
@@ -98,16 +98,16 @@ void BillGrid::fillGoods(int row, const ResultTable &goods, int r, bool fromPick
     setCell(row, ColRole::Name, goods.text(r, QStringLiteral("商品名称")));
     setCell(row, ColRole::Unit, goods.text(r, QStringLiteral("单位")));
     setCell(row, ColRole::Model, goods.text(r, QStringLiteral("规格型号")));
-    const QString priceAlias = fromPicker ? m_spec.pickPriceAlias : m_spec.priceAlias;
+    const QString priceAlias = fromPicker ? m_kind.pickPriceAlias : m_kind.priceAlias;
     if (!priceAlias.isEmpty())
         setCell(row, ColRole::Price, goods.text(r, priceAlias));
-    if (m_spec.lookupFillsStorage) {
+    if (m_kind.lookupFillsStorage) {
         const QString code = goods.text(r, fromPicker ? QStringLiteral("库位编号") : QStringLiteral("库房编码"));
         const QString name = goods.text(r, fromPicker ? QStringLiteral("库位名称") : QStringLiteral("库房名称"));
         setCell(row, ColRole::Storage, code + QLatin1Char('-') + name);
     }
-    if (!m_spec.bookQtyAlias.isEmpty())
-        setCell(row, ColRole::BookQty, goods.text(r, m_spec.bookQtyAlias));
+    if (!m_kind.bookQtyAlias.isEmpty())
+        setCell(row, ColRole::BookQty, goods.text(r, m_kind.bookQtyAlias));
 }
 
 void BillGrid::clearGoods(int row)
@@ -115,17 +115,17 @@ void BillGrid::clearGoods(int row)
     for (ColRole role : {ColRole::Name, ColRole::Unit, ColRole::Model}) {
         setCell(row, role, QString());
     }
-    if (!m_spec.priceAlias.isEmpty())
+    if (!m_kind.priceAlias.isEmpty())
         setCell(row, ColRole::Price, QString());
-    if (m_spec.lookupFillsStorage)
+    if (m_kind.lookupFillsStorage)
         setCell(row, ColRole::Storage, QString());
-    if (!m_spec.bookQtyAlias.isEmpty())
+    if (!m_kind.bookQtyAlias.isEmpty())
         setCell(row, ColRole::BookQty, QString());
 }
 
 void BillGrid::recomputeAmount(int row)
 {
-    if (!m_spec.column(ColRole::Amount) || isTotalRow(row))
+    if (!m_kind.column(ColRole::Amount) || isTotalRow(row))
         return;
     const double amount = billnum::val(cell(row, ColRole::Qty)) * billnum::val(cell(row, ColRole::Price));
     setCell(row, ColRole::Amount, billnum::amountText(amount));
@@ -147,7 +147,7 @@ double BillGrid::linesTotal() const
 
 void BillGrid::rewriteTotal()
 {
-    if (!m_spec.hasTotalRow || rows() < 2)
+    if (!m_kind.hasTotalRow || rows() < 2)
         return;
     const int total = rows() - 1;
     setCell(total, ColRole::Code, QStringLiteral("金额合计"));
@@ -157,7 +157,7 @@ void BillGrid::rewriteTotal()
 bool BillGrid::hasContent(int row) const
 {
     for (ColRole role : {ColRole::Code, ColRole::Storage, ColRole::Qty, ColRole::Price, ColRole::CountQty}) {
-        if (m_spec.column(role) && !cell(row, role).trimmed().isEmpty())
+        if (m_kind.column(role) && !cell(row, role).trimmed().isEmpty())
             return true;
     }
     return false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BillSpec.h"
+#include "BillKind.h"
 #include "platform/db/ResultTable.h"
 
 class TextGridModel;
@@ -12,7 +12,7 @@ class TextGridModel;
 class BillGrid
 {
 public:
-    BillGrid(TextGridModel &model, const BillSpec &spec);
+    BillGrid(TextGridModel &model, const BillKind &kind);
 
     // A new bill: the caption row and one empty row standing in for the
     // total row.
@@ -54,5 +54,5 @@ public:
 
 private:
     TextGridModel &m_model;
-    const BillSpec &m_spec;
+    const BillKind &m_kind;
 };

@@ -14,27 +14,27 @@ QString codeOfText(const QString &text, const QVector<CodeItem> &items)
     return getBetween(t, QString(), QStringLiteral("-")).trimmed();
 }
 
-BillStore::BillStore(Database &db, const BillSpec &spec) : m_db(db), m_spec(spec) {}
+BillStore::BillStore(Database &db, const BillKind &kind) : m_db(db), m_kind(kind) {}
 
 bool BillStore::numberExists(const QString &number) const
 {
-    return m_db.exists(QStringLiteral("select %2 from %1 where %2=?").arg(m_spec.headTable, m_spec.numberColumn),
+    return m_db.exists(QStringLiteral("select %2 from %1 where %2=?").arg(m_kind.headTable, m_kind.numberColumn),
                        {number.trimmed()});
 }
 
 ResultPtr BillStore::head(const QString &number) const
 {
-    return m_db.query(m_spec.headSql, {number.trimmed()});
+    return m_db.query(m_kind.headSql, {number.trimmed()});
 }
 
 ResultPtr BillStore::lines(const QString &number) const
 {
-    return m_db.query(m_spec.lineSql, {number.trimmed()});
+    return m_db.query(m_kind.lineSql, {number.trimmed()});
 }
 
 ResultPtr BillStore::lookupGoods(const QString &code) const
 {
-    return m_db.query(m_spec.lookupSql, {code.trimmed()});
+    return m_db.query(m_kind.lookupSql, {code.trimmed()});
 }
 
 ResultPtr BillStore::pickedGoods(const QStringList &codes) const
@@ -52,7 +52,7 @@ ResultPtr BillStore::pickedGoods(const QStringList &codes) const
         QVariantList params;
         for (const QString &c : part)
             params << c;
-        const ResultPtr rs = m_db.query(m_spec.pickSql.arg(Database::placeholders(int(part.size()))), params);
+        const ResultPtr rs = m_db.query(m_kind.pickSql.arg(Database::placeholders(int(part.size()))), params);
         columns = rs->columns();
         for (int r = 0; r < rs->rowCount(); ++r) {
             const int at = wanted.value(rs->text(r, 0).toLower(), -1);
@@ -99,12 +99,12 @@ bool BillStore::storageExists(const QString &code) const
 
 ResultPtr BillStore::openOrders() const
 {
-    return m_db.query(m_spec.order.openOrdersSql, {m_spec.order.openStatus});
+    return m_db.query(m_kind.order.openOrdersSql, {m_kind.order.openStatus});
 }
 
 ResultPtr BillStore::orderLines(const QString &order) const
 {
-    return m_db.query(m_spec.order.copySql, {order.trimmed()});
+    return m_db.query(m_kind.order.copySql, {order.trimmed()});
 }
 
 void BillStore::save(const BillDraft &d)
@@ -116,13 +116,13 @@ void BillStore::save(const BillDraft &d)
         cols << column;
         values << value;
     }
-    if (!m_spec.amountColumn.isEmpty()) {
-        cols << m_spec.amountColumn;
+    if (!m_kind.amountColumn.isEmpty()) {
+        cols << m_kind.amountColumn;
         values << d.amount;
     }
     if (d.mode == 1) {
         m_db.exec(QStringLiteral("insert into %1(%2,%3) values(%4)")
-                      .arg(m_spec.headTable, m_spec.numberColumn, cols.join(QLatin1Char(',')),
+                      .arg(m_kind.headTable, m_kind.numberColumn, cols.join(QLatin1Char(',')),
                            Database::placeholders(int(cols.size()) + 1)),
                   QVariantList{d.number} + values);
     } else {
@@ -130,44 +130,44 @@ void BillStore::save(const BillDraft &d)
         for (const QString &c : cols)
             sets << c + QStringLiteral("=?");
         const qint64 n = m_db.exec(QStringLiteral("update %1 set %2 where %3=?")
-                                       .arg(m_spec.headTable, sets.join(QLatin1Char(',')), m_spec.numberColumn),
+                                       .arg(m_kind.headTable, sets.join(QLatin1Char(',')), m_kind.numberColumn),
                                    values + QVariantList{d.number});
         if (n != 1)
             throw DbError(QStringLiteral("单据号为%1的单据已不存在，未能保存。").arg(d.number));
-        m_db.exec(QStringLiteral("delete from %1 where %2=?").arg(m_spec.lineTable, m_spec.lineNumberColumn),
+        m_db.exec(QStringLiteral("delete from %1 where %2=?").arg(m_kind.lineTable, m_kind.lineNumberColumn),
                   {d.number});
     }
 
-    QStringList lineCols{m_spec.lineNumberColumn};
-    for (const LineColumn &c : m_spec.lineColumns)
+    QStringList lineCols{m_kind.lineNumberColumn};
+    for (const LineColumn &c : m_kind.lineColumns)
         lineCols << c.column;
     const QString insertLine = QStringLiteral("insert into %1(%2) values(%3)")
-                                   .arg(m_spec.lineTable, lineCols.join(QLatin1Char(',')),
+                                   .arg(m_kind.lineTable, lineCols.join(QLatin1Char(',')),
                                         Database::placeholders(int(lineCols.size())));
     for (const BillLine &line : d.lines) {
         m_db.exec(insertLine, QVariantList{d.number} + line.values);
         if (d.mode != 1)
             continue;
-        if (m_spec.stockSign != 0) {
+        if (m_kind.stockSign != 0) {
             const qint64 n = m_db.exec(QStringLiteral("update Product set NowStorage=NowStorage+? where GoodsID=?"),
-                                       {m_spec.stockSign * line.qty, line.goodsId});
+                                       {m_kind.stockSign * line.qty, line.goodsId});
             if (n != 1)
                 throw DbError(QStringLiteral("商品编码为%1的商品已不存在，未能保存。").arg(line.goodsId));
         }
         // A line whose goods is not on the order leaves the order alone.
-        if (m_spec.hasOrderLink && !d.linkedOrder.isEmpty())
-            m_db.execOnFirstMatch(m_spec.order.detailTable,
-                                  QStringLiteral("%1=%1+?").arg(m_spec.order.qtyColumn),
-                                  QStringLiteral("%1=? and GoodsID=?").arg(m_spec.order.orderColumn),
+        if (m_kind.hasOrderLink && !d.linkedOrder.isEmpty())
+            m_db.execOnFirstMatch(m_kind.order.detailTable,
+                                  QStringLiteral("%1=%1+?").arg(m_kind.order.qtyColumn),
+                                  QStringLiteral("%1=? and GoodsID=?").arg(m_kind.order.orderColumn),
                                   {line.qty, d.linkedOrder, line.goodsId});
     }
-    if (d.mode == 1 && m_spec.hasOrderLink && !d.linkedOrder.isEmpty())
+    if (d.mode == 1 && m_kind.hasOrderLink && !d.linkedOrder.isEmpty())
         m_db.exec(QStringLiteral("update %1 set %2=? where %3=?")
-                      .arg(m_spec.order.headTable, m_spec.order.statusColumn, m_spec.order.headKey),
-                  {m_spec.order.doneStatus, d.linkedOrder});
+                      .arg(m_kind.order.headTable, m_kind.order.statusColumn, m_kind.order.headKey),
+                  {m_kind.order.doneStatus, d.linkedOrder});
 
     writeOperatorLog(m_db, d.operatorId, d.when,
                      (d.mode == 1 ? QStringLiteral("添加单据号为") : QStringLiteral("修改单据号为")) + d.number
-                         + m_spec.logNoun);
+                         + m_kind.logNoun);
     t.commit();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BillSpec.h"
+#include "BillKind.h"
 #include "platform/db/ResultTable.h"
 
 #include <QDateTime>
@@ -36,7 +36,7 @@ struct BillDraft {
 class BillStore
 {
 public:
-    BillStore(Database &db, const BillSpec &spec);
+    BillStore(Database &db, const BillKind &kind);
 
     bool numberExists(const QString &number) const;
     ResultPtr head(const QString &number) const;
@@ -59,5 +59,5 @@ public:
 
 private:
     Database &m_db;
-    const BillSpec &m_spec;
+    const BillKind &m_kind;
 };

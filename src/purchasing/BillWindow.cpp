@@ -54,23 +54,23 @@ bool editedWithBox(ColRole role)
 
 } // namespace
 
-BillWindow::BillWindow(AppState &state, const BillSpec &spec, int mode, const QString &id, QWidget *parent)
-    : QDialog(parent), m_state(state), m_spec(spec), m_mode(mode), m_id(id), m_store(state.db, spec),
-      m_grid(new TextGrid(this)), m_lines(*m_grid->gridModel(), spec)
+BillWindow::BillWindow(AppState &state, const BillKind &kind, int mode, const QString &id, QWidget *parent)
+    : QDialog(parent), m_state(state), m_kind(kind), m_mode(mode), m_id(id), m_store(state.db, kind),
+      m_grid(new TextGrid(this)), m_lines(*m_grid->gridModel(), kind)
 {
     buildWindow();
 }
 
 void BillWindow::buildWindow()
 {
-    setObjectName(m_spec.windowName);
-    setWindowTitle(m_spec.caption);
+    setObjectName(m_kind.windowName);
+    setWindowTitle(m_kind.caption);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     m_frame = new QFrame(this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
     m_frame->setFrameShape(QFrame::StyledPanel);
-    auto *title = new QLabel(m_spec.title, m_frame);
+    auto *title = new QLabel(m_kind.title, m_frame);
     title->setObjectName(QStringLiteral("Label9"));
     QFont tf(QStringLiteral("SimSun"), 14);
     tf.setBold(true);
@@ -80,7 +80,7 @@ void BillWindow::buildWindow()
     auto *head = new QGridLayout;
     head->setHorizontalSpacing(12);
     auto *foot = new QHBoxLayout;
-    for (const HeaderField &f : m_spec.fields) {
+    for (const HeaderField &f : m_kind.fields) {
         auto *label = new QLabel(f.label, m_frame);
         label->setObjectName(f.labelName);
         QWidget *w = makeField(f, m_frame);
@@ -98,7 +98,7 @@ void BillWindow::buildWindow()
 
     // The bill rules work on the grid's own text matrix.
     m_grid->setParent(m_frame);
-    m_grid->setObjectName(m_spec.gridName);
+    m_grid->setObjectName(m_kind.gridName);
 
     auto *frameLayout = new QVBoxLayout(m_frame);
     frameLayout->addWidget(title, 0, Qt::AlignHCenter);
@@ -111,7 +111,7 @@ void BillWindow::buildWindow()
     m_txtF->hide();
     m_txtF->installEventFilter(this);
     connect(m_txtF, &QLineEdit::textEdited, this, &BillWindow::editorEdited);
-    if (m_spec.column(ColRole::Storage)) {
+    if (m_kind.column(ColRole::Storage)) {
         m_storageEditor = new QComboBox(m_frame);
         m_storageEditor->setObjectName(QStringLiteral("cmb_Storage"));
         m_storageEditor->setEditable(true);
@@ -127,7 +127,7 @@ void BillWindow::buildWindow()
     m_leftCommands = new QHBoxLayout;
     m_rightCommands = new QHBoxLayout;
     QPushButton *printButton = addCommand("cmd_Print", QStringLiteral("打印"), true);
-    if (m_spec.hasOrderLink) {
+    if (m_kind.hasOrderLink) {
         m_selectOrder = addCommand("cmd_SelOrder", QStringLiteral("关联"), false);
         connect(m_selectOrder, &QPushButton::clicked, this, &BillWindow::selectOrder);
     }
@@ -145,12 +145,12 @@ void BillWindow::buildWindow()
     layout->setContentsMargins(0, 0, 4, 4);
     layout->addWidget(m_frame, 1);
     layout->addLayout(buttons);
-    resize(twips(m_spec.width), twips(m_spec.height));
-    setMinimumSize(twips(m_spec.width), twips(m_spec.height));
+    resize(twips(m_kind.width), twips(m_kind.height));
+    setMinimumSize(twips(m_kind.width), twips(m_kind.height));
 
     // Enter walks the header boxes in order, then "保存".
     QWidget *previous = nullptr;
-    for (const HeaderField &f : m_spec.fields) {
+    for (const HeaderField &f : m_kind.fields) {
         QWidget *w = m_fields.value(f.box);
         if (f.kind == FieldKind::Operator)
             continue;
@@ -227,7 +227,7 @@ bool BillWindow::load()
 {
     applyBillColor();
     try {
-        for (const HeaderField &f : m_spec.fields) {
+        for (const HeaderField &f : m_kind.fields) {
             if (f.kind == FieldKind::CodeName)
                 static_cast<CodeNameField *>(m_fields.value(f.box))->setItems(m_store.masterItems(f), f.presetFirstItem);
         }
@@ -240,7 +240,7 @@ bool BillWindow::load()
         m_state.linkedOrderID.clear();
         if (m_mode != 2) {
             const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
-            for (const HeaderField &f : m_spec.fields) {
+            for (const HeaderField &f : m_kind.fields) {
                 if (f.kind == FieldKind::Date)
                     static_cast<QLineEdit *>(m_fields.value(f.box))->setText(today);
                 if (f.kind == FieldKind::Operator)
@@ -267,14 +267,14 @@ bool BillWindow::load()
         return false;
     }
     initGrid();
-    if (QWidget *first = m_fields.value(m_spec.fields.first().box))
+    if (QWidget *first = m_fields.value(m_kind.fields.first().box))
         first->setFocus();
     return true;
 }
 
 void BillWindow::fillHeader(const ResultTable &head)
 {
-    for (const HeaderField &f : m_spec.fields) {
+    for (const HeaderField &f : m_kind.fields) {
         QWidget *w = m_fields.value(f.box);
         const QString value = head.text(0, f.loadAlias);
         switch (f.kind) {
@@ -300,11 +300,11 @@ void BillWindow::initGrid()
     m_grid->setColWidth(0, 0);
     m_lines.writeCaptions();
     int width = 0;
-    for (int c = 1; c <= m_spec.columns.size(); ++c) {
+    for (int c = 1; c <= m_kind.columns.size(); ++c) {
         m_grid->setColAlignment(c, 4);
         m_grid->setFixedAlignment(c, 4);
-        m_grid->setColWidth(c, m_spec.columns[c - 1].width);
-        width += m_grid->pixels(m_spec.columns[c - 1].width);
+        m_grid->setColWidth(c, m_kind.columns[c - 1].width);
+        width += m_grid->pixels(m_kind.columns[c - 1].width);
     }
     // Wide enough for every column of the grid, whatever the font.
     const int extra = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_grid->frameWidth() + 40;
@@ -316,14 +316,14 @@ void BillWindow::initGrid()
 
 void BillWindow::clickCell(int row, int col)
 {
-    if (row < 1 || col < 1 || row >= m_lines.rows() || col > m_spec.columns.size())
+    if (row < 1 || col < 1 || row >= m_lines.rows() || col > m_kind.columns.size())
         return;
     commitEditor();
     m_grid->setRow(row);
     m_grid->setCol(col);
-    const ColRole role = m_spec.columns[col - 1].role;
+    const ColRole role = m_kind.columns[col - 1].role;
     if (role == ColRole::Code) {
-        if (m_spec.hasTotalRow) {
+        if (m_kind.hasTotalRow) {
             if (m_lines.isTotalRow(row))
                 m_lines.addLineAtTotal();
         } else {
@@ -391,7 +391,7 @@ void BillWindow::editorEdited(const QString &text)
 {
     const int row = m_editRow;
     m_lines.setCell(row, m_editCol, text);
-    switch (m_spec.columns[m_editCol - 1].role) {
+    switch (m_kind.columns[m_editCol - 1].role) {
     case ColRole::Code:
         lookupGoods(row, text);
         m_lines.setCell(row, ColRole::Extra, QString()); // another goods: nothing received yet
@@ -423,15 +423,15 @@ void BillWindow::lookupGoods(int row, const QString &code)
 
 void BillWindow::moveOnFromEditor()
 {
-    const ColRole role = m_spec.columns[m_editCol - 1].role;
-    const int at = int(m_spec.enterOrder.indexOf(role));
+    const ColRole role = m_kind.columns[m_editCol - 1].role;
+    const int at = int(m_kind.enterOrder.indexOf(role));
     int row = m_editRow;
     int col = m_editCol;
-    if (at >= 0 && at + 1 < m_spec.enterOrder.size()) {
-        col = m_spec.column(m_spec.enterOrder[at + 1]);
+    if (at >= 0 && at + 1 < m_kind.enterOrder.size()) {
+        col = m_kind.column(m_kind.enterOrder[at + 1]);
     } else if (at >= 0) {
         ++row;
-        col = m_spec.column(ColRole::Code);
+        col = m_kind.column(ColRole::Code);
     }
     commitEditor();
     if (row < m_lines.rows())
@@ -474,7 +474,7 @@ bool BillWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         if (watched == m_txtF && event->type() == QEvent::MouseButtonDblClick
-            && m_spec.columns[m_editCol - 1].role == ColRole::Code) {
+            && m_kind.columns[m_editCol - 1].role == ColRole::Code) {
             pickGoods();
             return true;
         }
@@ -515,7 +515,7 @@ QString BillWindow::fieldCode(const QString &box) const
 QVector<FieldInput> BillWindow::headerInput() const
 {
     QVector<FieldInput> in;
-    for (const HeaderField &f : m_spec.fields) {
+    for (const HeaderField &f : m_kind.fields) {
         const QString code = f.kind == FieldKind::Operator ? m_operatorCode : fieldCode(f.box);
         in.append(FieldInput{&f, fieldText(f.box), code});
     }
@@ -553,7 +553,7 @@ BillDraft BillWindow::draft() const
         billnum::strictNumber(m_lines.cell(r, ColRole::Qty), &qty);
         billnum::strictNumber(m_lines.cell(r, ColRole::Price), &price);
         line.qty = qty;
-        for (const LineColumn &c : m_spec.lineColumns) {
+        for (const LineColumn &c : m_kind.lineColumns) {
             switch (c.role) {
             case ColRole::Code: line.values << line.goodsId; break;
             case ColRole::Storage: line.values << codeOfText(m_lines.cell(r, c.role), m_storages); break;
@@ -595,8 +595,8 @@ bool BillWindow::save()
             m_lines.recomputeAmount(r);
     m_lines.rewriteTotal();
     try {
-        if (const auto fail = checkBill(m_spec, m_mode, headerInput(), m_lines, m_store, m_storages)) {
-            if (fail->clearRow && m_spec.clearRefusedCells)
+        if (const auto fail = checkBill(m_kind, m_mode, headerInput(), m_lines, m_store, m_storages)) {
+            if (fail->clearRow && m_kind.clearRefusedCells)
                 m_lines.setCell(fail->clearRow, fail->clearCol, QString());
             msg::critical(this, QStringLiteral("错误"), fail->message);
             if (QWidget *w = m_fields.value(fail->focusBox))
@@ -608,7 +608,7 @@ bool BillWindow::save()
         msg::error(this, e.text());
         return false;
     }
-    if (m_spec.closeAfterSave)
+    if (m_kind.closeAfterSave)
         accept();
     return true;
 }
@@ -616,8 +616,8 @@ bool BillWindow::save()
 void BillWindow::print()
 {
     commitEditor();
-    m_state.printBillID = fieldText(m_spec.field(FieldKind::Number)->box);
-    showDetailPrint(m_state, m_spec.printForm, this);
+    m_state.printBillID = fieldText(m_kind.field(FieldKind::Number)->box);
+    showDetailPrint(m_state, m_kind.printForm, this);
 }
 
 void BillWindow::selectOrder()

@@ -2,7 +2,7 @@
 
 #include "BillCheck.h"
 #include "BillGrid.h"
-#include "BillSpec.h"
+#include "BillKind.h"
 #include "BillStore.h"
 #include "core/WindowRegistry.h"
 
@@ -20,14 +20,14 @@ class TextGrid;
 
 // A bill window: header boxes, the lines grid edited through a floating box
 // (txtF) and, where the bill has a storage column, a floating storage list
-// (cmb_Storage); "保存", "打印", "退出". Built from a BillSpec; each bill kind
+// (cmb_Storage); "保存", "打印", "退出". Built from a BillKind; each bill kind
 // is a thin subclass that adds its own commands.
 class BillWindow : public QDialog, public LoadableWindow
 {
     Q_OBJECT
 public:
     // mode 1 adds a bill, 2 opens the bill numbered id.
-    BillWindow(AppState &state, const BillSpec &spec, int mode, const QString &id, QWidget *parent = nullptr);
+    BillWindow(AppState &state, const BillKind &kind, int mode, const QString &id, QWidget *parent = nullptr);
 
     bool load() override;
 
@@ -40,7 +40,7 @@ public:
     // What a click on a grid cell does.
     void clickCell(int row, int col);
 
-    const BillSpec &spec() const { return m_spec; }
+    const BillKind &kind() const { return m_kind; }
     int mode() const { return m_mode; }
     BillGrid &lines() { return m_lines; }
     TextGrid *grid() const { return m_grid; }
@@ -77,7 +77,7 @@ private:
     void setCommandsEnabled(bool on);
 
     AppState &m_state;
-    const BillSpec &m_spec;
+    const BillKind &m_kind;
     const int m_mode;
     const QString m_id;
     BillStore m_store;

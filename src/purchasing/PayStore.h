@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BillSpec.h"
+#include "BillKind.h"
 #include "platform/db/ResultTable.h"
 
 #include <QDate>

@@ -71,7 +71,7 @@ QVector<GridColumn> goodsColumns(int modelWidth)
             {QStringLiteral("规格型号"), modelWidth, ColRole::Model}};
 }
 
-void buyPrices(BillSpec &s)
+void buyPrices(BillKind &s)
 {
     s.lookupSql = BuyLookup;
     s.pickSql = BuyPick;
@@ -79,9 +79,9 @@ void buyPrices(BillSpec &s)
     s.pickPriceAlias = QStringLiteral("单价");
 }
 
-BillSpec purchaseOrder()
+BillKind purchaseOrder()
 {
-    BillSpec s;
+    BillKind s;
     s.windowName = QStringLiteral("FrmBuyOrder");
     s.caption = QStringLiteral("采购订单");
     s.title = QStringLiteral("采 购 订 单");
@@ -123,9 +123,9 @@ BillSpec purchaseOrder()
     return s;
 }
 
-BillSpec goodsReceipt()
+BillKind goodsReceipt()
 {
-    BillSpec s;
+    BillKind s;
     s.windowName = QStringLiteral("FrmBuyIn");
     s.caption = QStringLiteral("采购入库单");
     s.title = QStringLiteral("采 购 入 库 单");
@@ -195,9 +195,9 @@ BillSpec goodsReceipt()
     return s;
 }
 
-BillSpec purchaseReturn()
+BillKind purchaseReturn()
 {
-    BillSpec s;
+    BillKind s;
     s.windowName = QStringLiteral("FrmBuyReturn");
     s.caption = QStringLiteral("采购退货单");
     s.title = QStringLiteral("采 购 退 货 单");
@@ -247,25 +247,25 @@ BillSpec purchaseReturn()
 
 } // namespace
 
-const BillSpec &FrmBuyOrder::billSpec()
+const BillKind &FrmBuyOrder::billKind()
 {
-    static const BillSpec spec = purchaseOrder();
-    return spec;
+    static const BillKind kind = purchaseOrder();
+    return kind;
 }
 
 FrmBuyOrder::FrmBuyOrder(AppState &state, int mode, const QString &id, QWidget *parent)
-    : BillWindow(state, billSpec(), mode, id, parent)
+    : BillWindow(state, billKind(), mode, id, parent)
 {
 }
 
-const BillSpec &FrmBuyIn::billSpec()
+const BillKind &FrmBuyIn::billKind()
 {
-    static const BillSpec spec = goodsReceipt();
-    return spec;
+    static const BillKind kind = goodsReceipt();
+    return kind;
 }
 
 FrmBuyIn::FrmBuyIn(AppState &state, int mode, const QString &id, QWidget *parent)
-    : BillWindow(state, billSpec(), mode, id, parent)
+    : BillWindow(state, billKind(), mode, id, parent)
 {
     QPushButton *pay = addCommand("cmd_Pay", QStringLiteral("应付款"), true);
     connect(pay, &QPushButton::clicked, this, &FrmBuyIn::openPay);
@@ -298,13 +298,13 @@ void FrmBuyIn::openPay()
     state().editMode = kept;
 }
 
-const BillSpec &FrmBuyReturn::billSpec()
+const BillKind &FrmBuyReturn::billKind()
 {
-    static const BillSpec spec = purchaseReturn();
-    return spec;
+    static const BillKind kind = purchaseReturn();
+    return kind;
 }
 
 FrmBuyReturn::FrmBuyReturn(AppState &state, int mode, const QString &id, QWidget *parent)
-    : BillWindow(state, billSpec(), mode, id, parent)
+    : BillWindow(state, billKind(), mode, id, parent)
 {
 }

@@ -10,7 +10,7 @@ class FrmBuyOrder : public BillWindow
     Q_OBJECT
 public:
     FrmBuyOrder(AppState &state, int mode, const QString &id, QWidget *parent = nullptr);
-    static const BillSpec &billSpec();
+    static const BillKind &billKind();
 };
 
 class FrmBuyIn : public BillWindow
@@ -18,7 +18,7 @@ class FrmBuyIn : public BillWindow
     Q_OBJECT
 public:
     FrmBuyIn(AppState &state, int mode, const QString &id, QWidget *parent = nullptr);
-    static const BillSpec &billSpec();
+    static const BillKind &billKind();
 
     // "应付款": the payable of the receipt on screen, new or saved.
     void openPay();
@@ -29,5 +29,5 @@ class FrmBuyReturn : public BillWindow
     Q_OBJECT
 public:
     FrmBuyReturn(AppState &state, int mode, const QString &id, QWidget *parent = nullptr);
-    static const BillSpec &billSpec();
+    static const BillKind &billKind();
 };

@@ -57,21 +57,21 @@ Database::~Database()
     close();
 }
 
-void Database::open(const ConnectionSpec &spec)
+void Database::open(const ConnectionTarget &target)
 {
     close();
-    m_spec = spec;
-    if (spec.kind == DbKind::Embedded && !QFileInfo(spec.databaseName).isFile())
-        throw DbError(QStringLiteral("数据库文件不存在：%1").arg(spec.databaseName));
+    m_target = target;
+    if (target.kind == DbKind::Embedded && !QFileInfo(target.databaseName).isFile())
+        throw DbError(QStringLiteral("数据库文件不存在：%1").arg(target.databaseName));
 
     QString error;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(spec.driver, m_name);
+        QSqlDatabase db = QSqlDatabase::addDatabase(target.driver, m_name);
         if (!db.isValid()) {
-            error = QStringLiteral("数据库驱动 %1 不可用").arg(spec.driver);
+            error = QStringLiteral("数据库驱动 %1 不可用").arg(target.driver);
         } else {
-            db.setDatabaseName(spec.databaseName);
-            if (spec.kind == DbKind::Embedded)
+            db.setDatabaseName(target.databaseName);
+            if (target.kind == DbKind::Embedded)
                 db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
             if (!db.open())
                 error = errorText(db.lastError());
@@ -106,8 +106,8 @@ void Database::close()
 
 void Database::reopen()
 {
-    const ConnectionSpec spec = m_spec;
-    open(spec);
+    const ConnectionTarget target = m_target;
+    open(target);
 }
 
 bool Database::isOpen() const
@@ -122,7 +122,7 @@ QSqlDatabase Database::connection() const
 
 sqlite3 *Database::sqliteHandle() const
 {
-    if (m_spec.driver != QStringLiteral("QSQLITE") || !QSqlDatabase::contains(m_name))
+    if (m_target.driver != QStringLiteral("QSQLITE") || !QSqlDatabase::contains(m_name))
         return nullptr;
     return sqlitedirect::handleOf(connection());
 }
@@ -210,7 +210,7 @@ QString Database::firstMatchSql(SqlDialect dialect, const QString &table, const 
 qint64 Database::execOnFirstMatch(const QString &table, const QString &setSql,
                                   const QString &whereSql, const QVariantList &params)
 {
-    return exec(firstMatchSql(m_spec.dialect, table, setSql, whereSql), params);
+    return exec(firstMatchSql(m_target.dialect, table, setSql, whereSql), params);
 }
 
 QString Database::placeholders(int count)

@@ -20,7 +20,7 @@ enum class DbKind {
 enum class SqlDialect { Sqlite, SqlServer };
 
 // Everything needed to open one connection.
-struct ConnectionSpec {
+struct ConnectionTarget {
     DbKind kind = DbKind::Embedded;
     QString driver;       // Qt driver: "QSQLITE" or "QODBC"
     QString databaseName; // the SQLite file, or the ODBC connection string
@@ -41,13 +41,13 @@ public:
 
     // Opens the connection; an embedded database file must exist already and
     // hold this system's tables. Throws DbError.
-    void open(const ConnectionSpec &spec);
+    void open(const ConnectionTarget &target);
     void close();
-    // Closes and opens again with the same spec (after a server restore).
+    // Closes and opens again with the same target (after a server restore).
     void reopen();
     bool isOpen() const;
-    DbKind kind() const { return m_spec.kind; }
-    const ConnectionSpec &spec() const { return m_spec; }
+    DbKind kind() const { return m_target.kind; }
+    const ConnectionTarget &target() const { return m_target; }
 
     // A fully read result; column names are the query's aliases.
     ResultPtr query(const QString &sql, const QVariantList &params = {}) const;
@@ -84,7 +84,7 @@ public:
 
 private:
     QString m_name;
-    ConnectionSpec m_spec;
+    ConnectionTarget m_target;
     int m_depth = 0;
     bool m_rollbackOnly = false;
 };

@@ -88,7 +88,7 @@ struct OrderLink {
     QString openStatus, doneStatus;
 };
 
-struct BillSpec {
+struct BillKind {
     QString windowName;   // FrmBuyIn
     QString caption;      // 采购入库单
     QString title;        // 采 购 入 库 单
