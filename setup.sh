@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake make g++ pkg-config
-          qt6-base-dev libqt6sql6-sqlite libqt6sql6-odbc libsqlite3-dev
+          qt6-base-dev qt6-translations-l10n libqt6sql6-sqlite libqt6sql6-odbc libsqlite3-dev
           unixodbc-dev odbcinst libsqliteodbc tdsodbc
           fonts-noto-cjk fonts-droid-fallback fonts-dejavu-core poppler-utils)
 

@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -12,6 +15,11 @@ int main(int argc, char *argv[])
     QFont font(QStringLiteral("Noto Sans CJK SC"), 9);
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
+    // Qt's own dialogs (message-box buttons, file and print dialogs) in Chinese.
+    QTranslator qtChinese;
+    if (qtChinese.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtChinese);
     AppState state;
     state.programDir = QApplication::applicationDirPath();
     return runApplication(state);

@@ -4,6 +4,7 @@
 #include "FrmLogin.h"
 #include "FrmMain.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -84,6 +85,8 @@ void FrmWelcome::handOver()
         main->setAttribute(Qt::WA_DeleteOnClose);
         main->showMaximized();
     });
+    // Leaving the first sign-in ("退出", Esc, the close box) ends the program.
+    connect(login, &QDialog::rejected, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     login->show();
     close();
 }
