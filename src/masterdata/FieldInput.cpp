@@ -15,11 +15,24 @@ void makeCodeCombo(QComboBox *combo)
     combo->setCompleter(nullptr);
 }
 
+QVector<CodeItem> codeItems(const ResultPtr &rows)
+{
+    QVector<CodeItem> items;
+    for (int r = 0; r < rows->rowCount(); ++r)
+        items.append(CodeItem{rows->text(r, 0), rows->text(r, 0) + QLatin1Char('-') + rows->text(r, 1)});
+    return items;
+}
+
 void fillCodeCombo(QComboBox *combo, const ResultPtr &rows)
 {
+    fillCodeCombo(combo, codeItems(rows));
+}
+
+void fillCodeCombo(QComboBox *combo, const QVector<CodeItem> &items)
+{
     combo->clear();
-    for (int r = 0; r < rows->rowCount(); ++r)
-        combo->addItem(rows->text(r, 0) + QLatin1Char('-') + rows->text(r, 1), rows->text(r, 0));
+    for (const CodeItem &i : items)
+        combo->addItem(i.text, i.code);
     combo->setCurrentIndex(-1);
     combo->setEditText(QString());
 }

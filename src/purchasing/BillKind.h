@@ -1,5 +1,7 @@
 #pragma once
 
+#include "masterdata/FieldInput.h"
+
 #include <QString>
 #include <QVector>
 
@@ -24,12 +26,6 @@ enum class ColRole {
     ProfitLoss, // stock count: 盘赢 / 盘亏 / 盘平
     Diff,       // stock count: counted − booked
     Reason,     // stock count: free text
-};
-
-// One item of a code-name list: its code and its text "code-name".
-struct CodeItem {
-    QString code;
-    QString text;
 };
 
 // The code a text names: the code of the item it equals, otherwise the text

@@ -70,11 +70,7 @@ ResultPtr BillStore::pickedGoods(const QStringList &codes) const
 
 QVector<CodeItem> codeItems(const Database &db, const QString &sql)
 {
-    const ResultPtr rs = db.query(sql);
-    QVector<CodeItem> out;
-    for (int r = 0; r < rs->rowCount(); ++r)
-        out.append(CodeItem{rs->text(r, 0), rs->text(r, 0) + QLatin1Char('-') + rs->text(r, 1)});
-    return out;
+    return codeItems(db.query(sql));
 }
 
 QVector<CodeItem> BillStore::masterItems(const HeaderField &f) const

@@ -114,9 +114,7 @@ void BillWindow::buildWindow()
     if (m_kind.column(ColRole::Storage)) {
         m_storageEditor = new QComboBox(m_frame);
         m_storageEditor->setObjectName(QStringLiteral("cmb_Storage"));
-        m_storageEditor->setEditable(true);
-        m_storageEditor->setInsertPolicy(QComboBox::NoInsert);
-        m_storageEditor->setCompleter(nullptr);
+        makeCodeCombo(m_storageEditor);
         m_storageEditor->hide();
         m_storageEditor->installEventFilter(this);
         connect(m_storageEditor, &QComboBox::activated, this, [this] {
@@ -233,8 +231,7 @@ bool BillWindow::load()
         }
         if (m_storageEditor) {
             m_storages = m_store.storageItems();
-            for (const CodeItem &s : std::as_const(m_storages))
-                m_storageEditor->addItem(s.text, s.code);
+            fillCodeCombo(m_storageEditor, m_storages);
         }
         m_linkedOrder.clear();
         m_state.linkedOrderID.clear();

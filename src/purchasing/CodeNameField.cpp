@@ -10,9 +10,7 @@ CodeNameField::CodeNameField(const QString &boxName, const QString &comboName, Q
 {
     m_box->setObjectName(boxName);
     m_combo->setObjectName(comboName);
-    m_combo->setEditable(true);
-    m_combo->setInsertPolicy(QComboBox::NoInsert);
-    m_combo->setCompleter(nullptr);
+    makeCodeCombo(m_combo);
     addWidget(m_box);
     addWidget(m_combo);
     setCurrentWidget(m_box);
@@ -25,12 +23,9 @@ CodeNameField::CodeNameField(const QString &boxName, const QString &comboName, Q
 void CodeNameField::setItems(const QVector<CodeItem> &items, bool presetFirst)
 {
     m_items = items;
-    m_combo->clear();
-    for (const CodeItem &i : items)
-        m_combo->addItem(i.text, i.code);
-    m_combo->setCurrentIndex(presetFirst && !items.isEmpty() ? 0 : -1);
-    if (!presetFirst)
-        m_combo->setEditText(QString());
+    fillCodeCombo(m_combo, items);
+    if (presetFirst && !items.isEmpty())
+        m_combo->setCurrentIndex(0);
 }
 
 void CodeNameField::setValue(const QString &code, const QString &text)

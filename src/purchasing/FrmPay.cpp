@@ -23,9 +23,7 @@ QComboBox *codeCombo(const char *name, QWidget *parent)
 {
     auto *c = new QComboBox(parent);
     c->setObjectName(QString::fromLatin1(name));
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->setCompleter(nullptr);
+    makeCodeCombo(c);
     return c;
 }
 
@@ -34,15 +32,6 @@ QLineEdit *box(const char *name, QWidget *parent)
     auto *b = new QLineEdit(parent);
     b->setObjectName(QString::fromLatin1(name));
     return b;
-}
-
-void fill(QComboBox *combo, const QVector<CodeItem> &items)
-{
-    combo->clear();
-    for (const CodeItem &i : items)
-        combo->addItem(i.text, i.code);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(QString());
 }
 
 } // namespace
@@ -125,8 +114,8 @@ bool FrmPay::load()
     try {
         m_suppliers = store.suppliers();
         m_payModes = store.payModes();
-        fill(m_supplier, m_suppliers);
-        fill(m_payMode, m_payModes);
+        fillCodeCombo(m_supplier, m_suppliers);
+        fillCodeCombo(m_payMode, m_payModes);
         if (m_mode != 2) {
             m_frame->setTitle(store.nextNumber(m_state.idByte));
             m_date->setDate(QDate::currentDate());

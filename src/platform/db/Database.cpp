@@ -30,19 +30,24 @@ QString cleanName(QString name)
     return name;
 }
 
+// An empty text is stored as '', never as NULL, whichever way it was made.
+QVariantList bindable(QVariantList params)
+{
+    for (QVariant &p : params) {
+        if (p.typeId() == QMetaType::QString && p.toString().isNull())
+            p = QVariant(QStringLiteral(""));
+    }
+    return params;
+}
+
 QSqlQuery runQuery(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.prepare(sql))
         throw DbError(errorText(q.lastError()), sql);
-    for (const QVariant &p : params) {
-        // An empty text is stored as '', never as NULL.
-        if (p.typeId() == QMetaType::QString && p.toString().isNull())
-            q.addBindValue(QVariant(QStringLiteral("")));
-        else
-            q.addBindValue(p);
-    }
+    for (const QVariant &p : params)
+        q.addBindValue(p);
     if (!q.exec())
         throw DbError(errorText(q.lastError()), sql);
     return q;
@@ -130,8 +135,8 @@ sqlite3 *Database::sqliteHandle() const
 ResultPtr Database::query(const QString &sql, const QVariantList &params) const
 {
     if (sqlite3 *h = sqliteHandle())
-        return sqlitedirect::query(h, sql, params);
-    QSqlQuery q = runQuery(connection(), sql, params);
+        return sqlitedirect::query(h, sql, bindable(params));
+    QSqlQuery q = runQuery(connection(), sql, bindable(params));
     const QSqlRecord rec = q.record();
     const int cols = rec.count();
     QStringList names;
@@ -159,8 +164,8 @@ ResultPtr Database::query(const QString &sql, const QVariantList &params) const
 QVariant Database::scalar(const QString &sql, const QVariantList &params) const
 {
     if (sqlite3 *h = sqliteHandle())
-        return sqlitedirect::scalar(h, sql, params);
-    QSqlQuery q = runQuery(connection(), sql, params);
+        return sqlitedirect::scalar(h, sql, bindable(params));
+    QSqlQuery q = runQuery(connection(), sql, bindable(params));
     QVariant v;
     if (q.next())
         v = q.value(0);
@@ -174,10 +179,10 @@ bool Database::exists(const QString &sql, const QVariantList &params) const
 {
     if (sqlite3 *h = sqliteHandle()) {
         bool found = false;
-        sqlitedirect::scalar(h, sql, params, &found);
+        sqlitedirect::scalar(h, sql, bindable(params), &found);
         return found;
     }
-    QSqlQuery q = runQuery(connection(), sql, params);
+    QSqlQuery q = runQuery(connection(), sql, bindable(params));
     const bool found = q.next();
     if (!found && q.lastError().isValid())
         throw DbError(errorText(q.lastError()), sql);
@@ -188,8 +193,8 @@ bool Database::exists(const QString &sql, const QVariantList &params) const
 qint64 Database::exec(const QString &sql, const QVariantList &params)
 {
     if (sqlite3 *h = sqliteHandle())
-        return sqlitedirect::exec(h, sql, params);
-    QSqlQuery q = runQuery(connection(), sql, params);
+        return sqlitedirect::exec(h, sql, bindable(params));
+    QSqlQuery q = runQuery(connection(), sql, bindable(params));
     const qint64 n = q.numRowsAffected();
     q.finish();
     return n;

@@ -1,6 +1,7 @@
 #include "SqliteDirect.h"
 
 #include "DbError.h"
+#include "ValueText.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -55,27 +56,16 @@ private:
     void bind(int i, const QVariant &v)
     {
         int rc = SQLITE_OK;
-        if (!v.isValid() || (v.isNull() && v.typeId() != QMetaType::QString)) {
+        const int type = v.typeId();
+        if (!v.isValid() || v.isNull()) {
             rc = sqlite3_bind_null(m_stmt, i);
+        } else if (type == QMetaType::Bool) {
+            rc = sqlite3_bind_int(m_stmt, i, v.toBool() ? 1 : 0);
+        } else if (isNumberValue(v)) {
+            rc = type == QMetaType::Double || type == QMetaType::Float ? sqlite3_bind_double(m_stmt, i, v.toDouble())
+                                                                       : sqlite3_bind_int64(m_stmt, i, v.toLongLong());
         } else {
-            switch (v.typeId()) {
-            case QMetaType::Bool:
-                rc = sqlite3_bind_int(m_stmt, i, v.toBool() ? 1 : 0);
-                break;
-            case QMetaType::Int:
-            case QMetaType::UInt:
-            case QMetaType::LongLong:
-            case QMetaType::ULongLong:
-            case QMetaType::Short:
-            case QMetaType::UShort:
-            case QMetaType::Long:
-            case QMetaType::ULong:
-                rc = sqlite3_bind_int64(m_stmt, i, v.toLongLong());
-                break;
-            case QMetaType::Double:
-            case QMetaType::Float:
-                rc = sqlite3_bind_double(m_stmt, i, v.toDouble());
-                break;
+            switch (type) {
             case QMetaType::QByteArray: {
                 const QByteArray b = v.toByteArray();
                 rc = sqlite3_bind_blob(m_stmt, i, b.constData(), int(b.size()), SQLITE_TRANSIENT);
