@@ -10,10 +10,10 @@
 #include "core/GenFunc.h"
 #include "platform/db/Database.h"
 #include "platform/grid/TextGridModel.h"
-#include "purchasing/BillCheck.h"
-#include "purchasing/BillGrid.h"
-#include "purchasing/BillNumbers.h"
-#include "purchasing/BillStore.h"
+#include "bills/BillCheck.h"
+#include "bills/BillGrid.h"
+#include "bills/BillNumbers.h"
+#include "bills/BillStore.h"
 #include "purchasing/PurchaseBills.h"
 
 #include <QCoreApplication>

@@ -3,11 +3,11 @@
 #include "TestSupport.h"
 
 #include "platform/grid/TextGridModel.h"
-#include "purchasing/BillCheck.h"
-#include "purchasing/BillGrid.h"
-#include "purchasing/BillNumbers.h"
-#include "purchasing/BillStore.h"
-#include "purchasing/PayStore.h"
+#include "bills/BillCheck.h"
+#include "bills/BillGrid.h"
+#include "bills/BillNumbers.h"
+#include "bills/BillStore.h"
+#include "bills/VoucherStore.h"
 #include "purchasing/PurchaseBills.h"
 
 #include <QtTest>
@@ -126,7 +126,8 @@ private slots:
         QTest::newRow("none") << QStringList{} << 4 << "0001";
         QTest::newRow("next") << QStringList{"0041", "0099"} << 4 << "0100";
         QTest::newRow("zero") << QStringList{"0000"} << 4 << "0001";
-        QTest::newRow("wide") << QStringList{} << 12 << "000000000001";
+        QTest::newRow("ten zeros at most") << QStringList{} << 12 << "00000000001";
+        QTest::newRow("eleven wide") << QStringList{"41"} << 11 << "00000000042";
         QTest::newRow("outgrows the width") << QStringList{"9999"} << 4 << "10000";
         QTest::newRow("mixed widths") << QStringList{"0099", "000100"} << 4 << "0101";
         QTest::newRow("not a number") << QStringList{"abc", "0007"} << 4 << "0008";

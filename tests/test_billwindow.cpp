@@ -7,8 +7,8 @@
 #include "platform/report/ReportViewer.h"
 #include "platform/ui/Modal.h"
 #include "platform/ui/Msg.h"
-#include "purchasing/CodeNameField.h"
-#include "purchasing/FrmOrderConn.h"
+#include "bills/CodeNameField.h"
+#include "bills/FrmOrderConn.h"
 #include "purchasing/FrmPay.h"
 #include "purchasing/PurchaseBills.h"
 
@@ -203,6 +203,8 @@ private slots:
         QTest::newRow("unknown supplier") << "R1" << "S9-无此单位" << "" << good << "供应商“S9-无此单位”不存在，请从列表中选择！" << 0;
         QTest::newRow("supplier without code") << "R1" << "恒远供应" << "" << good << "供应商“恒远供应”不存在，请从列表中选择！" << 0;
         QTest::newRow("typed code") << "R1" << "S1-随便写" << "" << good << "" << 0;
+        QTest::newRow("code typed alone") << "R1" << "S1" << "" << good << "" << 0;
+        QTest::newRow("code in another case") << "R1" << " s1 " << "" << good << "" << 0;
         QTest::newRow("not a date") << "R1" << full << "2026-13-01" << good
                                     << "制单日期“2026-13-01”不是有效的日期，请按“年-月-日”输入！" << 0;
         QTest::newRow("no line") << "R1" << full << "" << QStringList{}
@@ -246,6 +248,7 @@ private slots:
         QCOMPARE(saved, message.isEmpty());
         if (message.isEmpty()) {
             QCOMPARE(box.count(), 0);
+            QCOMPARE(app.one(QStringLiteral("select SupplierID from ReceiveReceipt")), QStringLiteral("S1"));
             if (date == QStringLiteral("2026-1-5"))
                 QCOMPARE(app.one(QStringLiteral("select OperateDate from ReceiveReceipt")), QStringLiteral("2026-01-05"));
             return;
@@ -386,6 +389,40 @@ private slots:
         QCOMPARE(app.log(), QStringList{QStringLiteral("修改单据号为P1的采购订单")});
     }
 
+    void retypedCodeKeepsWhatWasReceived_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("saved"); // GoodsID|InNum
+        QTest::newRow("same code again") << "G1" << "4" << "G1|4";
+        QTest::newRow("same code, other case") << "g1" << "4" << "g1|4";
+        QTest::newRow("another goods") << "G2" << "" << "G2|0";
+    }
+    void retypedCodeKeepsWhatWasReceived()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, saved);
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        app.db().exec(QStringLiteral("insert into PurchaseOrder(PurchaseOrderID,OperateDate,SupplierID,Amount,OperatorID,BuyerID) "
+                                     "values('P1','2026-12-01','S1',20,'Administrator','B1')"));
+        app.db().exec(QStringLiteral("insert into PurchaseOrderDetail(PurchaseOrderID,GoodsID,GoodsNum,UnitPrice,InNum) "
+                                     "values('P1','G1',10,2,4)"));
+        FrmBuyOrder w(app.state(), 2, QStringLiteral("P1"));
+        w.show();
+        QVERIFY(w.load());
+        w.clickCell(1, 1);
+        w.cellEditor()->selectAll();
+        QTest::keyClick(w.cellEditor(), Qt::Key_Backspace);
+        QCOMPARE(cell(w, 1, 8), QString()); // no goods: nothing received
+        type(w.cellEditor(), typed);
+        QCOMPARE(cell(w, 1, 8), shown);
+        QVERIFY(w.save());
+        QCOMPARE(app.one(QStringLiteral("select GoodsID,InNum from PurchaseOrderDetail")), saved);
+    }
+
     void failedSaveKeepsTheWindowAndInput()
     {
         TestApp app;
@@ -480,6 +517,10 @@ private slots:
         w.findChild<QComboBox *>(QStringLiteral("cmb_Supplier"))->setEditText(QStringLiteral("无此供应商"));
         QVERIFY(!w.confirm());
         QCOMPARE(box.lastText(), QStringLiteral("供应商“无此供应商”不存在，请从列表中选择！"));
+        // Escape keeps the payable open with what was typed.
+        w.show();
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(w.isVisible());
         // A payable whose supplier row is gone still opens.
         app.db().exec(QStringLiteral("delete from Supplier"));
         FrmPay old(app.state(), 2, QStringLiteral("0100"));

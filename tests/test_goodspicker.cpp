@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 
 #include "masterdata/FrmGoodsConn.h"
-#include "purchasing/FrmOrderConn.h"
+#include "bills/FrmOrderConn.h"
 #include "platform/grid/TextGrid.h"
 
 #include <QCheckBox>

@@ -31,7 +31,7 @@ QWidget *makeDetailPrint(AppState &state, const PrintForm &form, QWidget *parent
 {
     try {
         WaitCursor wait;
-        state.detailRs = form.lines(state.db, state.printBillID);
+        state.detailRs = state.db.query(form.lineSql, {state.printBillID.trimmed()});
     } catch (const DbError &e) {
         msg::error(parent, e.text());
         return nullptr;

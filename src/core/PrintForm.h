@@ -6,7 +6,6 @@
 #include <QVector>
 
 struct AppState;
-class Database;
 class QWidget;
 class WindowRegistry;
 
@@ -16,13 +15,12 @@ class WindowRegistry;
 // and that number, with the sum of 金额 under the lines.
 struct PrintForm {
     enum Kind { List, Detail };
-    using LineQuery = ResultPtr (*)(const Database &db, const QString &billNo);
 
-    QString name;              // the window's objectName, e.g. FrmBuyInPrint
+    QString name;             // the window's objectName, e.g. FrmBuyInPrint
     Kind kind = List;
-    QString title;             // a list's title, or a bill's title prefix
-    QVector<int> codes = {};   // list: the navigation codes whose preview shows it
-    LineQuery lines = nullptr; // detail: the bill's line query (the bill window's own)
+    QString title;            // a list's title, or a bill's title prefix
+    QVector<int> codes = {};  // list: the navigation codes whose preview shows it
+    QString lineSql = {};     // detail: the bill window's own line query; bound: the number
 };
 
 // Registers list forms for their navigation codes (the main window keeps one

@@ -1,5 +1,12 @@
 #include "WindowRegistry.h"
 
+#include "AppState.h"
+
+int WindowRegistry::stateEditMode(const AppState &state)
+{
+    return state.editMode;
+}
+
 void WindowRegistry::addEditor(std::initializer_list<int> codes, const QString &name, EditorFactory make)
 {
     for (int code : codes)

@@ -43,6 +43,13 @@ public:
     };
 
     void addEditor(std::initializer_list<int> codes, const QString &name, EditorFactory make);
+    // The factory of a window class made as W(state, state.editMode, id, parent).
+    template <typename W> static EditorFactory editorOf()
+    {
+        return [](AppState &state, const QString &id, QWidget *parent) -> QDialog * {
+            return new W(state, stateEditMode(state), id, parent);
+        };
+    }
     void addListPrint(std::initializer_list<int> codes, const QString &name, PrintFactory make);
     void addWindow(const QString &name, WindowFactory make);
 
@@ -54,6 +61,8 @@ public:
     static const WindowRegistry &standard();
 
 private:
+    static int stateEditMode(const AppState &state);
+
     QHash<int, Editor> m_editors;
     QHash<int, ListPrint> m_prints;
     QHash<QString, WindowFactory> m_windows;

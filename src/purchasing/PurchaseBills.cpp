@@ -1,83 +1,11 @@
 #include "PurchaseBills.h"
 
-#include "BillLines.h"
 #include "FrmPay.h"
-#include "PayStore.h"
-#include "core/AppState.h"
-#include "platform/ui/Modal.h"
-#include "platform/ui/Msg.h"
-
-#include <QPushButton>
+#include "bills/BillFields.h"
 
 namespace {
 
-HeaderField field(FieldKind kind, const char *label, const char *labelName, const char *box, const char *column,
-                  const char *what, int row, int side, const char *alias, const char *nameAlias = "")
-{
-    HeaderField f;
-    f.kind = kind;
-    f.label = QString::fromUtf8(label);
-    f.labelName = QString::fromLatin1(labelName);
-    f.box = QString::fromLatin1(box);
-    f.column = QString::fromLatin1(column);
-    f.what = QString::fromUtf8(what);
-    f.required = kind != FieldKind::Text && kind != FieldKind::Operator;
-    f.row = row;
-    f.side = side;
-    f.footer = kind == FieldKind::Text || kind == FieldKind::Operator;
-    f.loadAlias = QString::fromUtf8(alias);
-    f.loadNameAlias = QString::fromUtf8(nameAlias);
-    return f;
-}
-
-HeaderField codeName(const char *label, const char *labelName, const char *name, const char *column,
-                     const char *what, int row, int side, const char *alias, const char *nameAlias,
-                     const char *table, bool presetFirst = false)
-{
-    const QString n = QString::fromLatin1(name);
-    HeaderField f = field(FieldKind::CodeName, label, labelName, "", column, what, row, side, alias, nameAlias);
-    f.box = QStringLiteral("txt_") + n;
-    f.combo = QStringLiteral("cmb_") + n;
-    f.masterTable = QString::fromLatin1(table);
-    f.masterId = f.masterTable + QStringLiteral("ID");
-    f.masterName = f.masterTable + QStringLiteral("Name");
-    f.presetFirstItem = presetFirst;
-    return f;
-}
-
-HeaderField remark()
-{
-    return field(FieldKind::Text, "备注：", "Label6", "txt_Remark", "Remark", "备注", 0, 0, "备注");
-}
-
-HeaderField maker()
-{
-    return field(FieldKind::Operator, "制单人：", "Label7", "txt_Operator", "OperatorID", "制单人", 0, 1, "操作员代号",
-                 "操作员名称");
-}
-
-const QString BuyLookup = QStringLiteral(
-    "select GoodsName as 商品名称,Unit as 单位,Model as 规格型号,BuyUnitPrice as 采购单价 from Product where GoodsID=?");
-const QString BuyPick = QStringLiteral(
-    "select A.GoodsID as 商品编号,A.GoodsName as 商品名称,A.Unit as 单位,A.Model as 规格型号,A.StorageID as 库位编号,"
-    "B.StorageName as 库位名称,A.BuyUnitPrice as 单价 from Product as A,Storage as B "
-    "where A.GoodsID in (%1) and B.StorageID=A.StorageID Order by A.GoodsID");
-
-QVector<GridColumn> goodsColumns(int modelWidth)
-{
-    return {{QStringLiteral("商品编码"), 1000, ColRole::Code},
-            {QStringLiteral("商品名称"), 2000, ColRole::Name},
-            {QStringLiteral("单位"), 800, ColRole::Unit},
-            {QStringLiteral("规格型号"), modelWidth, ColRole::Model}};
-}
-
-void buyPrices(BillKind &s)
-{
-    s.lookupSql = BuyLookup;
-    s.pickSql = BuyPick;
-    s.priceAlias = QStringLiteral("采购单价");
-    s.pickPriceAlias = QStringLiteral("单价");
-}
+using namespace billfields;
 
 BillKind purchaseOrder()
 {
@@ -89,8 +17,8 @@ BillKind purchaseOrder()
     s.logNoun = QStringLiteral("的采购订单");
     s.printForm = QStringLiteral("FrmBuyOrderDetailPrint");
     s.fields = {
-        field(FieldKind::Date, "制单日期：", "Label1", "txt_OperateDate", "OperateDate", "制单日期", 0, 0, "制单日期"),
-        field(FieldKind::Number, "单据号：", "Label2", "txt_PurchaseOrderID", "", "单据号", 0, 1, "采购单号"),
+        billDate(0, 0),
+        number("txt_PurchaseOrderID", 0, 1, "采购单号"),
         codeName("供 应 商：", "Label4", "Supplier", "SupplierID", "供应商", 1, 0, "供应商编码", "供应商名称", "Supplier"),
         codeName("采购人：", "Label5", "Buyer", "BuyerID", "采购人", 1, 1, "采购人代号", "采购人名称", "Buyer"),
         remark(),
@@ -101,7 +29,7 @@ BillKind purchaseOrder()
                                                         {QStringLiteral("金额"), 800, ColRole::Amount},
                                                         {QStringLiteral("入库数量"), 1000, ColRole::Extra}};
     s.enterOrder = {ColRole::Code, ColRole::Qty, ColRole::Price};
-    buyPrices(s);
+    priceGoods(s, QStringLiteral("BuyUnitPrice"), QStringLiteral("采购单价"), false);
     s.headTable = QStringLiteral("PurchaseOrder");
     s.numberColumn = QStringLiteral("PurchaseOrderID");
     s.amountColumn = QStringLiteral("Amount");
@@ -119,7 +47,9 @@ BillKind purchaseOrder()
                      {QStringLiteral("GoodsNum"), ColRole::Qty},
                      {QStringLiteral("UnitPrice"), ColRole::Price},
                      {QStringLiteral("InNum"), ColRole::Extra}};
-    s.lineSql = billlines::purchaseOrderSql();
+    s.lineSql = lineSql(s.lineTable, s.lineNumberColumn,
+                        QStringLiteral("A.GoodsNum as 数量,A.UnitPrice as 单价,A.GoodsNum*A.UnitPrice as 金额,"
+                                       "A.InNum as 入库数量"));
     return s;
 }
 
@@ -133,8 +63,8 @@ BillKind goodsReceipt()
     s.logNoun = QStringLiteral("的采购入库单");
     s.printForm = QStringLiteral("FrmBuyInDetailPrint");
     s.fields = {
-        field(FieldKind::Date, "制单日期：", "Label1", "txt_OperateDate", "OperateDate", "制单日期", 0, 0, "制单日期"),
-        field(FieldKind::Number, "单据号：", "Label2", "txt_ReceiveReceiptID", "", "单据号", 0, 1, "入库单号"),
+        billDate(0, 0),
+        number("txt_ReceiveReceiptID", 0, 1, "入库单号"),
         codeName("供 应 商：", "Label4", "Supplier", "SupplierID", "供应商", 1, 0, "供应商编码", "供应商名称", "Supplier"),
         codeName("验收人：", "Label5", "Accepter", "AccepterID", "验收人", 1, 1, "验收人代号", "验收人名称", "Accepter"),
         remark(),
@@ -147,12 +77,7 @@ BillKind goodsReceipt()
                                                         {QStringLiteral("单价"), 800, ColRole::Price},
                                                         {QStringLiteral("金额"), 800, ColRole::Amount}};
     s.enterOrder = {ColRole::Code, ColRole::Storage, ColRole::Qty, ColRole::Price};
-    buyPrices(s);
-    s.lookupSql = QStringLiteral(
-        "select A.GoodsName as 商品名称,A.Unit as 单位,A.Model as 规格型号,A.StorageID as 库房编码,"
-        "B.StorageName as 库房名称,A.BuyUnitPrice as 采购单价 from Product as A,Storage as B "
-        "where A.GoodsID=? and B.StorageID=A.StorageID");
-    s.lookupFillsStorage = true;
+    priceGoods(s, QStringLiteral("BuyUnitPrice"), QStringLiteral("采购单价"), true);
     s.headTable = QStringLiteral("ReceiveReceipt");
     s.numberColumn = QStringLiteral("ReceiveReceiptID");
     s.amountColumn = QStringLiteral("Amount");
@@ -168,7 +93,10 @@ BillKind goodsReceipt()
                      {QStringLiteral("StorageID"), ColRole::Storage},
                      {QStringLiteral("ReceiveNumber"), ColRole::Qty},
                      {QStringLiteral("UnitPrice"), ColRole::Price}};
-    s.lineSql = billlines::goodsReceiptSql();
+    s.lineSql = lineSql(s.lineTable, s.lineNumberColumn,
+                        QStringLiteral("C.StorageName as 库位名称,A.ReceiveNumber as 数量,A.UnitPrice as 单价,"
+                                       "A.ReceiveNumber*A.UnitPrice as 金额"),
+                        true);
     s.stockSign = 1;
     s.hasOrderLink = true;
     s.order.openOrdersSql = QStringLiteral(
@@ -192,6 +120,8 @@ BillKind goodsReceipt()
     s.order.openStatus = QStringLiteral("未入库");
     s.order.doneStatus = QStringLiteral("已入库");
     s.clearRefusedCells = true;
+    s.voucher = {QStringLiteral("cmd_Pay"), QStringLiteral("应付款"), QStringLiteral("txt_Supplier"), &FrmPay::voucherKind,
+                 &FrmPay::make};
     return s;
 }
 
@@ -208,8 +138,8 @@ BillKind purchaseReturn()
         field(FieldKind::Date, "退货日期：", "Label8", "txt_ReturnDate", "ReturnDate", "退货日期", 2, 0, "退货日期");
     returnDate.copiesBillDate = true;
     s.fields = {
-        field(FieldKind::Date, "制单日期：", "Label1", "txt_OperateDate", "OperateDate", "制单日期", 0, 0, "制单日期"),
-        field(FieldKind::Number, "单据号：", "Label2", "txt_PurchaseReturnID", "", "单据号", 0, 1, "退货单号"),
+        billDate(0, 0),
+        number("txt_PurchaseReturnID", 0, 1, "退货单号"),
         codeName("供 应 商：", "Label4", "Supplier", "SupplierID", "供应商", 1, 0, "供应商编码", "供应商名称", "Supplier",
                  true),
         codeName("采购人：", "Label5", "Buyer", "BuyerID", "采购人", 1, 1, "采购人代号", "采购人名称", "Buyer", true),
@@ -224,7 +154,7 @@ BillKind purchaseReturn()
                                                          {QStringLiteral("单价"), 1000, ColRole::Price},
                                                          {QStringLiteral("金额"), 1190, ColRole::Amount}};
     s.enterOrder = {ColRole::Code, ColRole::Qty, ColRole::Price};
-    buyPrices(s);
+    priceGoods(s, QStringLiteral("BuyUnitPrice"), QStringLiteral("采购单价"), false);
     s.headTable = QStringLiteral("PurchaseReturn");
     s.numberColumn = QStringLiteral("PurchaseReturnID");
     s.amountColumn = QStringLiteral("Amount");
@@ -240,7 +170,8 @@ BillKind purchaseReturn()
     s.lineColumns = {{QStringLiteral("GoodsID"), ColRole::Code},
                      {QStringLiteral("ReturnNumber"), ColRole::Qty},
                      {QStringLiteral("UnitPrice"), ColRole::Price}};
-    s.lineSql = billlines::purchaseReturnSql();
+    s.lineSql = lineSql(s.lineTable, s.lineNumberColumn,
+                        QStringLiteral("A.ReturnNumber as 退货数量,A.UnitPrice as 单价,A.ReturnNumber*A.UnitPrice as 金额"));
     s.stockSign = -1;
     return s;
 }
@@ -267,35 +198,6 @@ const BillKind &FrmBuyIn::billKind()
 FrmBuyIn::FrmBuyIn(AppState &state, int mode, const QString &id, QWidget *parent)
     : BillWindow(state, billKind(), mode, id, parent)
 {
-    QPushButton *pay = addCommand("cmd_Pay", QStringLiteral("应付款"), true);
-    connect(pay, &QPushButton::clicked, this, &FrmBuyIn::openPay);
-}
-
-void FrmBuyIn::openPay()
-{
-    const QString number = fieldText(QStringLiteral("txt_ReceiveReceiptID")).trimmed();
-    if (number.isEmpty()) {
-        msg::critical(this, QStringLiteral("错误"), QStringLiteral("请先输入单据号！"));
-        return;
-    }
-    QString payId;
-    try {
-        payId = PayStore(state().db).payableOfReceipt(number);
-    } catch (const DbError &e) {
-        msg::error(this, e.text());
-        return;
-    }
-    const int kept = state().editMode;
-    state().editMode = payId.isEmpty() ? 1 : 2;
-    FrmPay pay(state(), state().editMode, payId, this);
-    if (pay.load()) {
-        if (payId.isEmpty())
-            pay.prefillFromReceipt(fieldText(QStringLiteral("txt_Supplier")).trimmed(),
-                                   fieldCode(QStringLiteral("txt_Supplier")), lines().cell(lines().rows() - 1, ColRole::Amount).trimmed(),
-                                   number);
-        modal::exec(&pay);
-    }
-    state().editMode = kept;
 }
 
 const BillKind &FrmBuyReturn::billKind()

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BillWindow.h"
+#include "bills/BillWindow.h"
 
 // The three purchasing bills. Each is the bill window with its own
-// description; the goods receipt adds "应付款".
+// description; the goods receipt opens its payable ("应付款").
 
 class FrmBuyOrder : public BillWindow
 {
@@ -19,9 +19,6 @@ class FrmBuyIn : public BillWindow
 public:
     FrmBuyIn(AppState &state, int mode, const QString &id, QWidget *parent = nullptr);
     static const BillKind &billKind();
-
-    // "应付款": the payable of the receipt on screen, new or saved.
-    void openPay();
 };
 
 class FrmBuyReturn : public BillWindow

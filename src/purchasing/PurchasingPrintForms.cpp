@@ -1,33 +1,14 @@
 #include "PurchasingPrintForms.h"
 
-#include "BillLines.h"
-
-namespace {
-
-ResultPtr orderLines(const Database &db, const QString &no)
-{
-    return billlines::load(db, billlines::purchaseOrderSql(), no);
-}
-
-ResultPtr receiptLines(const Database &db, const QString &no)
-{
-    return billlines::load(db, billlines::goodsReceiptSql(), no);
-}
-
-ResultPtr returnLines(const Database &db, const QString &no)
-{
-    return billlines::load(db, billlines::purchaseReturnSql(), no);
-}
-
-} // namespace
+#include "PurchaseBills.h"
 
 const QVector<PrintForm> &purchasingPrintForms()
 {
     using K = PrintForm;
     static const QVector<PrintForm> forms = {
-        {"FrmBuyOrderDetailPrint", K::Detail, "采购订单", {}, orderLines},
-        {"FrmBuyInDetailPrint", K::Detail, "采购入库单", {}, receiptLines},
-        {"FrmBuyReturnDetailPrint", K::Detail, "采购退货单", {}, returnLines},
+        {"FrmBuyOrderDetailPrint", K::Detail, "采购订单", {}, FrmBuyOrder::billKind().lineSql},
+        {"FrmBuyInDetailPrint", K::Detail, "采购入库单", {}, FrmBuyIn::billKind().lineSql},
+        {"FrmBuyReturnDetailPrint", K::Detail, "采购退货单", {}, FrmBuyReturn::billKind().lineSql},
         {"FrmBuyOrderPrint", K::List, "采购订单统计表", {101}},
         {"FrmBuyInPrint", K::List, "采购入库单统计表", {102, 301}},
         {"FrmPayPrint", K::List, "应付款", {103}},

@@ -3,6 +3,9 @@
 #include "BillKind.h"
 #include "platform/db/ResultTable.h"
 
+#include <QHash>
+#include <QPair>
+
 class TextGridModel;
 
 // The rules of a bill's grid, on its text matrix: row 0 the captions, lines
@@ -19,7 +22,9 @@ public:
     void startNew();
     // The captions, in row 0.
     void writeCaptions();
-    // Shows saved lines (their columns in grid order) and appends the total row.
+    // Shows saved lines (their columns in grid order) and appends the total
+    // row. Each line's code and kept value (the quantity received or
+    // delivered against an order line) are remembered for codeChanged().
     void load(const ResultPtr &lines);
 
     int rows() const;
@@ -39,20 +44,35 @@ public:
     // unit, model, price, storage, book quantity), or empties them.
     void fillGoods(int row, const ResultTable &goods, int goodsRow, bool fromPicker);
     void clearGoods(int row);
+    // After the line's goods code changed: a line that names the goods it
+    // was loaded with gets back its kept value, any other line starts at
+    // nothing kept.
+    void codeChanged(int row);
     // The line's amount from its quantity and price.
     void recomputeAmount(int row);
     // The same, only when the line has a quantity (a looked-up price alone
     // leaves the amount empty).
     void recomputeAmountIfQty(int row);
+    // Stock counts: the difference counted − booked (" 2", "-2") and
+    // 盘赢 / 盘亏 / 盘平 from it; the IfCounted form only when a count is there.
+    void recomputeCount(int row);
+    void recomputeCountIfCounted(int row);
+    // Before a save: every line with content computed again from its own
+    // cells, and the total row.
+    void recomputeLines();
     // The total row: "金额合计" and the sum of the line amounts.
     void rewriteTotal();
     double linesTotal() const;
 
-    // Whether the line holds anything in its code, storage, quantity, price
-    // or counted cells (blanks do not count).
+    // Whether the line holds anything in its code, storage, quantity, price,
+    // counted or reason cells (blanks do not count).
     bool hasContent(int row) const;
 
 private:
+    // The column a goods item's own storage goes to (chosen or shown), or 0.
+    int goodsStorageColumn() const;
+
     TextGridModel &m_model;
     const BillKind &m_kind;
+    QHash<int, QPair<QString, QString>> m_loaded; // row → loaded code, kept value
 };

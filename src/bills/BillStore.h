@@ -47,6 +47,9 @@ public:
     // "code-name" items of a header field's master table, in table order.
     QVector<CodeItem> masterItems(const HeaderField &field) const;
     bool masterCodeExists(const HeaderField &field, const QString &code) const;
+    // The code as the master table stores it (the database compares codes
+    // without regard to case), or "" when there is none.
+    QString masterCode(const HeaderField &field, const QString &code) const;
     QVector<CodeItem> storageItems() const;
     bool storageExists(const QString &code) const;
     ResultPtr openOrders() const;

@@ -7,6 +7,7 @@ BillGrid::BillGrid(TextGridModel &model, const BillKind &kind) : m_model(model),
 
 void BillGrid::startNew()
 {
+    m_loaded.clear();
     m_model.clear();
     m_model.setCols(int(m_kind.columns.size()) + 1);
     m_model.setRows(2);
@@ -22,8 +23,14 @@ void BillGrid::writeCaptions()
 
 void BillGrid::load(const ResultPtr &lines)
 {
+    m_loaded.clear();
     m_model.bind(lines);
     writeCaptions();
+    if (const int extra = m_kind.column(ColRole::Extra)) {
+        const int code = m_kind.column(ColRole::Code);
+        for (int r = 1; r < m_model.rows(); ++r)
+            m_loaded.insert(r, {cell(r, code).trimmed(), cell(r, extra)});
+    }
     if (m_kind.hasTotalRow) {
         m_model.setRows(m_model.rows() + 1);
         rewriteTotal();
@@ -93,6 +100,14 @@ int BillGrid::insertLineAtEnd()
     return row;
 }
 
+int BillGrid::goodsStorageColumn() const
+{
+    if (!m_kind.lookupFillsStorage)
+        return 0;
+    const int chosen = m_kind.column(ColRole::Storage);
+    return chosen ? chosen : m_kind.column(ColRole::GoodsStorage);
+}
+
 void BillGrid::fillGoods(int row, const ResultTable &goods, int r, bool fromPicker)
 {
     setCell(row, ColRole::Name, goods.text(r, QStringLiteral("商品名称")));
@@ -101,10 +116,10 @@ void BillGrid::fillGoods(int row, const ResultTable &goods, int r, bool fromPick
     const QString priceAlias = fromPicker ? m_kind.pickPriceAlias : m_kind.priceAlias;
     if (!priceAlias.isEmpty())
         setCell(row, ColRole::Price, goods.text(r, priceAlias));
-    if (m_kind.lookupFillsStorage) {
+    if (const int storage = goodsStorageColumn()) {
         const QString code = goods.text(r, fromPicker ? QStringLiteral("库位编号") : QStringLiteral("库房编码"));
         const QString name = goods.text(r, fromPicker ? QStringLiteral("库位名称") : QStringLiteral("库房名称"));
-        setCell(row, ColRole::Storage, code + QLatin1Char('-') + name);
+        setCell(row, storage, code + QLatin1Char('-') + name);
     }
     if (!m_kind.bookQtyAlias.isEmpty())
         setCell(row, ColRole::BookQty, goods.text(r, m_kind.bookQtyAlias));
@@ -117,10 +132,20 @@ void BillGrid::clearGoods(int row)
     }
     if (!m_kind.priceAlias.isEmpty())
         setCell(row, ColRole::Price, QString());
-    if (m_kind.lookupFillsStorage)
-        setCell(row, ColRole::Storage, QString());
+    if (const int storage = goodsStorageColumn())
+        setCell(row, storage, QString());
     if (!m_kind.bookQtyAlias.isEmpty())
         setCell(row, ColRole::BookQty, QString());
+}
+
+void BillGrid::codeChanged(int row)
+{
+    if (!m_kind.column(ColRole::Extra))
+        return;
+    const auto loaded = m_loaded.constFind(row);
+    const bool same = loaded != m_loaded.constEnd()
+                      && cell(row, ColRole::Code).trimmed().compare(loaded->first, Qt::CaseInsensitive) == 0;
+    setCell(row, ColRole::Extra, same ? loaded->second : QString());
 }
 
 void BillGrid::recomputeAmount(int row)
@@ -135,6 +160,35 @@ void BillGrid::recomputeAmountIfQty(int row)
 {
     if (!cell(row, ColRole::Qty).trimmed().isEmpty())
         recomputeAmount(row);
+}
+
+void BillGrid::recomputeCount(int row)
+{
+    if (!m_kind.column(ColRole::CountQty))
+        return;
+    const double d = billnum::val(cell(row, ColRole::CountQty)) - billnum::val(cell(row, ColRole::BookQty));
+    const QString diff = billnum::amountText(d);
+    setCell(row, ColRole::Diff, diff);
+    const double shown = billnum::val(diff);
+    setCell(row, ColRole::ProfitLoss,
+            shown > 0 ? QStringLiteral("盘赢") : shown < 0 ? QStringLiteral("盘亏") : QStringLiteral("盘平"));
+}
+
+void BillGrid::recomputeCountIfCounted(int row)
+{
+    if (!cell(row, ColRole::CountQty).trimmed().isEmpty())
+        recomputeCount(row);
+}
+
+void BillGrid::recomputeLines()
+{
+    for (int r = 1; r <= lastLine(); ++r) {
+        if (!hasContent(r))
+            continue;
+        recomputeAmount(r);
+        recomputeCount(r);
+    }
+    rewriteTotal();
 }
 
 double BillGrid::linesTotal() const
@@ -156,7 +210,7 @@ void BillGrid::rewriteTotal()
 
 bool BillGrid::hasContent(int row) const
 {
-    for (ColRole role : {ColRole::Code, ColRole::Storage, ColRole::Qty, ColRole::Price, ColRole::CountQty}) {
+    for (ColRole role : {ColRole::Code, ColRole::Storage, ColRole::Qty, ColRole::Price, ColRole::CountQty, ColRole::Reason}) {
         if (m_kind.column(role) && !cell(row, role).trimmed().isEmpty())
             return true;
     }

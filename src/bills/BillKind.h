@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVector>
 
+class QWidget;
+
 // What one kind of bill is: its header fields, its grid, its tables and what
 // saving it does. The bill window, its checks and its store are built from
 // this description; each bill kind is one value of it.
@@ -17,10 +19,11 @@ enum class ColRole {
     Unit,
     Model,
     Storage,    // storage location, chosen in the storage combo
+    GoodsStorage, // the goods item's own storage, shown only
     Qty,
     Price,
     Amount,     // quantity × price
-    Extra,      // a stored value shown and kept (received quantity)
+    Extra,      // a stored value shown and kept (received or delivered quantity)
     BookQty,    // stock count: the stock on the books
     CountQty,   // stock count: the counted quantity
     ProfitLoss, // stock count: 盘赢 / 盘亏 / 盘平
@@ -29,7 +32,8 @@ enum class ColRole {
 };
 
 // The code a text names: the code of the item it equals, otherwise the text
-// before its first "-" (a code holding "-" survives when it was chosen).
+// before its first "-" (a code holding "-" survives when it was chosen), or
+// the whole text when it holds no "-" (a code typed on its own).
 QString codeOfText(const QString &text, const QVector<CodeItem> &items);
 
 struct GridColumn {
@@ -54,7 +58,7 @@ struct HeaderField {
     QString column;    // header-table column saved from it ("" = not saved)
     QString what;      // how messages name it ("供应商")
     bool required = false;
-    int row = 0;       // place in the header: row and side (0 left, 1 right)
+    int row = 0;       // place in the header: row and side (0 left, 1 right, 2 far right)
     int side = 0;
     bool footer = false; // below the grid (remark, maker)
     // Code-name fields:
@@ -84,6 +88,21 @@ struct OrderLink {
     QString openStatus, doneStatus;
 };
 
+class VoucherWindow;
+struct AppState;
+struct VoucherKind;
+
+// The voucher a bill opens for its own number ("应付款" on a receipt,
+// "应收款" on a delivery): new and prefilled when the bill has none yet,
+// otherwise the one it has.
+struct VoucherLink {
+    QString button;     // cmd_Pay
+    QString caption;    // 应付款
+    QString partnerBox; // the header box whose partner the voucher takes
+    const VoucherKind &(*kind)() = nullptr;
+    VoucherWindow *(*make)(AppState &state, int mode, const QString &id, QWidget *parent) = nullptr;
+};
+
 struct BillKind {
     QString windowName;   // FrmBuyIn
     QString caption;      // 采购入库单
@@ -109,7 +128,7 @@ struct BillKind {
     QString priceAlias;      // 采购单价 / 销售单价 / "" for none
     QString pickPriceAlias;  // 单价
     bool lookupFillsStorage = false; // the goods item's own storage, as "code-name"
-    QString bookQtyAlias;            // stock count: 当前库存
+    QString bookQtyAlias;            // stock count: the stock on the books
 
     QString headTable, numberColumn;
     QString amountColumn;  // "" when the bill has no amount
@@ -123,6 +142,7 @@ struct BillKind {
     OrderLink order;
     bool closeAfterSave = false;
     bool clearRefusedCells = false; // a refused goods code or storage cell is emptied
+    VoucherLink voucher;            // none when make is null
 
     int column(ColRole role) const
     {

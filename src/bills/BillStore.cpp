@@ -11,6 +11,9 @@ QString codeOfText(const QString &text, const QVector<CodeItem> &items)
     for (const CodeItem &item : items)
         if (item.text == t)
             return item.code;
+    // A typed code ("S01") is the code itself.
+    if (!t.contains(QLatin1Char('-')))
+        return t;
     return getBetween(t, QString(), QStringLiteral("-")).trimmed();
 }
 
@@ -80,7 +83,14 @@ QVector<CodeItem> BillStore::masterItems(const HeaderField &f) const
 
 bool BillStore::masterCodeExists(const HeaderField &f, const QString &code) const
 {
-    return m_db.exists(QStringLiteral("select %1 from %2 where %1=?").arg(f.masterId, f.masterTable), {code});
+    return !masterCode(f, code).isEmpty();
+}
+
+QString BillStore::masterCode(const HeaderField &f, const QString &code) const
+{
+    if (code.isEmpty())
+        return QString();
+    return m_db.scalar(QStringLiteral("select %1 from %2 where %1=?").arg(f.masterId, f.masterTable), {code}).toString();
 }
 
 QVector<CodeItem> BillStore::storageItems() const

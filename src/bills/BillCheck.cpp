@@ -61,6 +61,11 @@ std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, const QVec
             if (code.isEmpty() || !store.storageExists(code))
                 return CheckFailure{QStringLiteral("请在第%1行输入正确的库位！").arg(line), QString(), r, storageCol};
         }
+        if (kind.column(ColRole::CountQty)) {
+            double counted = 0;
+            if (!billnum::strictNumber(grid.cell(r, ColRole::CountQty), &counted) || counted == 0)
+                return CheckFailure{QStringLiteral("请在第%1行输入正确的盘点数量！").arg(line), QString()};
+        }
         if (kind.column(ColRole::Qty)) {
             double qty = 0, price = 0;
             if (!billnum::strictNumber(grid.cell(r, ColRole::Qty), &qty)

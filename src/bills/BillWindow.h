@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QHash>
 
+#include <functional>
+
 struct AppState;
 class CodeNameField;
 class QComboBox;
@@ -20,8 +22,9 @@ class TextGrid;
 
 // A bill window: header boxes, the lines grid edited through a floating box
 // (txtF) and, where the bill has a storage column, a floating storage list
-// (cmb_Storage); "保存", "打印", "退出". Built from a BillKind; each bill kind
-// is a thin subclass that adds its own commands.
+// (cmb_Storage); "保存", "打印", "退出", and the bill's voucher ("应付款",
+// "应收款") where it has one. Built from a BillKind; each bill kind is a thin
+// subclass that adds its own commands.
 class BillWindow : public QDialog, public LoadableWindow
 {
     Q_OBJECT
@@ -36,6 +39,9 @@ public:
     void print();
     void selectOrder();
     void pickGoods();
+    // The voucher of the bill on screen: the one made for its number, or a
+    // new one prefilled with the partner, the total and the number.
+    void openVoucher();
 
     // What a click on a grid cell does.
     void clickCell(int row, int col);
@@ -55,7 +61,13 @@ protected:
     AppState &state() { return m_state; }
     BillStore &store() { return m_store; }
     // A further command button, on the left ("应付款") or beside "保存".
-    QPushButton *addCommand(const char *name, const QString &caption, bool left);
+    QPushButton *addCommand(const QString &name, const QString &caption, bool left);
+    // Writes what the cell editor holds into its cell and hides it.
+    void commitEditor();
+    // Runs a command that writes: never twice at once, the buttons disabled
+    // meanwhile, the cell editor's text taken first, a database failure
+    // shown as "错误". Gives what the work gives (false after a failure).
+    bool runCommand(const std::function<bool()> &work);
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -68,7 +80,6 @@ private:
     void openTextEditor(int row, int col);
     void openStorageEditor(int row, int col);
     void placeEditor(QWidget *editor);
-    void commitEditor();
     void editorEdited(const QString &text);
     void moveOnFromEditor();
     void lookupGoods(int row, const QString &code);

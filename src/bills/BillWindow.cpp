@@ -3,9 +3,11 @@
 #include "BillCheck.h"
 #include "BillNumbers.h"
 #include "CodeNameField.h"
-#include "core/PrintForm.h"
 #include "FrmOrderConn.h"
+#include "VoucherStore.h"
+#include "VoucherWindow.h"
 #include "core/AppState.h"
+#include "core/PrintForm.h"
 #include "masterdata/FrmGoodsConn.h"
 #include "platform/grid/TextGrid.h"
 #include "platform/grid/TextGridModel.h"
@@ -26,6 +28,8 @@
 #include <QScopeGuard>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -92,9 +96,12 @@ void BillWindow::buildWindow()
             head->addWidget(w, f.row, f.side * 3 + 1);
         }
     }
-    head->setColumnStretch(1, 1);
-    head->setColumnMinimumWidth(2, twips(1200));
-    head->setColumnStretch(4, 1);
+    // Up to three boxes a row, with a gap between them.
+    for (int side = 0; side < 3; ++side) {
+        head->setColumnStretch(side * 3 + 1, 1);
+        if (side)
+            head->setColumnMinimumWidth(side * 3 - 1, twips(side == 1 ? 1200 : 600));
+    }
 
     // The bill rules work on the grid's own text matrix.
     m_grid->setParent(m_frame);
@@ -124,13 +131,17 @@ void BillWindow::buildWindow()
 
     m_leftCommands = new QHBoxLayout;
     m_rightCommands = new QHBoxLayout;
-    QPushButton *printButton = addCommand("cmd_Print", QStringLiteral("打印"), true);
+    QPushButton *printButton = addCommand(QStringLiteral("cmd_Print"), QStringLiteral("打印"), true);
+    if (m_kind.voucher.make) {
+        QPushButton *voucher = addCommand(m_kind.voucher.button, m_kind.voucher.caption, true);
+        connect(voucher, &QPushButton::clicked, this, &BillWindow::openVoucher);
+    }
     if (m_kind.hasOrderLink) {
-        m_selectOrder = addCommand("cmd_SelOrder", QStringLiteral("关联"), false);
+        m_selectOrder = addCommand(QStringLiteral("cmd_SelOrder"), QStringLiteral("关联"), false);
         connect(m_selectOrder, &QPushButton::clicked, this, &BillWindow::selectOrder);
     }
-    QPushButton *saveButton = addCommand("cmd_Save", QStringLiteral("保存"), false);
-    QPushButton *exitButton = addCommand("cmd_Exit", QStringLiteral("退出"), false);
+    QPushButton *saveButton = addCommand(QStringLiteral("cmd_Save"), QStringLiteral("保存"), false);
+    QPushButton *exitButton = addCommand(QStringLiteral("cmd_Exit"), QStringLiteral("退出"), false);
     connect(printButton, &QPushButton::clicked, this, &BillWindow::print);
     connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -181,10 +192,10 @@ QWidget *BillWindow::makeField(const HeaderField &f, QWidget *parent)
     return w;
 }
 
-QPushButton *BillWindow::addCommand(const char *name, const QString &caption, bool left)
+QPushButton *BillWindow::addCommand(const QString &name, const QString &caption, bool left)
 {
     auto *b = new QPushButton(caption, this);
-    b->setObjectName(QString::fromLatin1(name));
+    b->setObjectName(name);
     b->setAutoDefault(false);
     b->setMinimumWidth(twips(800));
     if (left) {
@@ -391,12 +402,16 @@ void BillWindow::editorEdited(const QString &text)
     switch (m_kind.columns[m_editCol - 1].role) {
     case ColRole::Code:
         lookupGoods(row, text);
-        m_lines.setCell(row, ColRole::Extra, QString()); // another goods: nothing received yet
+        m_lines.codeChanged(row);
         m_lines.recomputeAmountIfQty(row);
+        m_lines.recomputeCountIfCounted(row);
         break;
     case ColRole::Qty:
     case ColRole::Price:
         m_lines.recomputeAmount(row);
+        break;
+    case ColRole::CountQty:
+        m_lines.recomputeCount(row);
         break;
     default:
         break;
@@ -453,8 +468,9 @@ void BillWindow::pickGoods()
                 row = m_lines.insertLineAtEnd();
             m_lines.setCell(row, ColRole::Code, goods->text(r, 0));
             m_lines.fillGoods(row, *goods, r, true);
-            m_lines.setCell(row, ColRole::Extra, QString());
+            m_lines.codeChanged(row);
             m_lines.recomputeAmountIfQty(row);
+            m_lines.recomputeCountIfCounted(row);
             ++row;
         }
         m_lines.rewriteTotal();
@@ -535,7 +551,11 @@ BillDraft BillWindow::draft() const
         QVariant value;
         switch (f.kind) {
         case FieldKind::Date: value = parseBillDate(in.text).toString(QStringLiteral("yyyy-MM-dd")); break;
-        case FieldKind::CodeName:
+        case FieldKind::CodeName: {
+            const QString stored = m_store.masterCode(f, in.code);
+            value = stored.isEmpty() ? in.code : stored;
+            break;
+        }
         case FieldKind::Operator: value = in.code; break;
         default: value = in.text.trimmed(); break;
         }
@@ -559,6 +579,8 @@ BillDraft BillWindow::draft() const
             case ColRole::Extra:
             case ColRole::BookQty:
             case ColRole::CountQty: line.values << billnum::val(m_lines.cell(r, c.role)); break;
+            case ColRole::ProfitLoss:
+            case ColRole::Reason: line.values << m_lines.cell(r, c.role).trimmed(); break;
             default: line.values << m_lines.cell(r, c.role).trimmed(); break;
             }
         }
@@ -574,7 +596,7 @@ void BillWindow::setCommandsEnabled(bool on)
         b->setEnabled(on);
 }
 
-bool BillWindow::save()
+bool BillWindow::runCommand(const std::function<bool()> &work)
 {
     if (m_saving)
         return false;
@@ -585,13 +607,20 @@ bool BillWindow::save()
         m_saving = false;
     });
     commitEditor();
-    // Every amount is recomputed from its line, so the total saved is the
-    // sum of the lines saved.
-    for (int r = 1; r <= m_lines.lastLine(); ++r)
-        if (m_lines.hasContent(r))
-            m_lines.recomputeAmount(r);
-    m_lines.rewriteTotal();
     try {
+        return work();
+    } catch (const DbError &e) {
+        msg::error(this, e.text());
+        return false;
+    }
+}
+
+bool BillWindow::save()
+{
+    const bool saved = runCommand([this] {
+        // Every amount and count is computed again from its line, so what
+        // is saved agrees with the lines saved.
+        m_lines.recomputeLines();
         if (const auto fail = checkBill(m_kind, m_mode, headerInput(), m_lines, m_store, m_storages)) {
             if (fail->clearRow && m_kind.clearRefusedCells)
                 m_lines.setCell(fail->clearRow, fail->clearCol, QString());
@@ -601,13 +630,11 @@ bool BillWindow::save()
             return false;
         }
         m_store.save(draft());
-    } catch (const DbError &e) {
-        msg::error(this, e.text());
-        return false;
-    }
-    if (m_kind.closeAfterSave)
+        return true;
+    });
+    if (saved && m_kind.closeAfterSave)
         accept();
-    return true;
+    return saved;
 }
 
 void BillWindow::print()
@@ -632,4 +659,34 @@ void BillWindow::selectOrder()
         msg::error(this, e.text());
     }
     initGrid();
+}
+
+void BillWindow::openVoucher()
+{
+    commitEditor();
+    const HeaderField *numberField = m_kind.field(FieldKind::Number);
+    const QString number = fieldText(numberField->box).trimmed();
+    if (number.isEmpty()) {
+        msg::critical(this, QStringLiteral("错误"), QStringLiteral("请先输入单据号！"));
+        return;
+    }
+    QString voucherId;
+    try {
+        voucherId = VoucherStore(m_state.db, m_kind.voucher.kind()).voucherOfBill(number);
+    } catch (const DbError &e) {
+        msg::error(this, e.text());
+        return;
+    }
+    const int kept = m_state.editMode;
+    m_state.editMode = voucherId.isEmpty() ? 1 : 2;
+    std::unique_ptr<VoucherWindow> voucher(m_kind.voucher.make(m_state, m_state.editMode, voucherId, this));
+    if (voucher->load()) {
+        if (voucherId.isEmpty()) {
+            const QString partner = m_kind.voucher.partnerBox;
+            voucher->prefillFromBill(fieldText(partner).trimmed(), fieldCode(partner),
+                                     m_lines.cell(m_lines.rows() - 1, ColRole::Amount).trimmed(), number);
+        }
+        modal::exec(voucher.get());
+    }
+    m_state.editMode = kept;
 }

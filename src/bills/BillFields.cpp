@@ -1,0 +1,98 @@
+#include "BillFields.h"
+
+namespace billfields {
+
+HeaderField field(FieldKind kind, const char *label, const char *labelName, const char *box, const char *column,
+                  const char *what, int row, int side, const char *alias, const char *nameAlias)
+{
+    HeaderField f;
+    f.kind = kind;
+    f.label = QString::fromUtf8(label);
+    f.labelName = QString::fromLatin1(labelName);
+    f.box = QString::fromLatin1(box);
+    f.column = QString::fromLatin1(column);
+    f.what = QString::fromUtf8(what);
+    f.required = kind != FieldKind::Text && kind != FieldKind::Operator;
+    f.row = row;
+    f.side = side;
+    f.footer = kind == FieldKind::Text || kind == FieldKind::Operator;
+    f.loadAlias = QString::fromUtf8(alias);
+    f.loadNameAlias = QString::fromUtf8(nameAlias);
+    return f;
+}
+
+HeaderField codeName(const char *label, const char *labelName, const char *name, const char *column,
+                     const char *what, int row, int side, const char *alias, const char *nameAlias,
+                     const char *table, bool presetFirst)
+{
+    const QString n = QString::fromLatin1(name);
+    HeaderField f = field(FieldKind::CodeName, label, labelName, "", column, what, row, side, alias, nameAlias);
+    f.box = QStringLiteral("txt_") + n;
+    f.combo = QStringLiteral("cmb_") + n;
+    f.masterTable = QString::fromLatin1(table);
+    f.masterId = f.masterTable + QStringLiteral("ID");
+    f.masterName = f.masterTable + QStringLiteral("Name");
+    f.presetFirstItem = presetFirst;
+    return f;
+}
+
+HeaderField billDate(int row, int side)
+{
+    return field(FieldKind::Date, "制单日期：", "Label1", "txt_OperateDate", "OperateDate", "制单日期", row, side,
+                 "制单日期");
+}
+
+HeaderField number(const char *box, int row, int side, const char *alias)
+{
+    return field(FieldKind::Number, "单据号：", "Label2", box, "", "单据号", row, side, alias);
+}
+
+HeaderField remark()
+{
+    return field(FieldKind::Text, "备注：", "Label6", "txt_Remark", "Remark", "备注", 0, 0, "备注");
+}
+
+HeaderField maker()
+{
+    return field(FieldKind::Operator, "制单人：", "Label7", "txt_Operator", "OperatorID", "制单人", 0, 1, "操作员代号",
+                 "操作员名称");
+}
+
+QVector<GridColumn> goodsColumns(int modelWidth)
+{
+    return {{QStringLiteral("商品编码"), 1000, ColRole::Code},
+            {QStringLiteral("商品名称"), 2000, ColRole::Name},
+            {QStringLiteral("单位"), 800, ColRole::Unit},
+            {QStringLiteral("规格型号"), modelWidth, ColRole::Model}};
+}
+
+void priceGoods(BillKind &k, const QString &priceColumn, const QString &priceAlias, bool withStorage)
+{
+    if (withStorage)
+        k.lookupSql = QStringLiteral("select A.GoodsName as 商品名称,A.Unit as 单位,A.Model as 规格型号,"
+                                     "A.StorageID as 库房编码,B.StorageName as 库房名称,A.%1 as %2 "
+                                     "from Product as A,Storage as B where A.GoodsID=? and B.StorageID=A.StorageID")
+                          .arg(priceColumn, priceAlias);
+    else
+        k.lookupSql = QStringLiteral("select GoodsName as 商品名称,Unit as 单位,Model as 规格型号,%1 as %2 "
+                                     "from Product where GoodsID=?")
+                          .arg(priceColumn, priceAlias);
+    k.lookupFillsStorage = withStorage;
+    // "%1" stays for the in-list of picked codes.
+    k.pickSql = QStringLiteral("select A.GoodsID as 商品编号,A.GoodsName as 商品名称,A.Unit as 单位,A.Model as 规格型号,"
+                               "A.StorageID as 库位编号,B.StorageName as 库位名称,A.") + priceColumn
+                + QStringLiteral(" as 单价 from Product as A,Storage as B where A.GoodsID in (%1) "
+                                 "and B.StorageID=A.StorageID Order by A.GoodsID");
+    k.priceAlias = priceAlias;
+    k.pickPriceAlias = QStringLiteral("单价");
+}
+
+QString lineSql(const QString &lineTable, const QString &key, const QString &select, bool withStorage)
+{
+    return QStringLiteral("select A.GoodsID as 商品编码,B.GoodsName as 商品名称,B.Unit as 单位,B.Model as 规格型号,%1 "
+                          "from %2 as A,Product as B%3 where A.%4=? and B.GoodsID=A.GoodsID%5 Order By A.LineID")
+        .arg(select, lineTable, withStorage ? QStringLiteral(",Storage as C") : QString(), key,
+             withStorage ? QStringLiteral(" and C.StorageID=A.StorageID") : QString());
+}
+
+} // namespace billfields

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "BillKind.h"
+
+// The pieces bill kinds are made of: header fields, the goods columns and
+// the goods queries, so that each kind only states what is its own.
+namespace billfields {
+
+// A header box; required unless it is the remark or the maker.
+HeaderField field(FieldKind kind, const char *label, const char *labelName, const char *box, const char *column,
+                  const char *what, int row, int side, const char *alias, const char *nameAlias = "");
+// A box over a hidden list of "code-name" items of a master table whose
+// code and name columns are <table>ID and <table>Name; the box is
+// txt_<name>, the list cmb_<name>.
+HeaderField codeName(const char *label, const char *labelName, const char *name, const char *column,
+                     const char *what, int row, int side, const char *alias, const char *nameAlias,
+                     const char *table, bool presetFirst = false);
+// The bill date "制单日期：", loaded from the alias 制单日期.
+HeaderField billDate(int row, int side);
+// The bill number box, loaded from the given alias; never saved as a column.
+HeaderField number(const char *box, int row, int side, const char *alias);
+// "备注：" and "制单人：" below the grid.
+HeaderField remark();
+HeaderField maker();
+
+// 商品编码, 商品名称, 单位, 规格型号.
+QVector<GridColumn> goodsColumns(int modelWidth);
+
+// The goods a typed code or the picker brings, priced from the goods
+// item's own price column (BuyUnitPrice or SaleUnitPrice), shown under
+// priceAlias when typed and under 单价 when picked. With storage, the
+// typed code also brings the goods item's storage.
+void priceGoods(BillKind &kind, const QString &priceColumn, const QString &priceAlias, bool withStorage);
+
+// "select ... from <lineTable> as A,Product as B [,Storage as C] where A.<key>=? ... Order By A.LineID":
+// the goods columns of a bill's stored lines followed by the given select
+// list; joins Storage as C on the line's own StorageID when the select
+// list needs it.
+QString lineSql(const QString &lineTable, const QString &key, const QString &select, bool withStorage = false);
+
+} // namespace billfields

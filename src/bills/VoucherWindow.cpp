@@ -1,0 +1,261 @@
+#include "VoucherWindow.h"
+
+#include "BillNumbers.h"
+#include "BillStore.h"
+#include "VoucherStore.h"
+#include "core/AppState.h"
+#include "platform/ui/Msg.h"
+#include "platform/ui/Widgets.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QVBoxLayout>
+
+namespace {
+
+QComboBox *codeCombo(const QString &name, QWidget *parent)
+{
+    auto *c = new QComboBox(parent);
+    c->setObjectName(name);
+    makeCodeCombo(c);
+    return c;
+}
+
+QLineEdit *box(const QString &name, QWidget *parent)
+{
+    auto *b = new QLineEdit(parent);
+    b->setObjectName(name);
+    return b;
+}
+
+} // namespace
+
+VoucherWindow::VoucherWindow(AppState &state, const VoucherKind &kind, int mode, const QString &id, QWidget *parent)
+    : QDialog(parent), m_state(state), m_kind(kind), m_mode(mode), m_id(id)
+{
+    setObjectName(m_kind.windowName);
+    setWindowTitle(m_kind.caption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    auto *title = new QLabel(m_kind.title, this);
+    title->setObjectName(QStringLiteral("Label1"));
+    QFont tf(QStringLiteral("SimSun"), 15);
+    tf.setBold(true);
+    title->setFont(tf);
+
+    m_frame = new QGroupBox(this);
+    m_frame->setObjectName(QStringLiteral("Frame1"));
+    m_date = new QDateEdit(m_frame);
+    m_date->setObjectName(QStringLiteral("DTP_OperateDate"));
+    m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    m_date->setCalendarPopup(true);
+    m_partner = codeCombo(m_kind.partnerCombo, m_frame);
+    m_must = box(m_kind.mustBox, m_frame);
+    m_have = box(m_kind.haveBox, m_frame);
+    m_payMode = codeCombo(QStringLiteral("cmb_PayMode"), m_frame);
+    m_left = box(m_kind.leftBox, m_frame);
+    m_remark = box(QStringLiteral("txt_Remark"), m_frame);
+
+    auto *grid = new QGridLayout(m_frame);
+    // The amount labels read "应付金额" and "已付金额" on every voucher.
+    const struct {
+        const char *name;
+        QString text;
+        int row, col;
+        QWidget *field;
+    } rows[] = {
+        {"Label2", QStringLiteral("制单日期"), 0, 0, m_date}, {"Label3", m_kind.partnerLabel, 0, 2, m_partner},
+        {"Label4", QStringLiteral("应付金额"), 1, 0, m_must}, {"Label5", QStringLiteral("已付金额"), 1, 2, m_have},
+        {"Label6", QStringLiteral("付款方式"), 2, 0, m_payMode}, {"Label7", QStringLiteral("余    额"), 2, 2, m_left},
+        {"Label8", QStringLiteral("备    注"), 3, 0, m_remark},
+    };
+    for (const auto &r : rows) {
+        auto *l = new QLabel(r.text, m_frame);
+        l->setObjectName(QString::fromLatin1(r.name));
+        grid->addWidget(l, r.row, r.col);
+        grid->addWidget(r.field, r.row, r.col + 1, 1, r.field == m_remark ? 3 : 1);
+        if (r.field != m_remark)
+            r.field->setMinimumWidth(twips(1600));
+    }
+
+    m_add = new QPushButton(QStringLiteral("新增"), this);
+    m_add->setObjectName(QStringLiteral("cmd_Add"));
+    auto *ok = new QPushButton(QStringLiteral("确认"), this);
+    ok->setObjectName(QStringLiteral("cmd_OK"));
+    auto *exit = new QPushButton(QStringLiteral("退出"), this);
+    exit->setObjectName(QStringLiteral("cmd_Exit"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton *b : {m_add, ok, exit}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(twips(800));
+        buttons->addWidget(b);
+    }
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
+    layout->addWidget(m_frame);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_must, &QLineEdit::textChanged, this, &VoucherWindow::showBalance);
+    connect(m_have, &QLineEdit::textChanged, this, &VoucherWindow::showBalance);
+    connect(ok, &QPushButton::clicked, this, &VoucherWindow::confirm);
+    connect(m_add, &QPushButton::clicked, this, &VoucherWindow::saveAndNew);
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool VoucherWindow::load()
+{
+    VoucherStore store(m_state.db, m_kind);
+    try {
+        m_partners = store.partners();
+        m_payModes = store.payModes();
+        fillCodeCombo(m_partner, m_partners);
+        fillCodeCombo(m_payMode, m_payModes);
+        if (m_mode != 2) {
+            m_frame->setTitle(store.nextNumber(m_state.idByte));
+            m_date->setDate(QDate::currentDate());
+            return true;
+        }
+        const ResultPtr rs = store.load(m_id);
+        if (rs->isEmpty()) {
+            msg::error(this, QStringLiteral("单号为%1的%2已不存在！").arg(m_id.trimmed(), m_kind.noun));
+            return false;
+        }
+        // Columns by position: number, date, partner code and name, payment
+        // method code and name, amount due, amount settled, remark.
+        m_frame->setTitle(rs->text(0, 0));
+        QDate date = QDate::fromString(rs->text(0, 1).left(10), QStringLiteral("yyyy-MM-dd"));
+        m_date->setDate(date.isValid() ? date : QDate::currentDate());
+        m_partner->setEditText(rs->text(0, 2) + QLatin1Char('-') + rs->text(0, 3));
+        m_payMode->setEditText(rs->text(0, 4) + QLatin1Char('-') + rs->text(0, 5));
+        m_prefillCode = rs->text(0, 2);
+        m_prefillText = m_partner->currentText();
+        m_must->setText(rs->text(0, 6));
+        m_have->setText(rs->text(0, 7));
+        m_remark->setText(rs->text(0, 8));
+        m_add->hide();
+    } catch (const DbError &e) {
+        msg::error(this, e.text());
+        return false;
+    }
+    return true;
+}
+
+void VoucherWindow::prefillFromBill(const QString &partnerText, const QString &partnerCode, const QString &total,
+                                    const QString &bill)
+{
+    m_partner->setEditText(partnerText);
+    m_prefillText = partnerText;
+    m_prefillCode = partnerCode;
+    m_must->setText(total);
+    m_add->hide();
+    m_billId = bill;
+}
+
+void VoucherWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Escape does not close a voucher: what was typed stays.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+QString VoucherWindow::number() const
+{
+    return m_frame->title();
+}
+
+void VoucherWindow::showBalance()
+{
+    m_left->setText(billnum::balanceText(billnum::val(m_must->text()) - billnum::val(m_have->text())));
+}
+
+QString VoucherWindow::comboCode(QComboBox *combo, const QVector<CodeItem> &items, const QString &chosenCode,
+                          const QString &chosenText) const
+{
+    const QString text = combo->currentText().trimmed();
+    if (!chosenText.isEmpty() && text == chosenText.trimmed())
+        return chosenCode;
+    const int i = combo->currentIndex();
+    if (i >= 0 && combo->itemText(i) == text)
+        return combo->itemData(i).toString();
+    return codeOfText(text, items);
+}
+
+bool VoucherWindow::saveRecord()
+{
+    if (m_saving)
+        return false;
+    m_saving = true;
+    const auto done = qScopeGuard([this] { m_saving = false; });
+    const QString partnerText = m_partner->currentText().trimmed();
+    const QString payModeText = m_payMode->currentText().trimmed();
+    if (partnerText.isEmpty() || payModeText.isEmpty() || m_must->text().trimmed().isEmpty()) {
+        msg::critical(this, QStringLiteral("错误"), QStringLiteral("请将数据填写完整！"));
+        return false;
+    }
+    VoucherDraft d;
+    d.mode = m_mode;
+    d.number = number();
+    d.date = m_date->date();
+    d.partnerId = comboCode(m_partner, m_partners, m_prefillCode, m_prefillText);
+    d.payModeId = comboCode(m_payMode, m_payModes, QString(), QString());
+    d.remark = m_remark->text().trimmed();
+    d.billId = m_billId;
+    d.operatorId = m_state.currentOperatorID;
+    d.when = QDateTime::currentDateTime();
+    const QString have = m_have->text().trimmed();
+    if (!billnum::strictNumber(m_must->text(), &d.must) || (!have.isEmpty() && !billnum::strictNumber(have, &d.have))) {
+        msg::critical(this, QStringLiteral("错误"),
+                      QStringLiteral("请输入正确的%1和%2！").arg(m_kind.mustWord, m_kind.haveWord));
+        return false;
+    }
+    VoucherStore store(m_state.db, m_kind);
+    try {
+        if (d.partnerId.isEmpty() || !store.partnerExists(d.partnerId)) {
+            msg::critical(this, QStringLiteral("错误"),
+                          QStringLiteral("%1“%2”不存在，请从列表中选择！").arg(m_kind.partnerWord, partnerText));
+            return false;
+        }
+        if (d.payModeId.isEmpty() || !store.payModeExists(d.payModeId)) {
+            msg::critical(this, QStringLiteral("错误"), QStringLiteral("付款方式“%1”不存在，请从列表中选择！").arg(payModeText));
+            return false;
+        }
+        m_frame->setTitle(store.save(d, m_state.idByte));
+    } catch (const DbError &e) {
+        msg::error(this, e.text());
+        return false;
+    }
+    return true;
+}
+
+bool VoucherWindow::confirm()
+{
+    if (!saveRecord())
+        return false;
+    accept();
+    return true;
+}
+
+bool VoucherWindow::saveAndNew()
+{
+    if (!saveRecord())
+        return false;
+    try {
+        m_frame->setTitle(VoucherStore(m_state.db, m_kind).nextNumber(m_state.idByte));
+    } catch (const DbError &e) {
+        msg::error(this, e.text());
+    }
+    return true;
+}
