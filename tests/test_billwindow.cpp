@@ -565,7 +565,7 @@ private slots:
         msg::Recorder box;
         modal::Script script;
         script.then([](QDialog *d) {
-            auto *w = qobject_cast<FrmBuyOrder *>(d);
+            auto *w = dynamic_cast<FrmBuyOrder *>(d);
             QVERIFY(w);
             QTest::keyClicks(w->findChild<QLineEdit *>(QStringLiteral("txt_PurchaseOrderID")), QStringLiteral("P'1"));
             pick(*w, "Supplier", QStringLiteral("S1-"));

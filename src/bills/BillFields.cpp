@@ -36,6 +36,36 @@ HeaderField codeName(const char *label, const char *labelName, const char *name,
     return f;
 }
 
+HeaderField party(const QString &table, const char *labelName, int row, int side, bool presetFirst,
+                  const QString &label)
+{
+    struct Party {
+        const char *table, *label, *what, *codeAlias, *nameAlias;
+    };
+    static const Party parties[] = {
+        {"Supplier", "供 应 商：", "供应商", "供应商编码", "供应商名称"},
+        {"Customer", "客    户：", "客户", "客户编码", "客户名称"},
+        {"Buyer", "采购人：", "采购人", "采购人代号", "采购人名称"},
+        {"Saler", "业务员：", "业务员", "业务员代号", "业务员名称"},
+        {"Accepter", "验收人：", "验收人", "验收人代号", "验收人名称"},
+        {"Returner", "退货人：", "退货人", "退货人代号", "退货人名称"},
+        {"Checker", "盘点人：", "盘点人", "盘点人编码", "盘点人名称"},
+    };
+    for (const Party &p : parties) {
+        if (table != QLatin1String(p.table))
+            continue;
+        const QByteArray name = table.toLatin1();
+        const QByteArray column = name + "ID";
+        HeaderField f = codeName(p.label, labelName, name.constData(), column.constData(), p.what, row, side,
+                                 p.codeAlias, p.nameAlias, name.constData(), presetFirst);
+        if (!label.isEmpty())
+            f.label = label;
+        return f;
+    }
+    Q_ASSERT_X(false, "billfields::party", "not a party table");
+    return HeaderField();
+}
+
 HeaderField billDate(int row, int side)
 {
     return field(FieldKind::Date, "制单日期：", "Label1", "txt_OperateDate", "OperateDate", "制单日期", row, side,
@@ -54,8 +84,12 @@ HeaderField remark()
 
 HeaderField maker()
 {
-    return field(FieldKind::Operator, "制单人：", "Label7", "txt_Operator", "OperatorID", "制单人", 0, 1, "操作员代号",
-                 "操作员名称");
+    HeaderField f = field(FieldKind::Operator, "制单人：", "Label7", "txt_Operator", "OperatorID", "制单人", 0, 1,
+                          "操作员代号", "操作员名称");
+    f.masterTable = QStringLiteral("Operator");
+    f.masterId = QStringLiteral("OperatorID");
+    f.masterName = QStringLiteral("OperatorName");
+    return f;
 }
 
 QVector<GridColumn> goodsColumns(int modelWidth)

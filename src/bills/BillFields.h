@@ -15,11 +15,18 @@ HeaderField field(FieldKind kind, const char *label, const char *labelName, cons
 HeaderField codeName(const char *label, const char *labelName, const char *name, const char *column,
                      const char *what, int row, int side, const char *alias, const char *nameAlias,
                      const char *table, bool presetFirst = false);
+// A partner or staff box over the rows of one of the master tables
+// Supplier, Customer, Buyer, Saler, Accepter, Returner, Checker, with the
+// label, the word messages use and the aliases it loads from that every
+// bill gives that table; label overrides the label.
+HeaderField party(const QString &table, const char *labelName, int row, int side, bool presetFirst = false,
+                  const QString &label = QString());
 // The bill date "制单日期：", loaded from the alias 制单日期.
 HeaderField billDate(int row, int side);
 // The bill number box, loaded from the given alias; never saved as a column.
 HeaderField number(const char *box, int row, int side, const char *alias);
-// "备注：" and "制单人：" below the grid.
+// "备注：" and "制单人：" below the grid; the maker loads with its name
+// from Operator.
 HeaderField remark();
 HeaderField maker();
 

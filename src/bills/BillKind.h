@@ -5,8 +5,6 @@
 #include <QString>
 #include <QVector>
 
-class QWidget;
-
 // What one kind of bill is: its header fields, its grid, its tables and what
 // saving it does. The bill window, its checks and its store are built from
 // this description; each bill kind is one value of it.
@@ -88,8 +86,6 @@ struct OrderLink {
     QString openStatus, doneStatus;
 };
 
-class VoucherWindow;
-struct AppState;
 struct VoucherKind;
 
 // The voucher a bill opens for its own number ("应付款" on a receipt,
@@ -100,7 +96,6 @@ struct VoucherLink {
     QString caption;    // 应付款
     QString partnerBox; // the header box whose partner the voucher takes
     const VoucherKind &(*kind)() = nullptr;
-    VoucherWindow *(*make)(AppState &state, int mode, const QString &id, QWidget *parent) = nullptr;
 };
 
 struct BillKind {
@@ -132,7 +127,7 @@ struct BillKind {
 
     QString headTable, numberColumn;
     QString amountColumn;  // "" when the bill has no amount
-    QString headSql;       // the saved header; bound: the number
+    QString headSql;       // the saved header, bound: the number ("" = headQuery())
     QString lineTable, lineNumberColumn;
     QVector<LineColumn> lineColumns;
     QString lineSql;       // the saved lines, laid out as the grid; bound: the number
@@ -142,7 +137,7 @@ struct BillKind {
     OrderLink order;
     bool closeAfterSave = false;
     bool clearRefusedCells = false; // a refused goods code or storage cell is emptied
-    VoucherLink voucher;            // none when make is null
+    VoucherLink voucher;            // none when kind is null
 
     int column(ColRole role) const
     {
@@ -151,6 +146,10 @@ struct BillKind {
                 return i + 1;
         return 0;
     }
+    // The saved header: every field's column under its load alias, and the
+    // name of each code from its master table (left joins, so a header
+    // whose partner, staff or maker row is gone still loads).
+    QString headQuery() const;
     const HeaderField *field(FieldKind kind) const
     {
         for (const HeaderField &f : fields)

@@ -5,18 +5,6 @@
 
 #include <QHash>
 
-QString codeOfText(const QString &text, const QVector<CodeItem> &items)
-{
-    const QString t = text.trimmed();
-    for (const CodeItem &item : items)
-        if (item.text == t)
-            return item.code;
-    // A typed code ("S01") is the code itself.
-    if (!t.contains(QLatin1Char('-')))
-        return t;
-    return getBetween(t, QString(), QStringLiteral("-")).trimmed();
-}
-
 BillStore::BillStore(Database &db, const BillKind &kind) : m_db(db), m_kind(kind) {}
 
 bool BillStore::numberExists(const QString &number) const
@@ -27,7 +15,7 @@ bool BillStore::numberExists(const QString &number) const
 
 ResultPtr BillStore::head(const QString &number) const
 {
-    return m_db.query(m_kind.headSql, {number.trimmed()});
+    return m_db.query(m_kind.headQuery(), {number.trimmed()});
 }
 
 ResultPtr BillStore::lines(const QString &number) const

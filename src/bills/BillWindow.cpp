@@ -132,7 +132,7 @@ void BillWindow::buildWindow()
     m_leftCommands = new QHBoxLayout;
     m_rightCommands = new QHBoxLayout;
     QPushButton *printButton = addCommand(QStringLiteral("cmd_Print"), QStringLiteral("打印"), true);
-    if (m_kind.voucher.make) {
+    if (m_kind.voucher.kind) {
         QPushButton *voucher = addCommand(m_kind.voucher.button, m_kind.voucher.caption, true);
         connect(voucher, &QPushButton::clicked, this, &BillWindow::openVoucher);
     }
@@ -679,7 +679,7 @@ void BillWindow::openVoucher()
     }
     const int kept = m_state.editMode;
     m_state.editMode = voucherId.isEmpty() ? 1 : 2;
-    std::unique_ptr<VoucherWindow> voucher(m_kind.voucher.make(m_state, m_state.editMode, voucherId, this));
+    auto voucher = std::make_unique<VoucherWindow>(m_state, m_kind.voucher.kind(), m_state.editMode, voucherId, this);
     if (voucher->load()) {
         if (voucherId.isEmpty()) {
             const QString partner = m_kind.voucher.partnerBox;

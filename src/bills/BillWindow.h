@@ -108,3 +108,15 @@ private:
     bool m_committing = false;
     bool m_saving = false;
 };
+
+// The window of one bill kind, built by the function that gives the kind:
+// each bill window is one line, class FrmX : public KindWindow<xKind>.
+template <const BillKind &(*Kind)()> class KindWindow : public BillWindow
+{
+public:
+    KindWindow(AppState &state, int mode, const QString &id, QWidget *parent = nullptr)
+        : BillWindow(state, Kind(), mode, id, parent)
+    {
+    }
+    static const BillKind &billKind() { return Kind(); }
+};

@@ -35,3 +35,12 @@ struct VoucherKind {
     // due, amount settled, remark.
     QString loadSql;
 };
+
+// A voucher kind from its few names: the window, the noun (应付款 or 应收款:
+// the caption, the title with blanks between its characters, and with its
+// middle character the words 应付金额/已付金额), the stem of its table and
+// amount columns and boxes (Pay: table Pay, PayID, MustPay, HavePay,
+// txt_MustPay...), the partner table with its label and how messages name
+// it, and the column of the bill it was made for.
+VoucherKind voucherKind(const QString &window, const QString &noun, const QString &stem, const QString &partnerTable,
+                        const QString &partnerLabel, const QString &partnerWord, const QString &billColumn);

@@ -17,7 +17,7 @@ class QPushButton;
 // the partner, the amount due and the amount settled with the balance, the
 // payment method and a remark; "新增" saves and starts the next, "确认"
 // saves and closes, "退出" closes. Built from a VoucherKind; the payable
-// and the receivable are thin subclasses.
+// and the receivable are two kinds of it.
 class VoucherWindow : public QDialog, public LoadableWindow
 {
     Q_OBJECT
@@ -58,4 +58,16 @@ private:
     QLineEdit *m_must, *m_have, *m_left, *m_remark;
     QPushButton *m_add;
     bool m_saving = false;
+};
+
+// The window of one voucher kind, built by the function that gives the
+// kind: each voucher window is one line, class FrmX : public
+// KindVoucherWindow<xKind>.
+template <const VoucherKind &(*Kind)()> class KindVoucherWindow : public VoucherWindow
+{
+public:
+    KindVoucherWindow(AppState &state, int mode, const QString &id, QWidget *parent = nullptr)
+        : VoucherWindow(state, Kind(), mode, id, parent)
+    {
+    }
 };

@@ -2,29 +2,12 @@
 
 #include "bills/BillWindow.h"
 
-// The three purchasing bills. Each is the bill window with its own
-// description; the goods receipt opens its payable ("应付款").
+// The three purchasing bills, each the bill window with its own kind; the
+// goods receipt opens its payable ("应付款").
+const BillKind &purchaseOrderKind();
+const BillKind &goodsReceiptKind();
+const BillKind &purchaseReturnKind();
 
-class FrmBuyOrder : public BillWindow
-{
-    Q_OBJECT
-public:
-    FrmBuyOrder(AppState &state, int mode, const QString &id, QWidget *parent = nullptr);
-    static const BillKind &billKind();
-};
-
-class FrmBuyIn : public BillWindow
-{
-    Q_OBJECT
-public:
-    FrmBuyIn(AppState &state, int mode, const QString &id, QWidget *parent = nullptr);
-    static const BillKind &billKind();
-};
-
-class FrmBuyReturn : public BillWindow
-{
-    Q_OBJECT
-public:
-    FrmBuyReturn(AppState &state, int mode, const QString &id, QWidget *parent = nullptr);
-    static const BillKind &billKind();
-};
+class FrmBuyOrder : public KindWindow<purchaseOrderKind> { using KindWindow::KindWindow; };
+class FrmBuyIn : public KindWindow<goodsReceiptKind> { using KindWindow::KindWindow; };
+class FrmBuyReturn : public KindWindow<purchaseReturnKind> { using KindWindow::KindWindow; };

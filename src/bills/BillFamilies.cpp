@@ -1,0 +1,162 @@
+#include "BillFamilies.h"
+
+#include "BillFields.h"
+
+namespace billfamily {
+
+namespace {
+
+using namespace billfields;
+
+// "销售订单" → "销 售 订 单".
+QString spaced(const QString &caption)
+{
+    QStringList chars;
+    for (QChar c : caption)
+        chars << QString(c);
+    return chars.join(QLatin1Char(' '));
+}
+
+// What every bill of a family shares: its names, the number and date, the
+// partner and the staff member, the goods columns and their prices, the
+// tables.
+BillKind common(const TradeSide &side, const BillNames &n, int modelWidth, bool presetFirst, const QString &staffLabel)
+{
+    BillKind k;
+    k.windowName = n.window;
+    k.caption = n.caption;
+    k.title = spaced(n.caption);
+    k.gridName = n.window.mid(3) + QStringLiteral("Grd");
+    k.logNoun = QStringLiteral("的") + n.caption;
+    k.printForm = n.window + QStringLiteral("DetailPrint");
+    k.headTable = n.headTable;
+    k.numberColumn = n.headTable + QStringLiteral("ID");
+    k.amountColumn = QStringLiteral("Amount");
+    k.lineTable = n.headTable + QStringLiteral("Detail");
+    k.lineNumberColumn = k.numberColumn;
+    const QByteArray box = (QStringLiteral("txt_") + k.numberColumn).toLatin1();
+    k.fields = {billDate(0, 0),
+                number(box.constData(), 0, 1, n.numberAlias.toUtf8().constData()),
+                party(side.partner, "Label4", 1, 0, presetFirst),
+                party(n.staff, "Label5", 1, 1, presetFirst, staffLabel),
+                remark(),
+                maker()};
+    k.requiredTail = n.requiredTail;
+    k.columns = goodsColumns(modelWidth);
+    k.closeAfterSave = side.closeAfterSave;
+    return k;
+}
+
+QVector<GridColumn> priced(const QString &qtyCaption, int qtyWidth, int priceWidth, int amountWidth)
+{
+    return {{qtyCaption, qtyWidth, ColRole::Qty},
+            {QStringLiteral("单价"), priceWidth, ColRole::Price},
+            {QStringLiteral("金额"), amountWidth, ColRole::Amount}};
+}
+
+QString amountOf(const QString &qtyColumn)
+{
+    return QStringLiteral("A.%1*A.UnitPrice as 金额").arg(qtyColumn);
+}
+
+} // namespace
+
+BillKind order(const TradeSide &side, const BillNames &n, const QString &extraColumn, const QString &extraCaption)
+{
+    BillKind k = common(side, n, 800, false, QString());
+    k.columns += priced(n.qtyCaption, 1000, 800, 800);
+    k.columns.append({extraCaption, 1000, ColRole::Extra});
+    k.enterOrder = {ColRole::Code, ColRole::Qty, ColRole::Price};
+    priceGoods(k, side.priceColumn, side.priceAlias, false);
+    // What was received or delivered is written back as loaded, so a
+    // modified order keeps it.
+    k.lineColumns = {{QStringLiteral("GoodsID"), ColRole::Code},
+                     {n.qtyColumn, ColRole::Qty},
+                     {QStringLiteral("UnitPrice"), ColRole::Price},
+                     {extraColumn, ColRole::Extra}};
+    k.lineSql = lineSql(k.lineTable, k.lineNumberColumn,
+                        QStringLiteral("A.%1 as 数量,A.UnitPrice as 单价,%2,A.%3 as %4")
+                            .arg(n.qtyColumn, amountOf(n.qtyColumn), extraColumn, extraCaption));
+    return k;
+}
+
+BillKind storeBill(const TradeSide &side, const BillNames &n, int stockSign, const OrderSource &source,
+                   const VoucherLink &voucher)
+{
+    BillKind k = common(side, n, 800, false, QString());
+    k.noContentTail = QStringLiteral("请输入商品编码、库位及其数量、单价！");
+    k.columns.append({QStringLiteral("库位"), 1000, ColRole::Storage});
+    k.columns += priced(n.qtyCaption, 1000, 800, 800);
+    k.enterOrder = {ColRole::Code, ColRole::Storage, ColRole::Qty, ColRole::Price};
+    priceGoods(k, side.priceColumn, side.priceAlias, true);
+    k.lineColumns = {{QStringLiteral("GoodsID"), ColRole::Code},
+                     {QStringLiteral("StorageID"), ColRole::Storage},
+                     {n.qtyColumn, ColRole::Qty},
+                     {QStringLiteral("UnitPrice"), ColRole::Price}};
+    k.lineSql = lineSql(k.lineTable, k.lineNumberColumn,
+                        QStringLiteral("C.StorageName as 库位名称,A.%1 as 数量,A.UnitPrice as 单价,%2")
+                            .arg(n.qtyColumn, amountOf(n.qtyColumn)),
+                        true);
+    k.stockSign = stockSign;
+    k.clearRefusedCells = true;
+    k.voucher = voucher;
+
+    const BillKind &o = *source.order;
+    const HeaderField &partner = *o.field(FieldKind::CodeName);
+    const HeaderField &staff = o.fields[3];
+    QString orderQty;
+    for (const LineColumn &c : o.lineColumns) {
+        if (c.role == ColRole::Qty)
+            orderQty = c.column;
+        if (c.role == ColRole::Extra)
+            k.order.qtyColumn = c.column;
+    }
+    k.hasOrderLink = true;
+    k.order.openOrdersSql =
+        QStringLiteral("select A.%1 as %2号,A.OperateDate as 制单日期,B.%3 as %4,A.Amount as 金额合计,C.%5 as %6,"
+                       "D.OperatorName as 制单人,A.Status as 订单状态,A.Remark as 备注 from %7 as A,%8 as B,%9 as C,"
+                       "Operator as D where A.Status=? and B.%10=A.%11 and C.%12=A.%13 and D.OperatorID=A.OperatorID "
+                       "Order By A.%1")
+            .arg(o.numberColumn, o.caption, partner.masterName, partner.what, staff.masterName, source.staffAlias,
+                 o.headTable, partner.masterTable, staff.masterTable)
+            .arg(partner.masterId, partner.column, staff.masterId, staff.column);
+    // The copied lines take their storage from Temp: a name, not a code, so
+    // each must have its storage chosen before the bill can be saved.
+    k.order.copySql = QStringLiteral("select A.GoodsID as 商品编码,B.GoodsName as 商品名称,B.Unit as 单位,"
+                                     "B.Model as 规格型号,C.StorageName as 库房,A.%1 as 数量,A.UnitPrice as 单价,%2 "
+                                     "from %3 as A,Product as B,Temp as C where A.%4=? and B.GoodsID=A.GoodsID "
+                                     "Order By A.LineID")
+                          .arg(orderQty, amountOf(orderQty), o.lineTable, o.lineNumberColumn);
+    k.order.detailTable = o.lineTable;
+    k.order.orderColumn = o.lineNumberColumn;
+    k.order.headTable = o.headTable;
+    k.order.headKey = o.numberColumn;
+    k.order.statusColumn = QStringLiteral("Status");
+    k.order.openStatus = QStringLiteral("未") + source.movement;
+    k.order.doneStatus = QStringLiteral("已") + source.movement;
+    return k;
+}
+
+BillKind returnBill(const TradeSide &side, const BillNames &n, const QString &handler, int stockSign,
+                    const QString &staffLabel)
+{
+    BillKind k = common(side, n, 1000, true, staffLabel);
+    HeaderField returnDate =
+        field(FieldKind::Date, "退货日期：", "Label8", "txt_ReturnDate", "ReturnDate", "退货日期", 2, 0, "退货日期");
+    returnDate.copiesBillDate = true;
+    k.fields.insert(4, returnDate);
+    k.fields.insert(5, party(handler, "Label3", 2, 1, true));
+    k.columns += priced(n.qtyCaption, 1200, 1000, 1190);
+    k.enterOrder = {ColRole::Code, ColRole::Qty, ColRole::Price};
+    priceGoods(k, side.priceColumn, side.priceAlias, false);
+    k.lineColumns = {{QStringLiteral("GoodsID"), ColRole::Code},
+                     {n.qtyColumn, ColRole::Qty},
+                     {QStringLiteral("UnitPrice"), ColRole::Price}};
+    k.lineSql = lineSql(k.lineTable, k.lineNumberColumn,
+                        QStringLiteral("A.%1 as %2,A.UnitPrice as 单价,%3")
+                            .arg(n.qtyColumn, n.qtyCaption, amountOf(n.qtyColumn)));
+    k.stockSign = stockSign;
+    return k;
+}
+
+} // namespace billfamily
