@@ -1,7 +1,8 @@
 // Times saving a goods receipt of 50 lines made from an open purchase
-// order: the checks and the save (header, lines, stock, order lines and
-// status, log entry, one transaction), on the benchmark database and on one
-// ten times larger.
+// order, and a delivery of 50 lines made from an open sales order: the
+// checks and the save (header, lines, stock, order lines and status, log
+// entry, one transaction), on the benchmark database and on one ten times
+// larger.
 //
 //   bench_billsave [database file] [ten-times database file]   (built when absent)
 
@@ -14,7 +15,12 @@
 #include "bills/BillGrid.h"
 #include "bills/BillNumbers.h"
 #include "bills/BillStore.h"
-#include "purchasing/PurchaseBills.h"
+#include "purchasing/FrmBuyIn.h"
+#include "purchasing/FrmBuyOrder.h"
+#include "purchasing/FrmBuyReturn.h"
+#include "sales/FrmSaleOrder.h"
+#include "sales/FrmSaleOut.h"
+#include "sales/FrmSaleReturn.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -26,22 +32,34 @@ namespace {
 
 const int Lines = 50;
 
-// An open order of 50 lines for the receipt to be made from.
-void makeOrder(Database &db, const QString &order)
+// A bill made from an order: the bill's kind, the order's kind and the
+// partner both deal with.
+struct Flow {
+    const char *name;
+    const BillKind &kind;
+    const BillKind &order;
+    QString partner;
+};
+
+// An open order of 50 lines for the bill to be made from.
+void makeOrder(Database &db, const BillKind &kind, const QString &partner, const QString &order)
 {
     Transaction t(db);
-    db.exec(QStringLiteral("insert into PurchaseOrder(PurchaseOrderID,OperateDate,SupplierID,Amount,OperatorID,BuyerID) "
-                           "values(?,'2026-12-08','S000001',0,'Administrator','E001')"),
-            {order});
+    db.exec(QStringLiteral("insert into %1(%2,OperateDate,%3,Amount,OperatorID,%4) "
+                           "values(?,'2026-12-08',?,0,'Administrator','E001')")
+                .arg(kind.headTable, kind.numberColumn, kind.fields[2].column, kind.fields[3].column),
+            {order, partner});
+    const QString line = QStringLiteral("insert into %1(%2,%3,%4,%5) values(?,?,?,?)")
+                             .arg(kind.lineTable, kind.lineNumberColumn, kind.lineColumns[0].column,
+                                  kind.lineColumns[1].column, kind.lineColumns[2].column);
     for (int i = 0; i < Lines; ++i)
-        db.exec(QStringLiteral("insert into PurchaseOrderDetail(PurchaseOrderID,GoodsID,GoodsNum,UnitPrice) values(?,?,?,?)"),
-                {order, QStringLiteral("G%1").arg(i * 97 + 13, 6, 10, QLatin1Char('0')), 10, 2.5});
+        db.exec(line, {order, QStringLiteral("G%1").arg(i * 97 + 13, 6, 10, QLatin1Char('0')), 10, 2.5});
     t.commit();
 }
 
-double saveOnce(Database &db, const QString &number, const QString &order)
+double saveOnce(Database &db, const Flow &flow, const QString &number, const QString &order)
 {
-    const BillKind &kind = FrmBuyIn::billKind();
+    const BillKind &kind = flow.kind;
     BillStore store(db, kind);
     TextGridModel model;
     BillGrid grid(model, kind);
@@ -61,7 +79,7 @@ double saveOnce(Database &db, const QString &number, const QString &order)
         case FieldKind::Date: in.text = QStringLiteral("2026-12-08"); break;
         case FieldKind::Number: in.text = number; break;
         case FieldKind::CodeName:
-            in.code = f.masterTable == QLatin1String("Supplier") ? QStringLiteral("S000001") : QStringLiteral("E001");
+            in.code = f.masterTable == kind.fields[2].masterTable ? flow.partner : QStringLiteral("E001");
             in.text = in.code + QStringLiteral("-x");
             break;
         case FieldKind::Operator: in.code = QStringLiteral("Administrator"); in.text = in.code; break;
@@ -110,18 +128,23 @@ void run(const QString &file, int scale)
     }
     Database db(QStringLiteral("bench%1").arg(scale));
     db.open(ConnectionTarget{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});
-    const qint64 receipts = db.scalar(QStringLiteral("select count(*) from ReceiveReceipt")).toLongLong();
-    QVector<double> times;
-    const QString stamp = QString::number(QDateTime::currentMSecsSinceEpoch());
-    for (int i = 0; i < 7; ++i) {
-        const QString order = QStringLiteral("BO%1-%2").arg(stamp).arg(i);
-        makeOrder(db, order);
-        times << saveOnce(db, QStringLiteral("BR%1-%2").arg(stamp).arg(i), order);
+    const Flow flows[] = {{"receipt", goodsReceiptKind(), purchaseOrderKind(), QStringLiteral("S000001")},
+                          {"delivery", deliveryKind(), saleOrderKind(), QStringLiteral("C000001")}};
+    for (const Flow &flow : flows) {
+        const qint64 bills = db.scalar(QStringLiteral("select count(*) from ") + flow.kind.headTable).toLongLong();
+        QVector<double> times;
+        const QString stamp = QString::number(QDateTime::currentMSecsSinceEpoch());
+        for (int i = 0; i < 7; ++i) {
+            const QString order = QStringLiteral("BO%1-%2").arg(stamp).arg(i);
+            makeOrder(db, flow.order, flow.partner, order);
+            times << saveOnce(db, flow, QStringLiteral("BR%1-%2").arg(stamp).arg(i), order);
+        }
+        std::sort(times.begin(), times.end());
+        std::printf("%-9s %-9s bills %8lld  50-line %s from an order: median %.1f ms, best %.1f ms, worst %.1f ms\n",
+                    qPrintable(QStringLiteral("scale %1").arg(scale)), flow.name, bills, flow.name,
+                    times[times.size() / 2], times.first(), times.last());
+        std::fflush(stdout);
     }
-    std::sort(times.begin(), times.end());
-    std::printf("%-28s receipts %8lld  50-line linked receipt: median %.1f ms, best %.1f ms, worst %.1f ms\n",
-                qPrintable(QStringLiteral("scale %1").arg(scale)), receipts, times[times.size() / 2], times.first(),
-                times.last());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "masterdata/EditorWindows.h"
 #include "purchasing/PurchasingPrintForms.h"
 #include "purchasing/Windows.h"
+#include "sales/Windows.h"
 
 void registerAllWindows(WindowRegistry &registry)
 {
@@ -11,4 +12,5 @@ void registerAllWindows(WindowRegistry &registry)
     registerEditorWindows(registry);
     registerPurchasingWindows(registry);
     registerPurchasingPrintForms(registry);
+    registerSalesWindows(registry);
 }

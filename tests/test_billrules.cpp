@@ -8,7 +8,9 @@
 #include "bills/BillNumbers.h"
 #include "bills/BillStore.h"
 #include "bills/VoucherStore.h"
-#include "purchasing/PurchaseBills.h"
+#include "purchasing/FrmBuyIn.h"
+#include "purchasing/FrmBuyOrder.h"
+#include "purchasing/FrmBuyReturn.h"
 
 #include <QtTest>
 

@@ -10,7 +10,9 @@
 #include "bills/CodeNameField.h"
 #include "bills/FrmOrderConn.h"
 #include "purchasing/FrmPay.h"
-#include "purchasing/PurchaseBills.h"
+#include "purchasing/FrmBuyIn.h"
+#include "purchasing/FrmBuyOrder.h"
+#include "purchasing/FrmBuyReturn.h"
 
 #include <QAction>
 #include <QApplication>

@@ -92,6 +92,20 @@ void seedBills(TestApp &app)
         "values('TH1','G1',4,2.5),('TH1','G2',3,10),('TH9','G3',1,5)",
         "insert into Pay(PayID,OperateDate,SupplierID,PayModeID,MustPay,HavePay,OperatorID,BuyInID) "
         "values('00000001','2026-12-08','S1','P1',40,10,'Administrator','R001')",
+        "insert into SaleOrder(SaleOrderID,OperateDate,CustomerID,Amount,OperatorID,SalerID) "
+        "values('SO1','2026-12-08','C1',40,'Administrator','Y1'),('SO2','2026-12-08','C1',5,'Administrator','Y1')",
+        "insert into SaleOrderDetail(SaleOrderID,GoodsID,GoodsNumber,UnitPrice,OutNum) "
+        "values('SO1','G1',4,2.5,1),('SO1','G2',3,10,0),('SO2','G3',1,5,0)",
+        "insert into SaleOut(SaleOutID,OperateDate,CustomerID,Amount,OperatorID,SalerID) "
+        "values('D001','2026-12-08','C1',40,'Administrator','Y1'),('D002','2026-12-08','C1',5,'Administrator','Y1')",
+        "insert into SaleOutDetail(SaleOutID,GoodsID,StorageID,GoodsNumber,UnitPrice) "
+        "values('D001','G1','1',4,2.5),('D001','G2','2',3,10),('D002','G3','1',1,5)",
+        "insert into SaleReturn(SaleReturnID,OperateDate,CustomerID,Amount,SalerID,AccepterID,ReturnDate,OperatorID) "
+        "values('XT1','2026-12-08','C1',40,'Y1','A1','2026-12-09','Administrator')",
+        "insert into SaleReturnDetail(SaleReturnID,GoodsID,ReturnNumber,UnitPrice) "
+        "values('XT1','G1',4,2.5),('XT1','G2',3,10)",
+        "insert into Income(IncomeID,OperateDate,CustomerID,PayModeID,MustIncome,HaveIncome,OperatorID,SaleOutID) "
+        "values('00000001','2026-12-08','C1','P1',40,10,'Administrator','D001')",
     };
     for (const QString &s : sql)
         app.db().exec(s);
@@ -124,6 +138,14 @@ private slots:
         QTest::newRow("403") << 403 << "FrmBuyAllGoodsPrint" << "采购商品统计表";
         QTest::newRow("406") << 406 << "FrmTotalPayPrint" << "应付款统计表";
         QTest::newRow("407") << 407 << "FrmBuyReturnAllGoodsPrint" << "采购退货统计表";
+        QTest::newRow("201") << 201 << "FrmSaleOrderPrint" << "销售订单统计表";
+        QTest::newRow("202") << 202 << "FrmSaleOutPrint" << "销售出库单统计表";
+        QTest::newRow("302") << 302 << "FrmSaleOutPrint" << "销售出库单统计表";
+        QTest::newRow("203") << 203 << "FrmIncomePrint" << "应收款";
+        QTest::newRow("204") << 204 << "FrmSaleReturnPrint" << "销售退货单统计表";
+        QTest::newRow("404") << 404 << "FrmSaleAllGoodsPrint" << "销售商品统计表";
+        QTest::newRow("405") << 405 << "FrmTotalIncomePrint" << "应收款统计表";
+        QTest::newRow("408") << 408 << "FrmSaleReturnAllGoodsPrint" << "销售退货统计表";
         QTest::newRow("303: none") << 303 << "" << "";
         QTest::newRow("501: none") << 501 << "" << "";
         QTest::newRow("304: none") << 304 << "" << "";
@@ -214,6 +236,12 @@ private slots:
                                << QStringList{"商品编码", "商品名称", "单位", "规格型号", "库位名称", "数量", "单价", "金额"};
         QTest::newRow("return") << "FrmBuyReturnDetailPrint" << "TH1" << "采购退货单TH1"
                                 << QStringList{"商品编码", "商品名称", "单位", "规格型号", "退货数量", "单价", "金额"};
+        QTest::newRow("sales order") << "FrmSaleOrderDetailPrint" << "SO1" << "销售订单SO1"
+                                     << QStringList{"商品编码", "商品名称", "单位", "规格型号", "数量", "单价", "金额", "出库数量"};
+        QTest::newRow("delivery") << "FrmSaleOutDetailPrint" << "D001" << "销售出库单D001"
+                                  << QStringList{"商品编码", "商品名称", "单位", "规格型号", "库位名称", "数量", "单价", "金额"};
+        QTest::newRow("sales return") << "FrmSaleReturnDetailPrint" << " XT1" << "销售退货单 XT1"
+                                      << QStringList{"商品编码", "商品名称", "单位", "规格型号", "退货数量", "单价", "金额"};
     }
     void detailPrintShowsNumberLinesAndSum()
     {

@@ -4,7 +4,9 @@
 #include "TestSupport.h"
 
 #include "platform/ui/Msg.h"
-#include "purchasing/PurchaseBills.h"
+#include "purchasing/FrmBuyIn.h"
+#include "purchasing/FrmBuyOrder.h"
+#include "purchasing/FrmBuyReturn.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -142,6 +142,7 @@ void BillWindow::buildWindow()
     }
     QPushButton *saveButton = addCommand(QStringLiteral("cmd_Save"), QStringLiteral("保存"), false);
     QPushButton *exitButton = addCommand(QStringLiteral("cmd_Exit"), QStringLiteral("退出"), false);
+    m_saveButton = saveButton;
     connect(printButton, &QPushButton::clicked, this, &BillWindow::print);
     connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -201,8 +202,8 @@ QPushButton *BillWindow::addCommand(const QString &name, const QString &caption,
     if (left) {
         m_leftCommands->addWidget(b);
     } else {
-        // Commands beside "保存" come before it.
-        const int at = m_rightCommands->count() >= 2 ? m_rightCommands->count() - 2 : m_rightCommands->count();
+        // "保存" and "退出" stay last; other commands come before them.
+        const int at = m_saveButton ? m_rightCommands->indexOf(m_saveButton) : m_rightCommands->count();
         m_rightCommands->insertWidget(at, b);
     }
     return b;

@@ -99,6 +99,7 @@ private:
     QComboBox *m_storageEditor = nullptr;
     QHBoxLayout *m_leftCommands = nullptr;
     QHBoxLayout *m_rightCommands = nullptr;
+    QPushButton *m_saveButton = nullptr;
     QPushButton *m_selectOrder = nullptr;
     QHash<QString, QWidget *> m_fields; // box name → QLineEdit or CodeNameField
     QVector<CodeItem> m_storages;

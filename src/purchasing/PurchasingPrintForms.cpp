@@ -1,6 +1,8 @@
 #include "PurchasingPrintForms.h"
 
-#include "PurchaseBills.h"
+#include "FrmBuyIn.h"
+#include "FrmBuyOrder.h"
+#include "FrmBuyReturn.h"
 
 const QVector<PrintForm> &purchasingPrintForms()
 {

@@ -1,7 +1,9 @@
 #include "Windows.h"
 
 #include "FrmPay.h"
-#include "PurchaseBills.h"
+#include "FrmBuyIn.h"
+#include "FrmBuyOrder.h"
+#include "FrmBuyReturn.h"
 #include "core/WindowRegistry.h"
 
 void registerPurchasingWindows(WindowRegistry &registry)

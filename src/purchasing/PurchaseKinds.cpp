@@ -1,4 +1,8 @@
-#include "PurchaseBills.h"
+// The purchasing bills: orders, goods receipts and purchase returns, on the
+// buying side of the trade.
+#include "FrmBuyIn.h"
+#include "FrmBuyOrder.h"
+#include "FrmBuyReturn.h"
 
 #include "FrmPay.h"
 #include "bills/BillFamilies.h"
