@@ -7,6 +7,7 @@
 
 #include "core/FrmMain.h"
 #include "platform/grid/TextGrid.h"
+#include "platform/report/ReportViewer.h"
 #include "platform/ui/Modal.h"
 #include "platform/ui/Msg.h"
 #include "sales/FrmIncome.h"
@@ -337,8 +338,18 @@ private slots:
         app.db().exec(QStringLiteral("insert into SaleOutDetail(SaleOutID,GoodsID,StorageID,GoodsNumber,UnitPrice) "
                                      "values('D1','G1','1',4,3)"));
         msg::Recorder shown;
+        modal::Script script;
+        script.then([](QDialog *d) {
+            const Report &r = child<ReportViewer>(d, "CRViewer1")->report();
+            QCOMPARE(d->objectName(), QStringLiteral("FrmSaleOutDetailPrint"));
+            QCOMPARE(r.title, QStringLiteral("销售出库单D1"));
+            QCOMPARE(r.rows->rowCount(), 1);
+            QVERIFY(r.billTotal);
+        });
         auto w = openBill(app, QStringLiteral("FrmSaleOut"), 2, QStringLiteral("D1"));
         QVERIFY(w);
+        button(*w, "cmd_Print")->click();
+        QCOMPARE(script.shownCount(), 1);
         QVERIFY(!box(*w, "txt_SaleOutID")->isEnabled());
         QVERIFY(button(*w, "cmd_SelOrder")->isHidden());
         QCOMPARE(w->lines().cell(1, 5), QStringLiteral("主仓库"));
