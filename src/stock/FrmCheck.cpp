@@ -24,13 +24,8 @@ BillKind stockCount()
     s.width = 10890;
     s.height = 6000;
     // Number, date and checker side by side in one row.
-    s.fields = {
-        number("txt_CheckID", 0, 0, "盘点单号"),
-        billDate(0, 1),
-        codeName("盘点人：", "Label4", "Checker", "CheckerID", "盘点人", 0, 2, "盘点人编码", "盘点人名称", "Checker"),
-        remark(),
-        maker(),
-    };
+    s.fields = {number("txt_CheckID", 0, 0, "盘点单号"), billDate(0, 1), party(QStringLiteral("Checker"), "Label4", 0, 2),
+                remark(), maker()};
     s.requiredTail = QStringLiteral("制单日期、单据号、盘点人均为必填项。");
     s.fewRowsTail = s.noContentTail = QStringLiteral("请输入商品编码及其盘点数量！");
     s.columns = goodsColumns(800) + QVector<GridColumn>{{QStringLiteral("库位"), 1000, ColRole::GoodsStorage},
@@ -44,11 +39,6 @@ BillKind stockCount()
     countedGoods(s);
     s.headTable = QStringLiteral("CheckNumber");
     s.numberColumn = QStringLiteral("CheckID");
-    s.headSql = QStringLiteral(
-        "select A.CheckID as 盘点单号,A.OperateDate as 制单日期,A.CheckerID as 盘点人编码,B.CheckerName as 盘点人名称,"
-        "A.OperatorID as 操作员代号,C.OperatorName as 操作员名称,A.Status as 盘点单状态,A.Remark as 备注 "
-        "from CheckNumber as A left join Checker as B on B.CheckerID=A.CheckerID "
-        "left join Operator as C on C.OperatorID=A.OperatorID where A.CheckID=?");
     s.lineTable = QStringLiteral("CheckNumberDetail");
     s.lineNumberColumn = QStringLiteral("CheckID");
     s.lineColumns = {{QStringLiteral("GoodsID"), ColRole::Code},
@@ -70,14 +60,14 @@ BillKind stockCount()
 
 } // namespace
 
-const BillKind &FrmCheck::billKind()
+const BillKind &stockCountKind()
 {
     static const BillKind kind = stockCount();
     return kind;
 }
 
 FrmCheck::FrmCheck(AppState &state, int mode, const QString &id, QWidget *parent)
-    : BillWindow(state, billKind(), mode, id, parent)
+    : KindWindow(state, mode, id, parent)
 {
     QPushButton *apply = addCommand(QStringLiteral("cmd_ModifyStorage"), QStringLiteral("修改库存"), true);
     connect(apply, &QPushButton::clicked, this, &FrmCheck::modifyStorage);
