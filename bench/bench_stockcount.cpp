@@ -99,12 +99,9 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/hengyuan_bench.db");
-    if (!ensureBenchDatabase(file))
-        return 1;
-
     AppState state;
-    state.db.open(ConnectionTarget{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});
+    if (!openBenchDatabase(state.db, argc, argv))
+        return 1;
     state.currentOperatorID = QStringLiteral("Administrator");
     state.currentOperatorName = QStringLiteral("系统管理员");
     const qint64 counts = state.db.scalar(QStringLiteral("select count(*) from CheckNumber")).toLongLong();
