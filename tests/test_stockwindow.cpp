@@ -1,7 +1,7 @@
 // The stock count window driven as the operator would: the header and the
 // Enter chain, the checks' messages, saving and reopening, "修改库存",
 // printing, and opening it from the main window's list of counts.
-#include "TestSupport.h"
+#include "BillKit.h"
 
 #include "bills/CodeNameField.h"
 #include "core/FrmMain.h"
@@ -14,57 +14,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
+using namespace billkit;
+
 namespace {
 
 enum Col { Code = 1, Name, Unit, Model, Storage, Book, Counted, ProfitLoss, Diff, Reason };
-
-// Keystrokes; Chinese characters arrive as key events carrying their text.
-void type(QWidget *w, const QString &text)
-{
-    for (QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(w, &press);
-    }
-}
-
-void enter(QWidget *w)
-{
-    QTest::keyClick(w, Qt::Key_Return);
-}
-
-QLineEdit *boxOf(QWidget *w, const char *name)
-{
-    return child<QLineEdit>(w, name);
-}
-
-void pickChecker(FrmCheck &w, const QString &prefix)
-{
-    QTest::mouseDClick(boxOf(&w, "txt_Checker"), Qt::LeftButton);
-    auto *combo = child<QComboBox>(&w, "cmb_Checker");
-    QVERIFY(combo->isVisible());
-    const int i = combo->findText(prefix, Qt::MatchStartsWith);
-    QVERIFY(i >= 0);
-    combo->setCurrentIndex(i);
-    emit combo->activated(i);
-}
-
-// One line through the cell editor: code, Enter, count, Enter, reason, Enter.
-void countLine(FrmCheck &w, int row, const QString &code, const QString &counted, const QString &reason = QString())
-{
-    w.clickCell(row, Code);
-    type(w.cellEditor(), code);
-    enter(w.cellEditor());
-    type(w.cellEditor(), counted);
-    enter(w.cellEditor());
-    type(w.cellEditor(), reason);
-    enter(w.cellEditor());
-}
 
 QString cell(FrmCheck &w, int row, int col)
 {
@@ -86,12 +45,12 @@ std::unique_ptr<FrmCheck> threeLineCount(TestApp &app)
 {
     app.db().exec(QStringLiteral("update Product set NowStorage=10"));
     auto w = openCount(app, 1);
-    type(boxOf(w.get(), "txt_CheckID"), QStringLiteral("K1"));
-    pickChecker(*w, QStringLiteral("K1-"));
-    type(boxOf(w.get(), "txt_Remark"), QStringLiteral("月末盘点"));
-    countLine(*w, 1, QStringLiteral("G1"), QStringLiteral("12"), QStringLiteral("多发"));
-    countLine(*w, 2, QStringLiteral("G2"), QStringLiteral("8"), QStringLiteral("丢失"));
-    countLine(*w, 3, QStringLiteral("G3"), QStringLiteral("10"));
+    type(box(*w, "txt_CheckID"), QStringLiteral("K1"));
+    pick(*w, QStringLiteral("Checker"), QStringLiteral("K1-"));
+    type(box(*w, "txt_Remark"), QStringLiteral("月末盘点"));
+    fillLine(*w, 1, {"G1", "12", "多发"});
+    fillLine(*w, 2, {"G2", "8", "丢失"});
+    fillLine(*w, 3, {"G3", "10", ""});
     return w;
 }
 
@@ -135,9 +94,9 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("盘点单"));
         QCOMPARE(child<QLabel>(w.get(), "Label9")->text(), QStringLiteral("盘  点  单"));
         QCOMPARE(child<QLabel>(w.get(), "Label4")->text(), QStringLiteral("盘点人："));
-        QCOMPARE(boxOf(w.get(), "txt_OperateDate")->text(), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
-        QCOMPARE(boxOf(w.get(), "txt_Operator")->text(), QStringLiteral("Administrator-系统管理员"));
-        QVERIFY(!boxOf(w.get(), "txt_Operator")->isEnabled());
+        QCOMPARE(box(*w, "txt_OperateDate")->text(), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+        QCOMPARE(box(*w, "txt_Operator")->text(), QStringLiteral("Administrator-系统管理员"));
+        QVERIFY(!box(*w, "txt_Operator")->isEnabled());
         QVERIFY(!w->findChild<QComboBox *>(QStringLiteral("cmb_Storage")));
         QCOMPARE(w->grid()->objectName(), QStringLiteral("CheckGrd"));
         QCOMPARE(w->grid()->cols(), 11);
@@ -145,7 +104,7 @@ private slots:
         // Number, date and checker in one row, in that order.
         QPoint previous(-1, -1);
         for (const char *name : {"txt_CheckID", "txt_OperateDate", "txt_Checker"}) {
-            QLineEdit *b = boxOf(w.get(), name);
+            QLineEdit *b = box(*w, name);
             const QPoint at = b->mapTo(w.get(), b->rect().center());
             QVERIFY(at.x() > previous.x());
             QVERIFY(previous.y() < 0 || qAbs(at.y() - previous.y()) <= 4);
@@ -232,10 +191,10 @@ private slots:
         storedCount(app);
         auto w = openCount(app, 2, QStringLiteral("K1"));
         QVERIFY(w);
-        QVERIFY(!boxOf(w.get(), "txt_CheckID")->isEnabled());
-        QCOMPARE(boxOf(w.get(), "txt_CheckID")->text(), QStringLiteral("K1"));
+        QVERIFY(!box(*w, "txt_CheckID")->isEnabled());
+        QCOMPARE(box(*w, "txt_CheckID")->text(), QStringLiteral("K1"));
         QCOMPARE(w->fieldText(QStringLiteral("txt_Checker")), QStringLiteral("K1-盘点戊"));
-        QCOMPARE(boxOf(w.get(), "txt_OperateDate")->text(), QStringLiteral("2026-12-01"));
+        QCOMPARE(box(*w, "txt_OperateDate")->text(), QStringLiteral("2026-12-01"));
         QCOMPARE(w->lines().rows(), 3); // the lines, no empty row after them
         QCOMPARE(cell(*w, 1, Storage), QStringLiteral("主仓库"));
         QCOMPARE(cell(*w, 1, Diff), QStringLiteral("2"));
@@ -300,29 +259,29 @@ private slots:
         QVERIFY(app.ok());
         app.seedMasterData();
         app.db().exec(QStringLiteral("insert into CheckNumber(CheckID,CheckerID,OperatorID) values('K0','K1','Administrator')"));
-        msg::Recorder box;
+        msg::Recorder messages;
         auto w = openCount(app, 1);
-        type(boxOf(w.get(), "txt_CheckID"), number);
-        type(boxOf(w.get(), "txt_Checker"), checker);
+        type(box(*w, "txt_CheckID"), number);
+        type(box(*w, "txt_Checker"), checker);
         for (int i = 0; i + 2 < lines.size(); i += 3)
-            countLine(*w, i / 3 + 1, lines[i], lines[i + 1], lines[i + 2]);
+            fillLine(*w, i / 3 + 1, {lines[i], lines[i + 1], lines[i + 2]});
         const bool saved = w->save();
         QCOMPARE(saved, message.isEmpty());
         if (saved) {
-            QCOMPARE(box.count(), 0);
+            QCOMPARE(messages.count(), 0);
             QCOMPARE(app.one(QStringLiteral("select CheckerID from CheckNumber where CheckID='K1'")), QStringLiteral("K1"));
             QCOMPARE(app.one(QStringLiteral("select CheckNumber from CheckNumberDetail")), lines[1]);
             return;
         }
-        QCOMPARE(box.lastTitle(), QStringLiteral("错误"));
-        QCOMPARE(box.shown().last().icon, msg::Icon::Critical);
-        QCOMPARE(box.lastText(), message);
+        QCOMPARE(messages.lastTitle(), QStringLiteral("错误"));
+        QCOMPARE(messages.shown().last().icon, msg::Icon::Critical);
+        QCOMPARE(messages.lastText(), message);
         QVERIFY(w->isVisible());
         QCOMPARE(app.count(QStringLiteral("CheckNumber")), 1);
         QCOMPARE(app.count(QStringLiteral("CheckNumberDetail")), 0);
         QCOMPARE(app.log(), QStringList());
         if (number == QStringLiteral("K0"))
-            QCOMPARE(w->focusWidget(), boxOf(w.get(), "txt_CheckID"));
+            QCOMPARE(w->focusWidget(), box(*w, "txt_CheckID"));
     }
 
     void saveWritesTheCountAndClosesTheWindow()
@@ -330,13 +289,13 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
-        msg::Recorder box;
+        msg::Recorder messages;
         auto w = threeLineCount(app);
         const QStringList shown{" 2|盘赢", "-2|盘亏", " 0|盘平"};
         for (int r = 1; r <= 3; ++r)
             QCOMPARE(cell(*w, r, Diff) + QLatin1Char('|') + cell(*w, r, ProfitLoss), shown[r - 1]);
         QVERIFY(w->save());
-        QCOMPARE(box.count(), 0);
+        QCOMPARE(messages.count(), 0);
         QVERIFY(!w->isVisible());
         QCOMPARE(w->result(), int(QDialog::Accepted));
         QCOMPARE(app.one(QStringLiteral("select CheckID,OperateDate,CheckerID,OperatorID,Remark,Status is null "
@@ -376,17 +335,17 @@ private slots:
             app.db().exec(meanwhile);
         const QStringList before = savedLines(app);
         app.state().currentOperatorID = QStringLiteral("clerk");
-        msg::Recorder box;
+        msg::Recorder messages;
         auto w = openCount(app, 2, QStringLiteral("K1"));
         QCOMPARE(w->lines().rows(), 3);
         QCOMPARE(w->save(), message.isEmpty());
         QCOMPARE(savedLines(app), before);
         if (!message.isEmpty()) {
-            QCOMPARE(box.lastText(), message);
+            QCOMPARE(messages.lastText(), message);
             QCOMPARE(app.log(), QStringList());
             return;
         }
-        QCOMPARE(box.count(), 0);
+        QCOMPARE(messages.count(), 0);
         // The maker is kept; the log names who saved.
         QCOMPARE(app.one(QStringLiteral("select OperatorID,Remark from CheckNumber")), QStringLiteral("Administrator|旧"));
         QCOMPARE(app.one(QStringLiteral("select OperatorID,Operation from OperatorLog")),
@@ -439,12 +398,12 @@ private slots:
         QVERIFY(app.ok());
         app.seedMasterData();
         app.db().exec(QStringLiteral("update Product set NowStorage=10"));
-        msg::Recorder box;
-        box.answer(QMessageBox::StandardButton(answer));
+        msg::Recorder messages;
+        messages.answer(QMessageBox::StandardButton(answer));
         auto w = openCount(app, 1);
-        type(boxOf(w.get(), "txt_CheckID"), QStringLiteral("K1"));
-        countLine(*w, 1, QStringLiteral("G1"), QStringLiteral("12"));
-        countLine(*w, 3, QStringLiteral("NOPE"), QStringLiteral("99")); // no goods: left out
+        type(box(*w, "txt_CheckID"), QStringLiteral("K1"));
+        fillLine(*w, 1, {"G1", "12", ""});
+        fillLine(*w, 3, {"NOPE", "99", ""}); // no goods: left out
         w->clickCell(2, Code);
         type(w->cellEditor(), QStringLiteral("G2"));
         enter(w->cellEditor());
@@ -456,17 +415,17 @@ private slots:
         const bool applied = answer == QMessageBox::Yes && stock != QStringList{"G1|10", "G2|10", "G3|10"}
                              && !message.startsWith(QStringLiteral("商品"));
         QCOMPARE(w->modifyStorage(), applied);
-        QCOMPARE(box.lastText(), message);
+        QCOMPARE(messages.lastText(), message);
         QCOMPARE(cell(*w, 2, Counted), secondCount);
         QCOMPARE(stocks(app), stock);
         QCOMPARE(app.log(), applied ? QStringList{QStringLiteral("修改库存数量为盘点单K1的数量")} : QStringList());
         if (message.startsWith(QStringLiteral("确实"))) {
-            QCOMPARE(box.count(), 1);
-            QCOMPARE(box.lastTitle(), QStringLiteral("系统提示"));
-            QCOMPARE(box.shown().last().icon, msg::Icon::Question);
+            QCOMPARE(messages.count(), 1);
+            QCOMPARE(messages.lastTitle(), QStringLiteral("系统提示"));
+            QCOMPARE(messages.shown().last().icon, msg::Icon::Question);
         } else {
-            QCOMPARE(box.lastTitle(), QStringLiteral("错误"));
-            QCOMPARE(box.shown().last().icon, msg::Icon::Critical);
+            QCOMPARE(messages.lastTitle(), QStringLiteral("错误"));
+            QCOMPARE(messages.shown().last().icon, msg::Icon::Critical);
         }
         QCOMPARE(app.count(QStringLiteral("CheckNumber")), 0); // applying saves nothing
         QVERIFY(w->isVisible());
@@ -479,9 +438,9 @@ private slots:
         QVERIFY(app.ok());
         app.seedMasterData();
         storedCount(app);
-        msg::Recorder box;
-        box.answer(QMessageBox::Yes);
-        box.answer(QMessageBox::Yes);
+        msg::Recorder messages;
+        messages.answer(QMessageBox::Yes);
+        messages.answer(QMessageBox::Yes);
         auto w = openCount(app, 2, QStringLiteral(" K1"));
         child<QPushButton>(w.get(), "cmd_ModifyStorage")->click();
         child<QPushButton>(w.get(), "cmd_ModifyStorage")->click();
@@ -518,7 +477,7 @@ private slots:
         type(w->cellEditor(), QStringLiteral("99")); // not saved: the print shows what is stored
         child<QPushButton>(w.get(), "cmd_Print")->click();
         auto fresh = openCount(app, 1);
-        type(boxOf(fresh.get(), "txt_CheckID"), QStringLiteral("K9"));
+        type(box(*fresh, "txt_CheckID"), QStringLiteral("K9"));
         child<QPushButton>(fresh.get(), "cmd_Print")->click();
         QCOMPARE(seen, (QStringList{"FrmCheckDetailPrint|盘点单K1|12,4|-1", "FrmCheckDetailPrint|盘点单K9||-1"}));
     }
@@ -528,22 +487,22 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
-        msg::Recorder box;
+        msg::Recorder messages;
         modal::Script script;
         script.then([](QDialog *d) {
             auto *w = qobject_cast<FrmCheck *>(d);
             QVERIFY(w);
             QCOMPARE(w->mode(), 1);
-            QTest::keyClicks(boxOf(w, "txt_CheckID"), QStringLiteral("K'1"));
-            pickChecker(*w, QStringLiteral("K1-"));
-            countLine(*w, 1, QStringLiteral("G2"), QStringLiteral("4"));
+            QTest::keyClicks(box(*w, "txt_CheckID"), QStringLiteral("K'1"));
+            pick(*w, QStringLiteral("Checker"), QStringLiteral("K1-"));
+            fillLine(*w, 1, {"G2", "4", ""});
             QVERIFY(w->save());
         });
         script.then([](QDialog *d) {
             auto *w = qobject_cast<FrmCheck *>(d);
             QVERIFY(w);
             QCOMPARE(w->mode(), 2);
-            QCOMPARE(boxOf(w, "txt_CheckID")->text(), QStringLiteral("K'1"));
+            QCOMPARE(box(*w, "txt_CheckID")->text(), QStringLiteral("K'1"));
             QCOMPARE(w->lines().cell(1, Counted), QStringLiteral("4"));
             child<QPushButton>(w, "cmd_Exit")->click();
         });
@@ -557,7 +516,7 @@ private slots:
         main.findChild<QAction *>(QStringLiteral("E_Modify"))->trigger();
         QCOMPARE(script.shownCount(), 2);
         QVERIFY(script.done());
-        QCOMPARE(box.count(), 0);
+        QCOMPARE(messages.count(), 0);
         QCOMPARE(app.log(), QStringList{QStringLiteral("添加单据号为K'1的盘点单")});
     }
 };
