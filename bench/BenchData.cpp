@@ -1,5 +1,7 @@
 #include "BenchData.h"
 
+#include "platform/db/Database.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -81,6 +83,20 @@ bool ensureBenchDatabase(const QString &file)
         return false;
     }
     std::printf("built in %.1f s\n", (nowMs() - t0) / 1000);
+    return true;
+}
+
+bool openBenchDatabase(Database &db, int argc, char **argv)
+{
+    const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/hengyuan_bench.db");
+    if (!ensureBenchDatabase(file))
+        return false;
+    try {
+        db.open(ConnectionTarget{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});
+    } catch (const DbError &e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.text()));
+        return false;
+    }
     return true;
 }
 

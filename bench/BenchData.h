@@ -13,6 +13,12 @@ bool buildBenchDatabase(const QString &file, int scale, QString *error);
 // on stdout). False, with the reason on stderr, when it cannot be built.
 bool ensureBenchDatabase(const QString &file);
 
+class Database;
+// The benchmark database named on the command line (argv[1], else
+// /tmp/hengyuan_bench.db), built when absent and opened in db. False, with
+// the reason on stderr, when it cannot be built or opened.
+bool openBenchDatabase(Database &db, int argc, char **argv);
+
 // Milliseconds since an arbitrary start, with sub-millisecond resolution.
 double nowMs();
 // Resident memory of this process in megabytes.

@@ -14,7 +14,6 @@
 #include "purchasing/PurchasingPrintForms.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -40,12 +39,9 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/hengyuan_bench.db");
-    if (!ensureBenchDatabase(file))
-        return 1;
-
     AppState state;
-    state.db.open(ConnectionTarget{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});
+    if (!openBenchDatabase(state.db, argc, argv))
+        return 1;
     const ListSpec *list = listSpec(102);
 
     // Preview: the list as the main window reads it, then its print form

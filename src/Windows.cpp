@@ -5,6 +5,8 @@
 #include "purchasing/PurchasingPrintForms.h"
 #include "purchasing/Windows.h"
 #include "sales/Windows.h"
+#include "stock/StockPrintForms.h"
+#include "stock/Windows.h"
 
 void registerAllWindows(WindowRegistry &registry)
 {
@@ -13,4 +15,6 @@ void registerAllWindows(WindowRegistry &registry)
     registerPurchasingWindows(registry);
     registerPurchasingPrintForms(registry);
     registerSalesWindows(registry);
+    registerStockWindows(registry);
+    registerStockPrintForms(registry);
 }

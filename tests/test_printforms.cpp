@@ -146,6 +146,8 @@ private slots:
         QTest::newRow("404") << 404 << "FrmSaleAllGoodsPrint" << "销售商品统计表";
         QTest::newRow("405") << 405 << "FrmTotalIncomePrint" << "应收款统计表";
         QTest::newRow("408") << 408 << "FrmSaleReturnAllGoodsPrint" << "销售退货统计表";
+        QTest::newRow("401") << 401 << "FrmStorageWarnPrint" << "库存警报表";
+        QTest::newRow("402") << 402 << "FrmStorageGoodsPrint" << "库存商品汇总表";
         QTest::newRow("303: none") << 303 << "" << "";
         QTest::newRow("501: none") << 501 << "" << "";
         QTest::newRow("304: none") << 304 << "" << "";

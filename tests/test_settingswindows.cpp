@@ -5,6 +5,7 @@
 #include "core/FrmAbout.h"
 #include "core/FrmBillBColor.h"
 #include "core/FrmComName.h"
+#include "core/FrmFirst.h"
 #include "core/FrmMain.h"
 #include "core/WindowRegistry.h"
 #include "platform/ini/IniFile.h"
@@ -13,6 +14,7 @@
 #include "platform/ui/Widgets.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLayout>
@@ -208,6 +210,83 @@ private slots:
         QVERIFY(w.isVisible());
         QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(w.width() - 3, 3));
         QVERIFY(!w.isVisible());
+    }
+
+    void serverSettingsWindow()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        FrmFirst w(app.state());
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(w.windowTitle(), QStringLiteral("服务器设置"));
+        auto *kinds = child<QComboBox>(&w, "cmb_Libary");
+        QCOMPARE(kinds->count(), 2);
+        QCOMPARE(kinds->itemText(0), QStringLiteral("ACCESS"));
+        QCOMPARE(kinds->itemText(1), QStringLiteral("SQL SERVER"));
+        QCOMPARE(kinds->currentText(), QStringLiteral("ACCESS"));
+        const QStringList labels{"数据库类型：", "服务器名称：", "数据库名称："};
+        for (int i = 0; i < labels.size(); ++i)
+            QCOMPARE(child<QLabel>(&w, qPrintable(QStringLiteral("Label%1").arg(i + 1)))->text(), labels[i]);
+        QCOMPARE(child<QPushButton>(&w, "cmd_OK")->text(), QStringLiteral("确定"));
+        QCOMPARE(child<QPushButton>(&w, "cmd_Exit")->text(), QStringLiteral("退出"));
+        QVERIFY(fits(w));
+        // Focus order: 确定, 退出, the kind, the server, the database.
+        const QStringList order{"cmd_OK", "cmd_Exit", "cmb_Libary", "txt_ServerName", "txt_DbName", "cmd_OK"};
+        for (const QString &name : order) {
+            QCOMPARE(QApplication::focusWidget()->objectName(), name);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        // "退出" does nothing.
+        msg::Recorder box;
+        click(&w, "cmd_Exit");
+        QVERIFY(w.isVisible());
+        QCOMPARE(box.count(), 0);
+    }
+
+    void serverSettingsOpenTheDatabaseAgain_data()
+    {
+        QTest::addColumn<QString>("dbName"); // in Setup.ini when "确定" is pressed
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("the same database") << "hengyuan" << true;
+        QTest::newRow("another database") << "other" << true;
+        QTest::newRow("a missing database") << "missing" << false;
+    }
+    void serverSettingsOpenTheDatabaseAgain()
+    {
+        QFETCH(QString, dbName);
+        QFETCH(bool, opened);
+        TestApp app;
+        QVERIFY(app.ok());
+        AppState &state = app.state();
+        QVERIFY(QFile::copy(app.dir() + QStringLiteral("/hengyuan.db"), app.dir() + QStringLiteral("/other.db")));
+        app.db().exec(QStringLiteral("insert into Checker values('K1','只在原库')"));
+        ini::write(state.setupIni(), QStringLiteral("database"), QStringLiteral("DbName"), QStringLiteral(" ") + dbName);
+        msg::Recorder box;
+        FrmFirst w(state);
+        w.show();
+        child<QComboBox>(&w, "cmb_Libary")->setCurrentIndex(1);
+        typeText(child<QLineEdit>(&w, "txt_ServerName"), QStringLiteral(" srv "));
+        typeText(child<QLineEdit>(&w, "txt_DbName"), QStringLiteral("typed"));
+        click(&w, "cmd_OK");
+        QVERIFY(w.isVisible());
+        // What the window was given is read over from Setup.ini; a failure keeps what was held.
+        const QString held = opened ? dbName : QStringLiteral("hengyuan");
+        QCOMPARE(state.dbName, held);
+        QCOMPARE(state.dbKind, QString());
+        QCOMPARE(state.serverName, QString());
+        QVERIFY(state.db.isOpen());
+        QCOMPARE(state.db.target().databaseName, app.dir() + QLatin1Char('/') + held + QStringLiteral(".db"));
+        QCOMPARE(state.connString, state.db.target().databaseName);
+        QCOMPARE(app.count(QStringLiteral("Checker")), held == QStringLiteral("hengyuan") ? 1 : 0);
+        QVERIFY(!QFile::exists(app.dir() + QStringLiteral("/missing.db")));
+        if (opened) {
+            QCOMPARE(box.count(), 0);
+        } else {
+            QCOMPARE(box.lastTitle(), QStringLiteral("错误"));
+            QVERIFY(box.lastText().contains(QStringLiteral("missing.db")));
+        }
     }
 
     void registeredWindows_data()

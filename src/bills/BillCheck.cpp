@@ -13,6 +13,16 @@ QDate parseBillDate(const QString &text)
     return d.isValid() && d.year() >= 1900 ? d : QDate();
 }
 
+std::optional<CheckFailure> checkCountedQty(const BillGrid &grid, int row, double *value)
+{
+    double counted = 0;
+    if (!billnum::strictNumber(grid.cell(row, ColRole::CountQty), &counted) || counted == 0)
+        return CheckFailure{QStringLiteral("请在第%1行输入正确的盘点数量！").arg(row), QString()};
+    if (value)
+        *value = counted;
+    return std::nullopt;
+}
+
 std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, const QVector<FieldInput> &header,
                                       const BillGrid &grid, const BillStore &store,
                                       const QVector<CodeItem> &storageItems)
@@ -62,9 +72,8 @@ std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, const QVec
                 return CheckFailure{QStringLiteral("请在第%1行输入正确的库位！").arg(line), QString(), r, storageCol};
         }
         if (kind.column(ColRole::CountQty)) {
-            double counted = 0;
-            if (!billnum::strictNumber(grid.cell(r, ColRole::CountQty), &counted) || counted == 0)
-                return CheckFailure{QStringLiteral("请在第%1行输入正确的盘点数量！").arg(line), QString()};
+            if (auto fail = checkCountedQty(grid, r))
+                return fail;
         }
         if (kind.column(ColRole::Qty)) {
             double qty = 0, price = 0;

@@ -39,3 +39,7 @@ QDate parseBillDate(const QString &text);
 std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, const QVector<FieldInput> &header,
                                       const BillGrid &grid, const BillStore &store,
                                       const QVector<CodeItem> &storageItems);
+
+// The counted quantity of a stock-count line: a plain number other than 0
+// (negatives pass), given in value; otherwise the failure naming the line.
+std::optional<CheckFailure> checkCountedQty(const BillGrid &grid, int row, double *value = nullptr);

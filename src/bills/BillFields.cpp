@@ -100,25 +100,46 @@ QVector<GridColumn> goodsColumns(int modelWidth)
             {QStringLiteral("规格型号"), modelWidth, ColRole::Model}};
 }
 
-void priceGoods(BillKind &k, const QString &priceColumn, const QString &priceAlias, bool withStorage)
+namespace {
+
+// The goods queries of a kind: the typed code brings the goods item's
+// column under alias (and its storage when asked), the picker under pickAlias.
+void goodsQueries(BillKind &k, const QString &column, const QString &alias, const QString &pickAlias, bool withStorage)
 {
     if (withStorage)
         k.lookupSql = QStringLiteral("select A.GoodsName as 商品名称,A.Unit as 单位,A.Model as 规格型号,"
                                      "A.StorageID as 库房编码,B.StorageName as 库房名称,A.%1 as %2 "
                                      "from Product as A,Storage as B where A.GoodsID=? and B.StorageID=A.StorageID")
-                          .arg(priceColumn, priceAlias);
+                          .arg(column, alias);
     else
         k.lookupSql = QStringLiteral("select GoodsName as 商品名称,Unit as 单位,Model as 规格型号,%1 as %2 "
                                      "from Product where GoodsID=?")
-                          .arg(priceColumn, priceAlias);
+                          .arg(column, alias);
     k.lookupFillsStorage = withStorage;
     // "%1" stays for the in-list of picked codes.
     k.pickSql = QStringLiteral("select A.GoodsID as 商品编号,A.GoodsName as 商品名称,A.Unit as 单位,A.Model as 规格型号,"
-                               "A.StorageID as 库位编号,B.StorageName as 库位名称,A.") + priceColumn
-                + QStringLiteral(" as 单价 from Product as A,Storage as B where A.GoodsID in (%1) "
+                               "A.StorageID as 库位编号,B.StorageName as 库位名称,A.") + column + QStringLiteral(" as ")
+                + pickAlias
+                + QStringLiteral(" from Product as A,Storage as B where A.GoodsID in (%1) "
                                  "and B.StorageID=A.StorageID Order by A.GoodsID");
+}
+
+} // namespace
+
+void priceGoods(BillKind &k, const QString &priceColumn, const QString &priceAlias, bool withStorage)
+{
+    goodsQueries(k, priceColumn, priceAlias, QStringLiteral("单价"), withStorage);
     k.priceAlias = priceAlias;
     k.pickPriceAlias = QStringLiteral("单价");
+}
+
+void countedGoods(BillKind &k)
+{
+    const QString book = QStringLiteral("帐存数量");
+    goodsQueries(k, QStringLiteral("NowStorage"), book, book, true);
+    k.priceAlias.clear();
+    k.pickPriceAlias.clear();
+    k.bookQtyAlias = book;
 }
 
 QString lineSql(const QString &lineTable, const QString &key, const QString &select, bool withStorage)

@@ -38,6 +38,9 @@ QVector<GridColumn> goodsColumns(int modelWidth);
 // priceAlias when typed and under 单价 when picked. With storage, the
 // typed code also brings the goods item's storage.
 void priceGoods(BillKind &kind, const QString &priceColumn, const QString &priceAlias, bool withStorage);
+// The goods of a stock count: a typed code or the picker brings the goods
+// item's storage and its stock on the books (帐存数量), no price.
+void countedGoods(BillKind &kind);
 
 // "select ... from <lineTable> as A,Product as B [,Storage as C] where A.<key>=? ... Order By A.LineID":
 // the goods columns of a bill's stored lines followed by the given select

@@ -64,16 +64,54 @@ ConnectionTarget connectionTargetFor(const DatabaseSettings &settings, const QSt
     return target;
 }
 
-void openDatabase(AppState &state)
+namespace {
+
+DatabaseSettings heldSettings(const AppState &state)
 {
-    const DatabaseSettings s = readDatabaseSettings(state.setupIni());
+    return {state.dbKind, state.dbName, state.serverName, state.dbPassword};
+}
+
+void holdSettings(AppState &state, const DatabaseSettings &s)
+{
     state.dbKind = s.library;
     state.dbName = s.dbName;
     state.serverName = s.serverName;
     state.dbPassword = s.password;
+}
+
+} // namespace
+
+void openDatabase(AppState &state)
+{
+    const DatabaseSettings s = readDatabaseSettings(state.setupIni());
+    holdSettings(state, s);
     const ConnectionTarget target = connectionTargetFor(s, state.programDir);
     state.connString = target.databaseName;
     state.db.open(target);
+}
+
+void reopenDatabase(AppState &state, const DatabaseSettings &given)
+{
+    const DatabaseSettings before = heldSettings(state);
+    const QString connString = state.connString;
+    const bool wasOpen = state.db.isOpen();
+    const ConnectionTarget target = state.db.target();
+    holdSettings(state, given);
+    try {
+        openDatabase(state);
+    } catch (const DbError &) {
+        holdSettings(state, before);
+        state.connString = connString;
+        if (wasOpen) {
+            try {
+                state.db.open(target);
+            } catch (const DbError &) {
+                // The database held before is gone as well; the failure
+                // reported is the one asked for.
+            }
+        }
+        throw;
+    }
 }
 
 int runApplication(AppState &state)

@@ -38,6 +38,13 @@ QString odbcQuote(const QString &value);
 // DbError when the database cannot be opened.
 void openDatabase(AppState &state);
 
+// Start-up's open, run again on a running program: the given settings go
+// into the state, Setup.ini is read afresh over them and the connection is
+// opened again from it (an embedded database file is never created). When
+// that fails, the state keeps its settings and connection from before, and
+// DbError is thrown with the reason.
+void reopenDatabase(AppState &state, const DatabaseSettings &given);
+
 // The program's start: opens the database (a failure is shown and ends the
 // program), then the splash window and the sign-in. Returns the exit code.
 int runApplication(AppState &state);

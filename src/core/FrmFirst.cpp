@@ -1,0 +1,71 @@
+#include "FrmFirst.h"
+
+#include "AppState.h"
+#include "Startup.h"
+#include "platform/ui/DialogParts.h"
+#include "platform/ui/Msg.h"
+#include "platform/ui/Widgets.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+FrmFirst::FrmFirst(AppState &state, QWidget *parent) : QDialog(parent), m_state(state)
+{
+    setUpFixedDialog(this, "FrmFirst", QStringLiteral("服务器设置"));
+
+    m_library = new QComboBox(this);
+    m_library->setObjectName(QStringLiteral("cmb_Libary"));
+    m_library->setEditable(true);
+    m_library->addItems({QStringLiteral("ACCESS"), QStringLiteral("SQL SERVER")});
+    m_library->setCurrentIndex(0);
+    m_serverName = new QLineEdit(this);
+    m_serverName->setObjectName(QStringLiteral("txt_ServerName"));
+    m_dbName = new QLineEdit(this);
+    m_dbName->setObjectName(QStringLiteral("txt_DbName"));
+
+    auto *fields = new QGridLayout;
+    const QList<QPair<QString, QWidget *>> rows{{QStringLiteral("数据库类型："), m_library},
+                                                {QStringLiteral("服务器名称："), m_serverName},
+                                                {QStringLiteral("数据库名称："), m_dbName}};
+    for (int i = 0; i < rows.size(); ++i) {
+        auto *label = new QLabel(rows[i].first, this);
+        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        fields->addWidget(label, i, 0);
+        fields->addWidget(rows[i].second, i, 1);
+        rows[i].second->setMinimumWidth(twips(2000));
+    }
+    QPushButton *ok = plainButton(QStringLiteral("确定"), "cmd_OK", this);
+    QPushButton *exit = plainButton(QStringLiteral("退出"), "cmd_Exit", this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(exit);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    ok->setFocus();
+    setTabOrder(ok, exit);
+    setTabOrder(exit, m_library);
+    setTabOrder(m_library, m_serverName);
+    setTabOrder(m_serverName, m_dbName);
+
+    connect(ok, &QPushButton::clicked, this, &FrmFirst::confirm);
+}
+
+bool FrmFirst::confirm()
+{
+    const DatabaseSettings given{m_library->currentText().trimmed(), m_dbName->text().trimmed(),
+                                 m_serverName->text().trimmed(), m_state.dbPassword};
+    try {
+        reopenDatabase(m_state, given);
+    } catch (const DbError &e) {
+        msg::error(this, e.text());
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+class WindowRegistry;
+
+// The stock windows opened from the main window's lists.
+void registerStockWindows(WindowRegistry &registry);
