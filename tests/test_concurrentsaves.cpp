@@ -1,6 +1,7 @@
 // Two desks on one database file: a save that meets the other desk's write
 // lock waits for it, and one that waits longer than the busy timeout says
 // so in Chinese, saves nothing and keeps the window's input.
+#include "BackupTestData.h"
 #include "EditorKit.h"
 #include "OtherDesk.h"
 
@@ -210,6 +211,36 @@ private slots:
         k.save(w.get());
         QVERIFY2(box.count() == 0, qPrintable(box.lastText()));
         QCOMPARE(countOf(app, k.savedSql), 1);
+    }
+
+    void restoreWaitsForTheOtherDesk_data()
+    {
+        QTest::addColumn<bool>("released");
+        QTest::newRow("released in time") << true;
+        QTest::newRow("held past the busy timeout") << false;
+    }
+    void restoreWaitsForTheOtherDesk()
+    {
+        QFETCH(bool, released);
+        backuptest::BackedUp b;
+        QVERIFY(b.ok());
+        if (!released)
+            b.app.db().setBusyTimeout(100);
+        OtherDesk desk(liveFile(b.app));
+        QVERIFY(desk.hold(released ? 1000 : 60000));
+        QString error;
+        try {
+            dbop::restoreSqlite(b.app.db().sqliteHandle(), b.file);
+        } catch (const DbError &e) {
+            error = e.text();
+        }
+        desk.release();
+        const QStringList po1{QStringLiteral("PO1")}, both{QStringLiteral("PO1"), QStringLiteral("PO2")};
+        QCOMPARE(backuptest::orders(b.app.db()), released ? po1 : both);
+        if (released)
+            QCOMPARE(error, QString());
+        else
+            QVERIFY2(error.startsWith(dbfault::advice(DbFault::Busy)), qPrintable(error));
     }
 
     void logEntryOnItsOwnWaits()
