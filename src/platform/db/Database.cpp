@@ -14,16 +14,9 @@
 
 namespace {
 
-// The driver's text, classified by its error code.
 DbError sqlError(const QSqlDatabase &db, const QSqlError &e, const QString &sql = QString())
 {
-    QString t = e.databaseText().trimmed();
-    if (t.isEmpty())
-        t = e.text().trimmed();
-    if (t.isEmpty())
-        t = QStringLiteral("数据库操作失败");
-    const bool sqlite = db.driverName() == QLatin1String("QSQLITE");
-    return DbError(t, sql, dbfault::fromNativeCode(e.nativeErrorCode(), sqlite));
+    return dbfault::errorOf(e, db.driverName() == QLatin1String("QSQLITE"), sql);
 }
 
 // Some ODBC drivers hand back a column name followed by a NUL and garbage.

@@ -1,5 +1,6 @@
 #include "DbError.h"
 
+#include <QSqlError>
 #include <QStringList>
 #include <sqlite3.h>
 
@@ -43,7 +44,7 @@ QString advice(DbFault fault)
     case DbFault::Damaged:
         return QStringLiteral("数据库文件已损坏。请用最近的备份还原数据库。");
     case DbFault::CannotOpen:
-        return QStringLiteral("无法打开数据库文件。请检查该文件是否存在、能否访问。");
+        return QStringLiteral("无法打开数据库文件，或无法在它所在的文件夹中建立临时文件。请检查该文件是否存在，以及该文件和文件夹的访问权限。");
     case DbFault::DiskIo:
         return QStringLiteral("读写磁盘时出错，本次操作没有完成。请检查磁盘或网络连接后再试。");
     }
@@ -96,18 +97,33 @@ DbFault fromServerError(int number)
 
 DbFault fromNativeCode(const QString &code, bool sqlite)
 {
-    bool isNumber = false;
-    const int number = code.trimmed().toInt(&isNumber);
-    if (sqlite)
+    if (sqlite) {
+        bool isNumber = false;
+        const int number = code.trimmed().toInt(&isNumber);
         return isNumber ? fromSqliteCode(number) : DbFault::None;
-    if (isNumber)
-        return fromServerError(number);
-    for (const QString &state : code.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const DbFault f = fromSqlState(state);
+    }
+    // An SQLSTATE is five characters, and may be all digits ("40001"); a
+    // server's number is tried when it is none the program knows.
+    for (const QString &part : code.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        DbFault f = fromSqlState(part);
+        bool isNumber = false;
+        const int number = part.trimmed().toInt(&isNumber);
+        if (f == DbFault::None && isNumber)
+            f = fromServerError(number);
         if (f != DbFault::None)
             return f;
     }
     return DbFault::None;
+}
+
+DbError errorOf(const QSqlError &e, bool sqlite, const QString &sql)
+{
+    QString t = e.databaseText().trimmed();
+    if (t.isEmpty())
+        t = e.text().trimmed();
+    if (t.isEmpty())
+        t = QStringLiteral("数据库操作失败");
+    return DbError(t, sql, fromNativeCode(e.nativeErrorCode(), sqlite));
 }
 
 } // namespace dbfault

@@ -3,6 +3,8 @@
 #include <QString>
 #include <stdexcept>
 
+class QSqlError;
+
 // The failures the program recognises from the driver's error code, each
 // with a sentence for the operator. Anything else is None.
 enum class DbFault {
@@ -53,5 +55,8 @@ DbFault fromServerError(int number);
 // driver; for ODBC, the SQLSTATEs some drivers report (separated by ';')
 // or the server's native number.
 DbFault fromNativeCode(const QString &code, bool sqlite);
+// A Qt driver's error: its database text (or, lacking one, its own text),
+// classified by its native code. sqlite tells the embedded driver.
+DbError errorOf(const QSqlError &e, bool sqlite, const QString &sql = QString());
 
 } // namespace dbfault
