@@ -6,6 +6,7 @@
 #include "OtherDesk.h"
 
 #include "core/GenFunc.h"
+#include "core/Passwords.h"
 #include "platform/ui/Msg.h"
 #include "purchasing/FrmPay.h"
 #include "purchasing/PurchaseBills.h"
@@ -243,16 +244,30 @@ private slots:
             QVERIFY2(error.startsWith(dbfault::advice(DbFault::Busy)), qPrintable(error));
     }
 
-    void logEntryOnItsOwnWaits()
+    // Writes of one statement outside a save wait as well.
+    void singleWritesWait_data()
     {
+        QTest::addColumn<QString>("write");
+        QTest::newRow("sign-in log entry") << "log";
+        QTest::newRow("password change") << "password";
+    }
+    void singleWritesWait()
+    {
+        QFETCH(QString, write);
         TestApp app;
         QVERIFY(app.ok());
         OtherDesk desk(liveFile(app));
         QVERIFY(desk.hold(1000));
-        writeOperatorLog(app.db(), QStringLiteral("Administrator"), QDateTime::currentDateTime(),
-                         QStringLiteral("系统登录"));
+        if (write == QStringLiteral("log"))
+            writeOperatorLog(app.db(), QStringLiteral("Administrator"), QDateTime::currentDateTime(),
+                             QStringLiteral("系统登录"));
+        else
+            setPassword(app.db(), QStringLiteral("Administrator"), QStringLiteral("新密码"));
         desk.release();
-        QCOMPARE(app.log(), QStringList{QStringLiteral("系统登录")});
+        if (write == QStringLiteral("log"))
+            QCOMPARE(app.log(), QStringList{QStringLiteral("系统登录")});
+        else
+            QCOMPARE(storedPassword(app.db(), QStringLiteral("Administrator")), QStringLiteral("新密码"));
     }
 };
 
