@@ -433,6 +433,13 @@ private slots:
             << "junk" << "ok,ok" << QStringList{"first", "second", "refused:所选文件不是数据库文件。"} << false;
         QTest::newRow("not this system's")
             << "foreign" << "ok,ok" << QStringList{"first", "second", "refused:所选文件不是本系统的数据库。"} << false;
+        QTest::newRow("a column renamed")
+            << "columns" << "ok,ok"
+            << QStringList{"first", "second", "refused:所选文件的数据表与当前数据库不一致（数据表 Operator 缺少列 OperatorName）。"}
+            << false;
+        QTest::newRow("UTF-16")
+            << "utf16" << "ok,ok"
+            << QStringList{"first", "second", "refused:所选文件的文本编码是 UTF-16le，与当前数据库的 UTF-8 不同。"} << false;
     }
     void restoreFlow()
     {
@@ -446,6 +453,10 @@ private slots:
         const QTemporaryDir &out = b.out;
         writeFile(out.filePath(QStringLiteral("junk.db")), "not a database at all");
         runSql(out.filePath(QStringLiteral("foreign.db")), "create table Operator(OperatorID text);");
+        QVERIFY(QFile::copy(b.file, out.filePath(QStringLiteral("columns.db"))));
+        runSql(out.filePath(QStringLiteral("columns.db")), "alter table Operator rename column OperatorName to Name;");
+        runSql(out.filePath(QStringLiteral("utf16.db")), "PRAGMA encoding='UTF-16le'; create table First(x); drop table First;");
+        QVERIFY(createSuppliedDatabase(out.filePath(QStringLiteral("utf16.db"))));
         QVERIFY(QDir(out.path()).mkpath(QStringLiteral("folder.db")));
         const QString path = file.isEmpty() ? QString() : out.filePath(file + QStringLiteral(".db"));
 

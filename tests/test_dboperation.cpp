@@ -10,6 +10,11 @@
 #include <QDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace backuptest;
 
 namespace {
@@ -37,6 +42,33 @@ private:
             throw DbError(QStringLiteral("失败于 ") + failing);
     }
 };
+
+// A backup of the live file into target made by another process that is
+// killed part-way through writing the copy. True when it was killed.
+bool killedBackup(const QString &live, const QString &target)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(30); // never outlives the test
+        sqlite3 *db = nullptr;
+        sqlite3_open_v2(QFile::encodeName(live).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_progress_handler(
+            db, 50,
+            [](void *) {
+                ::raise(SIGKILL);
+                return 0;
+            },
+            nullptr);
+        try {
+            dbop::backupSqlite(db, target);
+        } catch (...) {
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
 
 QStringList filesIn(const QString &dir)
 {
@@ -184,6 +216,11 @@ private slots:
         QTest::newRow("damaged schema") << "damagedSchema" << "所选文件已损坏：";
         QTest::newRow("damaged rows") << "damagedRows" << "所选文件已损坏：";
         QTest::newRow("index out of order") << "badIndex" << "所选文件已损坏：row ";
+        QTest::newRow("a column renamed")
+            << "renamedColumn" << "所选文件的数据表与当前数据库不一致（数据表 Product 缺少列 NowStorage）。";
+        QTest::newRow("columns missing in two tables")
+            << "droppedColumns" << "所选文件的数据表与当前数据库不一致（数据表 Pay 缺少列 BuyInID；数据表 Product 缺少列 Remark、NowStorage）。";
+        QTest::newRow("UTF-16 database") << "utf16" << "所选文件的文本编码是 UTF-16le，与当前数据库的 UTF-8 不同。";
     }
     void restoreRefusesFilesThatAreNotOurs()
     {
@@ -205,6 +242,16 @@ private slots:
         } else if (kind == QStringLiteral("noTemp")) {
             QVERIFY(createSuppliedDatabase(file));
             runSql(file, "drop table Temp;");
+        } else if (kind == QStringLiteral("renamedColumn")) {
+            dbop::backupSqlite(app.db().sqliteHandle(), file);
+            runSql(file, "alter table Product rename column NowStorage to Stock;");
+        } else if (kind == QStringLiteral("droppedColumns")) {
+            dbop::backupSqlite(app.db().sqliteHandle(), file);
+            runSql(file, "alter table Product drop column NowStorage; alter table Product drop column Remark; "
+                         "drop index Pay_BuyIn; alter table Pay drop column BuyInID;");
+        } else if (kind == QStringLiteral("utf16")) {
+            runSql(file, "PRAGMA encoding='UTF-16le'; create table First(x); drop table First;");
+            QVERIFY(createSuppliedDatabase(file));
         } else if (kind == QStringLiteral("badIndex")) {
             dbop::backupSqlite(app.db().sqliteHandle(), file);
             runSql(file, "PRAGMA writable_schema=ON; update sqlite_master set sql=replace(sql,'(PurchaseOrderID)',"
@@ -237,6 +284,88 @@ private slots:
         QCOMPARE(app.log(), logBefore);
         saveOrder(app, QStringLiteral("PO99"), 1);
         QCOMPARE(app.count(QStringLiteral("PurchaseOrder")), 41);
+    }
+
+    void restoreTakesAFileWithMoreThanTheLiveOne()
+    {
+        BackedUp b;
+        QVERIFY(b.ok());
+        runSql(b.file, "alter table Product add column Colour text; create table Notes(Line text);");
+        dbop::checkBackupFile(b.file, b.app.db().sqliteHandle());
+        dbop::restoreSqlite(b.app.db().sqliteHandle(), b.file);
+        QCOMPARE(orders(b.app.db()), QStringList{QStringLiteral("PO1")});
+        saveOrder(b.app, QStringLiteral("PO3"), 30);
+        QCOMPARE(orders(b.app.db()), (QStringList{QStringLiteral("PO1"), QStringLiteral("PO3")}));
+    }
+
+    void backupTempFileNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("temporary");
+        QTest::newRow("a temporary file") << "周末.db.hengyuan-backup-a1B2c3" << true;
+        QTest::newRow("its journal") << "周末.db.hengyuan-backup-a1B2c3-journal" << true;
+        QTest::newRow("its write-ahead log") << "b.db.hengyuan-backup-ZZZZZZ-wal" << true;
+        QTest::newRow("a backup") << "周末.db" << false;
+        QTest::newRow("a backup's journal") << "周末.db-journal" << false;
+        QTest::newRow("the bare mark") << ".hengyuan-backup-a1B2c3" << false;
+        QTest::newRow("the template itself") << "b.db.hengyuan-backup-XXXXXX" << true;
+        QTest::newRow("something after it") << "b.db.hengyuan-backup-a1B2c3.txt" << false;
+    }
+    void backupTempFileNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, temporary);
+        QCOMPARE(dbop::isBackupTempFile(name), temporary);
+        // A backup's own name is never taken for a temporary file, and the
+        // temporary file is never named as the backup.
+        QTemporaryDir out;
+        const QString target = dbop::backupTarget(out.filePath(name), DbKind::Embedded);
+        const QString tmp = dbop::backupTempTemplate(target);
+        QCOMPARE(QFileInfo(tmp).absolutePath(), QFileInfo(target).absolutePath());
+        QVERIFY(QFileInfo(tmp).fileName() != QFileInfo(target).fileName());
+        QVERIFY(!dbop::isBackupTempFile(QFileInfo(target).fileName()));
+        QVERIFY(dbop::isBackupTempFile(QFileInfo(tmp).fileName()));
+    }
+
+    void backupRemovesWhatAKilledOneLeft()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        for (int i = 1; i <= 200; ++i)
+            saveOrder(app, QStringLiteral("PO%1").arg(i, 3, 10, QLatin1Char('0')), i);
+        QTemporaryDir out;
+        const QString target = out.filePath(QStringLiteral("backup.db"));
+        writeFile(out.filePath(QStringLiteral("notes.txt")), "kept");
+        const QString live = QDir(app.dir()).filePath(QStringLiteral("hengyuan.db"));
+        // Each backup clears what the one before it left, so however many
+        // were killed, only the last one's files remain.
+        for (int kill = 0; kill < 3; ++kill) {
+            QVERIFY(killedBackup(live, target));
+            QVERIFY(!QFile::exists(target));
+            const QStringList left = filesIn(out.path()).filter(QStringLiteral(".hengyuan-backup-"));
+            QVERIFY2(!left.isEmpty() && left.size() <= 2, qPrintable(left.join(QLatin1Char(' '))));
+        }
+
+        dbop::backupSqlite(app.db().sqliteHandle(), target);
+        QCOMPARE(filesIn(out.path()), (QStringList{QStringLiteral("backup.db"), QStringLiteral("notes.txt")}));
+        QCOMPARE(ordersIn(target).size(), 200);
+    }
+
+    void backupLeavesARunningBackupsFileAlone()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        QTemporaryDir out;
+        const QString running = out.filePath(QStringLiteral("other.db.hengyuan-backup-Ab12Cd"));
+        QFile other(running);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        QCOMPARE(::flock(other.handle(), LOCK_EX | LOCK_NB), 0);
+        dbop::backupSqlite(app.db().sqliteHandle(), out.filePath(QStringLiteral("b.db")));
+        QVERIFY(QFile::exists(running));
+        other.close();
+        dbop::backupSqlite(app.db().sqliteHandle(), out.filePath(QStringLiteral("b.db")));
+        QCOMPARE(filesIn(out.path()), QStringList{QStringLiteral("b.db")});
     }
 
     void restoreRefusesTheLiveFileItself()

@@ -30,22 +30,39 @@ bool backupPathIsValid(const QString &target);
 // The tables that make a database this system's.
 const QStringList &systemTables();
 
+// The embedded database (SqliteBackup.cpp).
+
 // A consistent copy of the live embedded database, taken while it stays
-// open: written to a new file in the target's folder, then renamed over the
-// target, so an earlier backup survives a failure. Works on the handle
-// alone, so it may run off the GUI thread. Throws DbError.
+// open: written to a temporary file in the target's folder (named after
+// backupTempTemplate()), then renamed over the target, so an earlier backup
+// survives a failure. The temporary files that an earlier backup into that
+// folder left behind (a backup killed part-way) are removed first. Works
+// on the handle alone, so it may run off the GUI thread. Throws DbError.
 void backupSqlite(sqlite3 *live, const QString &target);
+
+// The name a backup's temporary file is made from: the target's name with
+// ".hengyuan-backup-XXXXXX" after it, in the target's folder (the X's are
+// replaced by random characters). It never is the target's own name.
+QString backupTempTemplate(const QString &target);
+// Whether a file name is one of a backup's temporary files, or of the files
+// SQLite keeps beside them ("-journal", "-wal", "-shm").
+bool isBackupTempFile(const QString &fileName);
+// Removes every backup temporary file in the folder that no backup is
+// writing any more.
+void removeBackupLeftovers(const QString &folder);
 
 // Opens the file on its own, read-only, and makes sure it is an SQLite
 // database that passes the integrity check and holds every system table.
-// Throws DbError with the reason otherwise. liveFile, when given, is the
-// database in use, which cannot be restored over itself.
-void checkBackupFile(const QString &file, const QString &liveFile = QString());
+// With live given (the database in use), the file must hold every table
+// of live with every one of its columns and use the same text encoding,
+// and it must not be live's own file. Throws DbError with the reason
+// otherwise.
+void checkBackupFile(const QString &file, sqlite3 *live = nullptr);
 
-// Checks the file as above, then replaces the whole content of the live
-// database with it in one step; the connection stays open and sees the
-// restored data at once. On any failure the live data is left as it was.
-// Throws DbError.
+// Checks the file as above against the live database, then replaces the
+// whole content of the live database with it in one step; the connection
+// stays open and sees the restored data at once. On any failure the live
+// data is left as it was. Throws DbError.
 void restoreSqlite(sqlite3 *live, const QString &source);
 
 } // namespace dbop

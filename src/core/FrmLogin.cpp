@@ -111,12 +111,19 @@ void FrmLogin::checkLogin(const QString &loginName, const QString &password)
             msg::critical(this, QStringLiteral("错误"), QStringLiteral("该用户已被系统管理员停用"));
             return;
         }
-        writeOperatorLog(m_state.db, out.operatorId, QDateTime::currentDateTime(), QStringLiteral("系统登录"));
         m_state.currentOperatorID = out.operatorId;
         m_state.currentOperatorName = out.operatorName;
     } catch (const DbError &e) {
         msg::error(this, e.text());
         return;
+    }
+    // The log entry is a record, not the key: when it cannot be written (a
+    // read-only or full database, another desk's lock) the operator, whose
+    // password was right, still gets in to read the data, told why.
+    try {
+        writeOperatorLog(m_state.db, m_state.currentOperatorID, QDateTime::currentDateTime(), QStringLiteral("系统登录"));
+    } catch (const DbError &e) {
+        msg::show(this, msg::Icon::Warning, QStringLiteral("系统提示"), QStringLiteral("本次登录未能记入操作日志。\n") + e.text());
     }
     // The next window is shown before this one closes, so the program never
     // runs out of windows in between.

@@ -51,7 +51,7 @@ void FrmRestore::restore()
         return;
     }
     if (!msg::okCancel(this, msg::Icon::Question, title,
-                       QStringLiteral("你选择的备份文件是%1，\n确实要将数据还原到该备份吗？").arg(file)))
+                       QStringLiteral("你选择的备份文件是%1，\n确实要将数据还原到该备份吗？").arg(msg::quotedPath(file))))
         return;
     runBusy(m_op->restoreJob(file));
     msg::information(this, title, QStringLiteral("还原成功"));

@@ -22,7 +22,11 @@ QString getBetween(const QString &text, const QString &startMark, const QString 
 void writeOperatorLog(Database &db, const QString &operatorId, const QDateTime &when,
                       const QString &operation)
 {
+    // On its own (sign-in, exit) the entry is a transaction of its own, so
+    // it waits for another desk's save like every other write.
+    Transaction t(db);
     db.exec(QStringLiteral("insert into OperatorLog(OperatorLogID,OperatorID,OperateDate,Operation) "
                            "select coalesce(max(OperatorLogID),0)+1,?,?,? from OperatorLog"),
             {operatorId, when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), operation});
+    t.commit();
 }

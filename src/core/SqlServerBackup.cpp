@@ -75,19 +75,13 @@ void restore(ServerLink &link, const QString &dbName, const QString &file)
     try {
         link.reopenMain();
     } catch (const DbError &e) {
-        keepFirst(DbError(QStringLiteral("无法重新连接数据库：%1").arg(e.text())));
+        keepFirst(DbError(QStringLiteral("无法重新连接数据库：%1").arg(e.driverText()), QString(), e.fault()));
     }
     if (failure)
         throw *failure;
 }
 
 namespace {
-
-QString errorText(const QSqlError &e)
-{
-    const QString t = e.databaseText().trimmed();
-    return t.isEmpty() ? e.text().trimmed() : t;
-}
 
 // Runs one statement and reads every result the server sends back: the
 // server reports a backup's progress as results, and stops the backup when
@@ -96,11 +90,11 @@ void runStatement(const QSqlDatabase &db, const QString &sql)
 {
     QSqlQuery q(db);
     if (!q.exec(sql))
-        throw DbError(errorText(q.lastError()), sql);
+        throw dbfault::errorOf(q.lastError(), false, sql);
     while (q.nextResult()) {
     }
     if (q.lastError().isValid())
-        throw DbError(errorText(q.lastError()), sql);
+        throw dbfault::errorOf(q.lastError(), false, sql);
 }
 
 class OdbcLink : public ServerLink
@@ -118,16 +112,16 @@ public:
         const DatabaseSettings settings{m_state.dbKind, QStringLiteral("master"), m_state.serverName,
                                         m_state.dbPassword};
         const ConnectionTarget target = connectionTargetFor(settings, m_state.programDir);
-        QString error;
+        std::optional<DbError> error;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(target.driver, masterName());
             db.setDatabaseName(target.databaseName);
             if (!db.open())
-                error = errorText(db.lastError());
+                error = dbfault::errorOf(db.lastError(), false);
         }
-        if (!error.isEmpty()) {
+        if (error) {
             closeMaster();
-            throw DbError(error);
+            throw *error;
         }
     }
 

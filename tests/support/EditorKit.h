@@ -81,3 +81,20 @@ inline void choose(QObject *window, const char *combo, const QString &code)
     if (c)
         c->setCurrentIndex(c->findData(code));
 }
+
+// Chooses the first item of a combo whose text starts with prefix, as a
+// click in its list does.
+inline void chooseText(QObject *window, const char *combo, const QString &prefix)
+{
+    QComboBox *c = child<QComboBox>(window, combo);
+    if (!c)
+        return;
+    for (int i = 0; i < c->count(); ++i) {
+        if (c->itemText(i).startsWith(prefix)) {
+            c->setCurrentIndex(i);
+            emit c->activated(i);
+            return;
+        }
+    }
+    qWarning("no item %s in %s", qPrintable(prefix), combo);
+}

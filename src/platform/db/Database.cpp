@@ -9,16 +9,14 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <optional>
+#include <sqlite3.h>
+
 namespace {
 
-QString errorText(const QSqlError &e)
+DbError sqlError(const QSqlDatabase &db, const QSqlError &e, const QString &sql = QString())
 {
-    QString t = e.databaseText().trimmed();
-    if (t.isEmpty())
-        t = e.text().trimmed();
-    if (t.isEmpty())
-        t = QStringLiteral("数据库操作失败");
-    return t;
+    return dbfault::errorOf(e, db.driverName() == QLatin1String("QSQLITE"), sql);
 }
 
 // Some ODBC drivers hand back a column name followed by a NUL and garbage.
@@ -45,11 +43,11 @@ QSqlQuery runQuery(const QSqlDatabase &db, const QString &sql, const QVariantLis
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.prepare(sql))
-        throw DbError(errorText(q.lastError()), sql);
+        throw sqlError(db, q.lastError(), sql);
     for (const QVariant &p : params)
         q.addBindValue(p);
     if (!q.exec())
-        throw DbError(errorText(q.lastError()), sql);
+        throw sqlError(db, q.lastError(), sql);
     return q;
 }
 
@@ -69,28 +67,31 @@ void Database::open(const ConnectionTarget &target)
     if (target.kind == DbKind::Embedded && !QFileInfo(target.databaseName).isFile())
         throw DbError(QStringLiteral("数据库文件不存在：%1").arg(target.databaseName));
 
-    QString error;
+    std::optional<DbError> error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(target.driver, m_name);
         if (!db.isValid()) {
-            error = QStringLiteral("数据库驱动 %1 不可用").arg(target.driver);
+            error = DbError(QStringLiteral("数据库驱动 %1 不可用").arg(target.driver));
         } else {
             db.setDatabaseName(target.databaseName);
             if (target.kind == DbKind::Embedded)
-                db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+                db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
             if (!db.open())
-                error = errorText(db.lastError());
+                error = sqlError(db, db.lastError());
         }
     }
-    if (!error.isEmpty()) {
+    if (error) {
         close();
-        throw DbError(error);
+        throw *error;
     }
-    // A database without this system's tables is not ours to work on.
+    // A database without this system's tables is not ours to work on; a
+    // file that cannot be read says why.
     try {
         query(QStringLiteral("select OperatorID from Operator where 1=0"));
     } catch (const DbError &e) {
         close();
+        if (e.fault() != DbFault::None)
+            throw;
         throw DbError(QStringLiteral("数据库中没有本系统的数据表：%1").arg(e.text()));
     }
 }
@@ -156,7 +157,7 @@ ResultPtr Database::query(const QString &sql, const QVariantList &params) const
         }
     }
     if (q.lastError().isValid())
-        throw DbError(errorText(q.lastError()), sql);
+        throw sqlError(connection(), q.lastError(), sql);
     q.finish();
     return std::make_shared<const ResultTable>(std::move(names), std::move(cells));
 }
@@ -170,7 +171,7 @@ QVariant Database::scalar(const QString &sql, const QVariantList &params) const
     if (q.next())
         v = q.value(0);
     else if (q.lastError().isValid())
-        throw DbError(errorText(q.lastError()), sql);
+        throw sqlError(connection(), q.lastError(), sql);
     q.finish();
     return v;
 }
@@ -185,7 +186,7 @@ bool Database::exists(const QString &sql, const QVariantList &params) const
     QSqlQuery q = runQuery(connection(), sql, bindable(params));
     const bool found = q.next();
     if (!found && q.lastError().isValid())
-        throw DbError(errorText(q.lastError()), sql);
+        throw sqlError(connection(), q.lastError(), sql);
     q.finish();
     return found;
 }
@@ -227,12 +228,26 @@ QString Database::placeholders(int count)
     return s;
 }
 
+void Database::setBusyTimeout(int ms)
+{
+    m_busyTimeoutMs = ms;
+    if (sqlite3 *h = sqliteHandle())
+        sqlite3_busy_timeout(h, ms);
+}
+
 void Database::beginTransaction()
 {
     if (m_depth == 0) {
-        QSqlDatabase db = connection();
-        if (!db.transaction())
-            throw DbError(errorText(db.lastError()));
+        if (sqlite3 *h = sqliteHandle()) {
+            // A writer from the start: it waits for another connection's
+            // write lock (up to the busy timeout) instead of failing at its
+            // first write after having read.
+            sqlitedirect::exec(h, QStringLiteral("BEGIN IMMEDIATE"), {});
+        } else {
+            QSqlDatabase db = connection();
+            if (!db.transaction())
+                throw sqlError(db, db.lastError());
+        }
         m_rollbackOnly = false;
     }
     ++m_depth;
@@ -246,17 +261,17 @@ void Database::commitTransaction()
         --m_depth;
         return;
     }
-    QSqlDatabase db = connection();
     m_depth = 0;
     if (m_rollbackOnly) {
-        db.rollback();
+        endTransaction(false);
         m_rollbackOnly = false;
         throw DbError(QStringLiteral("保存未完成，所做的修改已撤销"));
     }
-    if (!db.commit()) {
-        const QString e = errorText(db.lastError());
-        db.rollback();
-        throw DbError(e);
+    try {
+        endTransaction(true);
+    } catch (const DbError &) {
+        endTransaction(false);
+        throw;
     }
 }
 
@@ -271,7 +286,33 @@ void Database::rollbackTransaction()
     }
     m_depth = 0;
     m_rollbackOnly = false;
-    connection().rollback();
+    endTransaction(false);
+}
+
+void Database::endTransaction(bool commit)
+{
+    if (sqlite3 *h = sqliteHandle()) {
+        // A failed statement may have ended the transaction already.
+        if (sqlite3_get_autocommit(h)) {
+            if (commit)
+                throw DbError(QStringLiteral("保存未完成，所做的修改已撤销"));
+            return;
+        }
+        if (commit) {
+            sqlitedirect::exec(h, QStringLiteral("COMMIT"), {});
+        } else {
+            try {
+                sqlitedirect::exec(h, QStringLiteral("ROLLBACK"), {});
+            } catch (const DbError &) {
+            }
+        }
+        return;
+    }
+    QSqlDatabase db = connection();
+    if (!commit)
+        db.rollback();
+    else if (!db.commit())
+        throw sqlError(db, db.lastError());
 }
 
 Transaction::Transaction(Database &db) : m_db(db)

@@ -71,11 +71,18 @@ public:
 
     // Transactions nest: only the outermost begin and commit reach the
     // database; a rollback inside makes the outermost commit fail. Use the
-    // Transaction guard rather than these.
+    // Transaction guard rather than these. Every transaction is begun as a
+    // writer (on the embedded database "BEGIN IMMEDIATE"), so it waits for
+    // another connection's write lock up to the busy timeout.
     void beginTransaction();
     void commitTransaction();
     void rollbackTransaction();
     int transactionDepth() const { return m_depth; }
+
+    // How long a statement on the embedded database waits for another
+    // connection's lock before it fails as busy (5 s unless set).
+    void setBusyTimeout(int ms);
+    int busyTimeout() const { return m_busyTimeoutMs; }
 
     QSqlDatabase connection() const;
     // The SQLite handle of an embedded database (null for the other kinds).
@@ -83,10 +90,15 @@ public:
     QString connectionName() const { return m_name; }
 
 private:
+    // Commits or rolls back the outermost transaction; only a failed commit
+    // throws.
+    void endTransaction(bool commit);
+
     QString m_name;
     ConnectionTarget m_target;
     int m_depth = 0;
     bool m_rollbackOnly = false;
+    int m_busyTimeoutMs = 5000;
 };
 
 // Begins a transaction; commits on commit(), rolls back when it goes out of

@@ -49,7 +49,7 @@ public:
 
     [[noreturn]] void fail() const
     {
-        throw DbError(QString::fromUtf8(sqlite3_errmsg(m_db)), m_sql);
+        throw DbError(QString::fromUtf8(sqlite3_errmsg(m_db)), m_sql, dbfault::fromSqliteCode(sqlite3_errcode(m_db)));
     }
 
 private:

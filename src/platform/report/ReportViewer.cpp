@@ -223,7 +223,7 @@ void ReportViewer::print()
     if (!ok) {
         const QString target = printer.outputFileName().isEmpty() ? printer.printerName()
                                                                   : QDir::toNativeSeparators(printer.outputFileName());
-        fail(QStringLiteral("无法打印到“%1”。").arg(target));
+        fail(QStringLiteral("无法打印到“%1”。").arg(msg::quotedPath(target)));
     }
 }
 
@@ -241,7 +241,7 @@ void ReportViewer::exportPdf()
         ok = report::writePdf(file, m_report, m_layout);
     }
     if (!ok)
-        fail(QStringLiteral("无法写入文件“%1”。").arg(QDir::toNativeSeparators(file)));
+        fail(QStringLiteral("无法写入文件“%1”。").arg(msg::quotedPath(QDir::toNativeSeparators(file))));
 }
 
 void ReportViewer::fail(const QString &reason)

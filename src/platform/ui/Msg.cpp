@@ -3,6 +3,38 @@
 namespace msg {
 namespace {
 Recorder *g_recorder = nullptr;
+
+const QChar Ellipsis(0x2026);
+
+// The first n characters, one fewer when the cut would split a character
+// written as a surrogate pair.
+QString head(const QString &text, qsizetype n)
+{
+    if (n > 0 && n < text.size() && text.at(n - 1).isHighSurrogate())
+        --n;
+    return text.left(n);
+}
+
+QString tail(const QString &text, qsizetype n)
+{
+    if (n > 0 && n < text.size() && text.at(text.size() - n).isLowSurrogate())
+        --n;
+    return text.right(n);
+}
+} // namespace
+
+QString quoted(const QString &text)
+{
+    constexpr qsizetype Limit = 40;
+    return text.size() <= Limit ? text : head(text, Limit) + Ellipsis;
+}
+
+QString quotedPath(const QString &path)
+{
+    constexpr qsizetype Limit = 80, Head = 24;
+    if (path.size() <= Limit)
+        return path;
+    return head(path, Head) + Ellipsis + tail(path, Limit - Head - 1);
 }
 
 Recorder::Recorder() : m_previous(g_recorder)

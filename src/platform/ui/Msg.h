@@ -26,6 +26,13 @@ bool yesNo(QWidget *parent, const QString &title, const QString &text);
 // OK/Cancel with Cancel as the default; true for OK.
 bool okCancel(QWidget *parent, Icon icon, const QString &title, const QString &text);
 
+// Text the operator typed, as a message quotes it: at most 40 characters;
+// longer text is cut there and "…" follows.
+QString quoted(const QString &text);
+// A file path as a message quotes it: a path longer than 80 characters
+// keeps its beginning and its end (the file name), with "…" between.
+QString quotedPath(const QString &path);
+
 struct Shown {
     Icon icon;
     QString title;

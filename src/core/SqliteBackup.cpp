@@ -1,0 +1,262 @@
+// Backup and restore of the embedded database.
+#include "DbOperation.h"
+
+#include "platform/db/SqliteDirect.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+
+#include <cstring>
+#include <filesystem>
+#include <sqlite3.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace dbop {
+namespace {
+
+const QString TempMark = QStringLiteral(".hengyuan-backup-");
+const QStringList SqliteCompanions{QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")};
+
+// A table's name and its columns, as the database spells them.
+struct Table {
+    QString name;
+    QStringList columns;
+};
+
+// Every table of a database (SQLite's own left out), by lower-case name:
+// names compare without regard to case in SQL.
+QMap<QString, Table> tablesOf(sqlite3 *db)
+{
+    QMap<QString, Table> tables;
+    const ResultPtr names = sqlitedirect::query(
+        db, QStringLiteral("select name from sqlite_master where type='table' and name not like 'sqlite!_%' escape '!'"),
+        {});
+    for (int r = 0; r < names->rowCount(); ++r) {
+        Table t{names->text(r, 0), {}};
+        const ResultPtr cols = sqlitedirect::query(db, QStringLiteral("select name from pragma_table_info(?)"), {t.name});
+        for (int c = 0; c < cols->rowCount(); ++c)
+            t.columns << cols->text(c, 0);
+        tables.insert(t.name.toLower(), t);
+    }
+    return tables;
+}
+
+QString encodingOf(sqlite3 *db)
+{
+    return sqlitedirect::scalar(db, QStringLiteral("PRAGMA encoding"), {}).toString();
+}
+
+// A second connection to a backup file, read-only, closed with the object.
+class SourceFile
+{
+public:
+    explicit SourceFile(const QString &file)
+    {
+        const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &m_db, SQLITE_OPEN_READONLY, nullptr);
+        if (rc != SQLITE_OK)
+            throw DbError(QStringLiteral("无法打开所选文件：%1").arg(QString::fromUtf8(sqlite3_errmsg(m_db))));
+    }
+    ~SourceFile() { sqlite3_close(m_db); }
+    SourceFile(const SourceFile &) = delete;
+    SourceFile &operator=(const SourceFile &) = delete;
+
+    sqlite3 *get() const { return m_db; }
+
+    // Runs the checks, against the live database when it is given. What is
+    // said is about the chosen file, so the driver's text is quoted bare.
+    void check(sqlite3 *live) const
+    {
+        checkIntegrity();
+        const QMap<QString, Table> own = tablesOf(m_db);
+        const QMap<QString, Table> liveTables = live ? tablesOf(live) : QMap<QString, Table>();
+        checkTablesPresent(own, liveTables);
+        if (!live)
+            return;
+        const QString encoding = encodingOf(m_db), liveEncoding = encodingOf(live);
+        if (encoding != liveEncoding)
+            throw DbError(QStringLiteral("所选文件的文本编码是 %1，与当前数据库的 %2 不同。").arg(encoding, liveEncoding));
+        checkColumnsPresent(own, liveTables);
+    }
+
+private:
+    // A file that is no database fails the first statement.
+    void checkIntegrity() const
+    {
+        ResultPtr integrity;
+        try {
+            integrity = sqlitedirect::query(m_db, QStringLiteral("PRAGMA integrity_check"), {});
+        } catch (const DbError &e) {
+            if (sqlite3_errcode(m_db) == SQLITE_NOTADB)
+                throw DbError(QStringLiteral("所选文件不是数据库文件。"));
+            throw DbError(QStringLiteral("所选文件已损坏：%1").arg(e.driverText()));
+        }
+        if (integrity->rowCount() != 1 || integrity->text(0, 0) != QStringLiteral("ok")) {
+            const QString first = integrity->rowCount() ? integrity->text(0, 0) : QString();
+            throw DbError(QStringLiteral("所选文件已损坏：%1").arg(first));
+        }
+    }
+
+    static void checkTablesPresent(const QMap<QString, Table> &own, const QMap<QString, Table> &live)
+    {
+        QStringList required = systemTables();
+        for (const Table &t : live) {
+            if (!required.contains(t.name, Qt::CaseInsensitive))
+                required << t.name;
+        }
+        QStringList missing;
+        for (const QString &table : required) {
+            if (!own.contains(table.toLower()))
+                missing << table;
+        }
+        if (missing.size() > 3)
+            throw DbError(QStringLiteral("所选文件不是本系统的数据库。"));
+        if (!missing.isEmpty())
+            throw DbError(QStringLiteral("所选文件不是本系统的数据库（缺少数据表 %1）。")
+                              .arg(missing.join(QStringLiteral("、"))));
+    }
+
+    static void checkColumnsPresent(const QMap<QString, Table> &own, const QMap<QString, Table> &live)
+    {
+        QStringList gaps;
+        for (const Table &t : live) {
+            const QStringList &have = own.value(t.name.toLower()).columns;
+            QStringList lacking;
+            for (const QString &c : t.columns) {
+                if (!have.contains(c, Qt::CaseInsensitive))
+                    lacking << c;
+            }
+            if (!lacking.isEmpty())
+                gaps << QStringLiteral("数据表 %1 缺少列 %2").arg(t.name, lacking.join(QStringLiteral("、")));
+        }
+        if (!gaps.isEmpty())
+            throw DbError(QStringLiteral("所选文件的数据表与当前数据库不一致（%1）。").arg(gaps.join(QStringLiteral("；"))));
+    }
+
+    sqlite3 *m_db = nullptr;
+};
+
+QString liveFileOf(sqlite3 *live)
+{
+    const char *name = live ? sqlite3_db_filename(live, "main") : nullptr;
+    return name ? QString::fromUtf8(name) : QString();
+}
+
+void refuseLiveFile(const QString &file, const QString &liveFile)
+{
+    if (!liveFile.isEmpty() && QFileInfo(file).canonicalFilePath() == QFileInfo(liveFile).canonicalFilePath())
+        throw DbError(QStringLiteral("所选文件就是正在使用的数据库。"));
+}
+
+// The temporary file a backup's file name belongs to (itself, or the one
+// SQLite keeps it beside).
+QString tempFileOf(const QString &fileName)
+{
+    for (const QString &suffix : SqliteCompanions) {
+        if (fileName.endsWith(suffix))
+            return fileName.left(fileName.size() - suffix.size());
+    }
+    return fileName;
+}
+
+// Whether a backup still writes the file: it holds a lock on it for as
+// long as it runs, and a killed one holds none.
+bool beingWritten(const QString &file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    return ::flock(f.handle(), LOCK_EX | LOCK_NB) != 0;
+}
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
+
+QString backupTempTemplate(const QString &target)
+{
+    const QFileInfo info(target);
+    return info.absolutePath() + QLatin1Char('/') + info.fileName() + TempMark + QStringLiteral("XXXXXX");
+}
+
+bool isBackupTempFile(const QString &fileName)
+{
+    static const QRegularExpression name(QStringLiteral("^.+\\.hengyuan-backup-[A-Za-z0-9]{6}(-journal|-wal|-shm)?$"));
+    return name.match(fileName).hasMatch();
+}
+
+void removeBackupLeftovers(const QString &folder)
+{
+    const QDir dir(folder);
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    QStringList inUse;
+    for (const QString &n : names) {
+        if (isBackupTempFile(n) && tempFileOf(n) == n && beingWritten(dir.filePath(n)))
+            inUse << n;
+    }
+    for (const QString &n : names) {
+        if (isBackupTempFile(n) && !inUse.contains(tempFileOf(n)))
+            QFile::remove(dir.filePath(n));
+    }
+}
+
+void backupSqlite(sqlite3 *live, const QString &target)
+{
+    if (!live)
+        throw DbError(QStringLiteral("数据库没有打开。"));
+    removeBackupLeftovers(QFileInfo(target).absolutePath());
+    // VACUUM INTO writes into a file that is new or empty; this one is
+    // removed again unless it replaces the target.
+    QTemporaryFile tmp(backupTempTemplate(target));
+    if (!tmp.open())
+        throw DbError(QStringLiteral("无法在该文件夹中写入文件：%1").arg(tmp.errorString()));
+    // Held while the copy is written, so that another backup into this
+    // folder does not take it for a leftover.
+    ::flock(tmp.handle(), LOCK_EX | LOCK_NB);
+    sqlitedirect::exec(live, QStringLiteral("VACUUM INTO ?"), {tmp.fileName()});
+    // The copy reaches the disk before it replaces the earlier backup.
+    if (::fsync(tmp.handle()) != 0)
+        throw DbError(QStringLiteral("无法写入备份文件：%1").arg(systemError()));
+    std::error_code ec;
+    std::filesystem::rename(QFile::encodeName(tmp.fileName()).toStdString(), QFile::encodeName(target).toStdString(), ec);
+    if (ec)
+        throw DbError(QStringLiteral("无法写入备份文件：%1").arg(QString::fromLocal8Bit(ec.message())));
+    tmp.setAutoRemove(false);
+}
+
+void checkBackupFile(const QString &file, sqlite3 *live)
+{
+    refuseLiveFile(file, liveFileOf(live));
+    SourceFile(file).check(live);
+}
+
+void restoreSqlite(sqlite3 *live, const QString &source)
+{
+    if (!live)
+        throw DbError(QStringLiteral("数据库没有打开。"));
+    refuseLiveFile(source, liveFileOf(live));
+    SourceFile src(source);
+    src.check(live);
+    sqlite3_backup *b = sqlite3_backup_init(live, "main", src.get(), "main");
+    if (!b)
+        throw DbError(QString::fromUtf8(sqlite3_errmsg(live)), QString(), dbfault::fromSqliteCode(sqlite3_errcode(live)));
+    // One step copies every page in one write transaction: the live data is
+    // replaced whole, or left as it was.
+    const int step = sqlite3_backup_step(b, -1);
+    const int finish = sqlite3_backup_finish(b);
+    if (step != SQLITE_DONE || finish != SQLITE_OK) {
+        const int rc = step != SQLITE_DONE ? step : finish;
+        throw DbError(QStringLiteral("%1（%2）").arg(QString::fromUtf8(sqlite3_errmsg(live)),
+                                                  QString::fromUtf8(sqlite3_errstr(rc))),
+                      QString(), dbfault::fromSqliteCode(rc));
+    }
+}
+
+} // namespace dbop

@@ -1,0 +1,275 @@
+// Two desks on one database file: a save that meets the other desk's write
+// lock waits for it, and one that waits longer than the busy timeout says
+// so in Chinese, saves nothing and keeps the window's input.
+#include "BackupTestData.h"
+#include "EditorKit.h"
+#include "OtherDesk.h"
+
+#include "core/GenFunc.h"
+#include "core/Passwords.h"
+#include "platform/ui/Msg.h"
+#include "purchasing/FrmPay.h"
+#include "purchasing/PurchaseBills.h"
+
+#include <QDir>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// One kind of save, made the way the operator makes it.
+struct SaveKind {
+    // Opens the window and types the input in.
+    std::function<std::unique_ptr<QDialog>(TestApp &)> open;
+    // Presses the window's save.
+    std::function<void(QDialog *)> save;
+    QString savedSql;     // counts the rows the save writes: 0 before, 1 after
+    const char *inputBox; // a box whose typed text a failed save keeps
+    QString typed;
+    bool closesAfterSave;
+};
+
+std::unique_ptr<QDialog> loaded(std::unique_ptr<QDialog> w)
+{
+    auto *l = dynamic_cast<LoadableWindow *>(w.get());
+    if (l && !l->load())
+        return nullptr;
+    w->show();
+    return w;
+}
+
+// Picks a header field's item from its list, as a double click and a click.
+void pickField(FrmBuyIn &w, const char *name, const QString &prefix)
+{
+    QTest::mouseDClick(child<QLineEdit>(&w, qPrintable(QStringLiteral("txt_") + QLatin1String(name))), Qt::LeftButton);
+    chooseText(&w, qPrintable(QStringLiteral("cmb_") + QLatin1String(name)), prefix);
+}
+
+// Receipt R1 from supplier S1, one line of three G1 at 2.5 in the goods'
+// own storage.
+void typeReceipt(FrmBuyIn &w)
+{
+    typeInto(&w, "txt_ReceiveReceiptID", QStringLiteral("R1"));
+    pickField(w, "Supplier", QStringLiteral("S1-"));
+    pickField(w, "Accepter", QStringLiteral("A1-"));
+    typeInto(&w, "txt_Remark", QStringLiteral("到货验收"));
+    w.clickCell(1, 1);
+    for (const QString &typed : {QStringLiteral("G1"), QString(), QStringLiteral("3"), QStringLiteral("2.5")}) {
+        QWidget *editor = w.storageEditor()->isVisible() ? static_cast<QWidget *>(w.storageEditor()) : w.cellEditor();
+        if (!typed.isEmpty()) {
+            w.cellEditor()->selectAll();
+            QTest::keyClicks(editor, typed);
+        }
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
+}
+
+const SaveKind &saveKind(const QString &name)
+{
+    static const QHash<QString, SaveKind> kinds{
+        {QStringLiteral("code-and-name record"),
+         {[](TestApp &app) {
+              auto w = openEditor(app, 509);
+              typeInto(w.get(), "txt_BuyerID", QStringLiteral("B9"));
+              typeInto(w.get(), "txt_BuyerName", QStringLiteral("新采购员"));
+              return w;
+          },
+          [](QDialog *w) { press(w, "cmd_OK"); }, QStringLiteral("select count(*) from Buyer where BuyerID='B9'"),
+          "txt_BuyerName", QStringLiteral("新采购员"), true}},
+        {QStringLiteral("goods"),
+         {[](TestApp &app) {
+              auto w = openEditor(app, 501);
+              typeInto(w.get(), "txt_GoodsID", QStringLiteral("G9"));
+              typeInto(w.get(), "txt_GoodsName", QStringLiteral("锤子"));
+              choose(w.get(), "cmb_ProductType", QStringLiteral("T1"));
+              choose(w.get(), "cmb_Storage", QStringLiteral("1"));
+              typeInto(w.get(), "txt_MinStorage", QStringLiteral("3"));
+              return w;
+          },
+          [](QDialog *w) { press(w, "cmd_OK"); }, QStringLiteral("select count(*) from Product where GoodsID='G9'"),
+          "txt_GoodsName", QStringLiteral("锤子"), true}},
+        {QStringLiteral("goods receipt"),
+         {[](TestApp &app) {
+              auto w = loaded(std::make_unique<FrmBuyIn>(app.state(), 1, QString()));
+              if (w)
+                  typeReceipt(static_cast<FrmBuyIn &>(*w));
+              return w;
+          },
+          [](QDialog *w) { static_cast<FrmBuyIn *>(w)->save(); },
+          QStringLiteral("select count(*) from ReceiveReceipt where ReceiveReceiptID='R1'"), "txt_Remark",
+          QStringLiteral("到货验收"), false}},
+        {QStringLiteral("payable"),
+         {[](TestApp &app) {
+              auto w = loaded(std::make_unique<FrmPay>(app.state(), 1, QString()));
+              if (w) {
+                  chooseText(w.get(), "cmb_Supplier", QStringLiteral("S1-"));
+                  chooseText(w.get(), "cmb_PayMode", QStringLiteral("P1-"));
+                  typeInto(w.get(), "txt_MustPay", QStringLiteral("100"));
+              }
+              return w;
+          },
+          [](QDialog *w) { static_cast<FrmPay *>(w)->confirm(); },
+          QStringLiteral("select count(*) from Pay where MustPay=100"), "txt_MustPay", QStringLiteral("100"), true}},
+    };
+    return kinds.find(name).value();
+}
+
+int countOf(TestApp &app, const QString &sql)
+{
+    return app.db().scalar(sql).toInt();
+}
+
+QString liveFile(TestApp &app)
+{
+    return QDir(app.dir()).filePath(QStringLiteral("hengyuan.db"));
+}
+
+} // namespace
+
+class TestConcurrentSaves : public QObject
+{
+    Q_OBJECT
+
+    void kinds()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *k : {"code-and-name record", "goods", "goods receipt", "payable"})
+            QTest::newRow(k) << QString::fromUtf8(k);
+    }
+
+private slots:
+    void busyTimeoutIsSet()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        QCOMPARE(app.db().busyTimeout(), 5000);
+        QCOMPARE(app.db().scalar(QStringLiteral("PRAGMA busy_timeout")).toInt(), 5000);
+        app.db().setBusyTimeout(250);
+        QCOMPARE(app.db().scalar(QStringLiteral("PRAGMA busy_timeout")).toInt(), 250);
+    }
+
+    void saveWaitsForTheOtherDesk_data() { kinds(); }
+    void saveWaitsForTheOtherDesk()
+    {
+        QFETCH(QString, kind);
+        const SaveKind &k = saveKind(kind);
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        msg::Recorder box;
+        auto w = k.open(app);
+        QVERIFY(w);
+        QCOMPARE(countOf(app, k.savedSql), 0);
+        const qint64 logBefore = app.count(QStringLiteral("OperatorLog"));
+
+        // The other desk lets go well within the busy timeout.
+        OtherDesk desk(liveFile(app));
+        QVERIFY(desk.hold(1000));
+        k.save(w.get());
+        desk.release();
+
+        QVERIFY2(box.count() == 0, qPrintable(box.lastText()));
+        QCOMPARE(countOf(app, k.savedSql), 1);
+        QCOMPARE(app.count(QStringLiteral("OperatorLog")), logBefore + 1);
+        QCOMPARE(countOf(app, QStringLiteral("select count(*) from Storage where StorageID='其他'")), 0);
+        QCOMPARE(w->isVisible(), !k.closesAfterSave);
+    }
+
+    void saveHeldUpTooLongChangesNothing_data() { kinds(); }
+    void saveHeldUpTooLongChangesNothing()
+    {
+        QFETCH(QString, kind);
+        const SaveKind &k = saveKind(kind);
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        app.db().setBusyTimeout(100);
+        msg::Recorder box;
+        auto w = k.open(app);
+        QVERIFY(w);
+        const QStringList logBefore = app.log();
+
+        // The other desk keeps the lock until the save has given up.
+        OtherDesk desk(liveFile(app));
+        QVERIFY(desk.hold(60000));
+        k.save(w.get());
+        desk.release();
+
+        QCOMPARE(box.count(), 1);
+        QCOMPARE(box.lastTitle(), QStringLiteral("错误"));
+        QCOMPARE(int(box.shown().last().icon), int(msg::Icon::Critical));
+        QVERIFY2(box.lastText().startsWith(dbfault::advice(DbFault::Busy) + QLatin1Char('\n')), qPrintable(box.lastText()));
+        QVERIFY2(box.lastText().contains(QStringLiteral("database is locked")), qPrintable(box.lastText()));
+        QCOMPARE(countOf(app, k.savedSql), 0);
+        QCOMPARE(app.log(), logBefore);
+        QCOMPARE(app.db().transactionDepth(), 0);
+        QVERIFY(w->isVisible());
+        QCOMPARE(textOf(w.get(), k.inputBox), k.typed);
+
+        // The input kept is saved as it stands once the other desk is done.
+        box.clear();
+        k.save(w.get());
+        QVERIFY2(box.count() == 0, qPrintable(box.lastText()));
+        QCOMPARE(countOf(app, k.savedSql), 1);
+    }
+
+    void restoreWaitsForTheOtherDesk_data()
+    {
+        QTest::addColumn<bool>("released");
+        QTest::newRow("released in time") << true;
+        QTest::newRow("held past the busy timeout") << false;
+    }
+    void restoreWaitsForTheOtherDesk()
+    {
+        QFETCH(bool, released);
+        backuptest::BackedUp b;
+        QVERIFY(b.ok());
+        if (!released)
+            b.app.db().setBusyTimeout(100);
+        OtherDesk desk(liveFile(b.app));
+        QVERIFY(desk.hold(released ? 1000 : 60000));
+        QString error;
+        try {
+            dbop::restoreSqlite(b.app.db().sqliteHandle(), b.file);
+        } catch (const DbError &e) {
+            error = e.text();
+        }
+        desk.release();
+        const QStringList po1{QStringLiteral("PO1")}, both{QStringLiteral("PO1"), QStringLiteral("PO2")};
+        QCOMPARE(backuptest::orders(b.app.db()), released ? po1 : both);
+        if (released)
+            QCOMPARE(error, QString());
+        else
+            QVERIFY2(error.startsWith(dbfault::advice(DbFault::Busy)), qPrintable(error));
+    }
+
+    // Writes of one statement outside a save wait as well.
+    void singleWritesWait_data()
+    {
+        QTest::addColumn<QString>("write");
+        QTest::newRow("sign-in log entry") << "log";
+        QTest::newRow("password change") << "password";
+    }
+    void singleWritesWait()
+    {
+        QFETCH(QString, write);
+        TestApp app;
+        QVERIFY(app.ok());
+        OtherDesk desk(liveFile(app));
+        QVERIFY(desk.hold(1000));
+        if (write == QStringLiteral("log"))
+            writeOperatorLog(app.db(), QStringLiteral("Administrator"), QDateTime::currentDateTime(),
+                             QStringLiteral("系统登录"));
+        else
+            setPassword(app.db(), QStringLiteral("Administrator"), QStringLiteral("新密码"));
+        desk.release();
+        if (write == QStringLiteral("log"))
+            QCOMPARE(app.log(), QStringList{QStringLiteral("系统登录")});
+        else
+            QCOMPARE(storedPassword(app.db(), QStringLiteral("Administrator")), QStringLiteral("新密码"));
+    }
+};
+
+QTEST_MAIN(TestConcurrentSaves)
+#include "test_concurrentsaves.moc"
