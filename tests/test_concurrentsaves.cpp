@@ -2,6 +2,7 @@
 // lock waits for it, and one that waits longer than the busy timeout says
 // so in Chinese, saves nothing and keeps the window's input.
 #include "BackupTestData.h"
+#include "BillKit.h"
 #include "EditorKit.h"
 #include "OtherDesk.h"
 
@@ -9,7 +10,10 @@
 #include "core/Passwords.h"
 #include "platform/ui/Msg.h"
 #include "purchasing/FrmPay.h"
-#include "purchasing/PurchaseBills.h"
+#include "purchasing/FrmBuyIn.h"
+#include "sales/FrmIncome.h"
+#include "sales/FrmSaleOut.h"
+#include "stock/FrmCheck.h"
 
 #include <QDir>
 #include <QtTest>
@@ -65,6 +69,22 @@ void typeReceipt(FrmBuyIn &w)
     }
 }
 
+// A bill typed in: its number, its partner and staff from their lists, a
+// remark, and one line walked with Enter.
+std::unique_ptr<QDialog> typeBill(std::unique_ptr<BillWindow> w, const char *numberBox, const QStringList &parties,
+                                  const QStringList &line)
+{
+    if (!w->load())
+        return nullptr;
+    w->show();
+    typeInto(w.get(), numberBox, QStringLiteral("D1"));
+    for (const QString &p : parties)
+        billkit::pick(*w, p.section(QLatin1Char(' '), 0, 0), p.section(QLatin1Char(' '), 1));
+    typeInto(w.get(), "txt_Remark", QStringLiteral("到货验收"));
+    billkit::fillLine(*w, 1, line);
+    return w;
+}
+
 const SaveKind &saveKind(const QString &name)
 {
     static const QHash<QString, SaveKind> kinds{
@@ -111,6 +131,36 @@ const SaveKind &saveKind(const QString &name)
           },
           [](QDialog *w) { static_cast<FrmPay *>(w)->confirm(); },
           QStringLiteral("select count(*) from Pay where MustPay=100"), "txt_MustPay", QStringLiteral("100"), true}},
+        {QStringLiteral("delivery"),
+         {[](TestApp &app) {
+              return typeBill(std::make_unique<FrmSaleOut>(app.state(), 1, QString()), "txt_SaleOutID",
+                              {QStringLiteral("Customer C1-"), QStringLiteral("Saler Y1-")},
+                              {QStringLiteral("G1"), QStringLiteral("1-"), QStringLiteral("3"), QStringLiteral("3")});
+          },
+          [](QDialog *w) { static_cast<BillWindow *>(w)->save(); },
+          QStringLiteral("select count(*) from SaleOut where SaleOutID='D1'"), "txt_Remark", QStringLiteral("到货验收"),
+          true}},
+        {QStringLiteral("receivable"),
+         {[](TestApp &app) {
+              auto w = loaded(std::make_unique<FrmIncome>(app.state(), 1, QString()));
+              if (w) {
+                  chooseText(w.get(), "cmb_Customer", QStringLiteral("C1-"));
+                  chooseText(w.get(), "cmb_PayMode", QStringLiteral("P1-"));
+                  typeInto(w.get(), "txt_MustIncome", QStringLiteral("100"));
+              }
+              return w;
+          },
+          [](QDialog *w) { static_cast<VoucherWindow *>(w)->confirm(); },
+          QStringLiteral("select count(*) from Income where MustIncome=100"), "txt_MustIncome", QStringLiteral("100"),
+          true}},
+        {QStringLiteral("stock count"),
+         {[](TestApp &app) {
+              return typeBill(std::make_unique<FrmCheck>(app.state(), 1, QString()), "txt_CheckID",
+                              {QStringLiteral("Checker K1-")}, {QStringLiteral("G1"), QStringLiteral("5")});
+          },
+          [](QDialog *w) { static_cast<BillWindow *>(w)->save(); },
+          QStringLiteral("select count(*) from CheckNumber where CheckID='D1'"), "txt_Remark", QStringLiteral("到货验收"),
+          true}},
     };
     return kinds.find(name).value();
 }
@@ -134,7 +184,8 @@ class TestConcurrentSaves : public QObject
     void kinds()
     {
         QTest::addColumn<QString>("kind");
-        for (const char *k : {"code-and-name record", "goods", "goods receipt", "payable"})
+        for (const char *k : {"code-and-name record", "goods", "goods receipt", "payable", "delivery", "receivable",
+                              "stock count"})
             QTest::newRow(k) << QString::fromUtf8(k);
     }
 

@@ -196,6 +196,9 @@ private slots:
             << "FrmSaleReturn" << ""
             << "请将数据填写完整！\n制单日期、单据号、客户、业务员、退货日期、验收人均为必填项。";
         QTest::newRow("unknown customer") << "FrmSaleOut" << "C9-无此客户" << "客户“C9-无此客户”不存在，请从列表中选择！";
+        QTest::newRow("a very long text is quoted short")
+            << "FrmSaleOut" << QString(10000, QLatin1Char('x'))
+            << "客户“" + QString(40, QLatin1Char('x')) + "…”不存在，请从列表中选择！";
         QTest::newRow("customer by its code") << "FrmSaleOrder" << "c1" << "";
         QTest::newRow("return, customer typed") << "FrmSaleReturn" << "C2" << "";
     }
@@ -211,7 +214,7 @@ private slots:
         msg::Recorder shown;
         auto w = openBill(app, window, 1);
         type(box(*w, w->kind().field(FieldKind::Number)->box.toLatin1().constData()), QStringLiteral("N1"));
-        type(box(*w, "txt_Customer"), customer);
+        box(*w, "txt_Customer")->setText(customer);
         pick(*w, QStringLiteral("Saler"), QStringLiteral("Y1-"));
         if (w->findChild<QLineEdit *>(QStringLiteral("txt_Accepter")))
             pick(*w, QStringLiteral("Accepter"), QStringLiteral("A1-"));

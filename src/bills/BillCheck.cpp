@@ -1,5 +1,6 @@
 #include "BillCheck.h"
 
+#include "platform/ui/Msg.h"
 #include "BillGrid.h"
 #include "BillNumbers.h"
 #include "BillStore.h"
@@ -43,10 +44,10 @@ std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, const QVec
         if (in.text.trimmed().isEmpty())
             continue;
         if (f.kind == FieldKind::Date && !parseBillDate(in.text).isValid())
-            return CheckFailure{QStringLiteral("%1“%2”不是有效的日期，请按“年-月-日”输入！").arg(f.what, in.text.trimmed()),
+            return CheckFailure{QStringLiteral("%1“%2”不是有效的日期，请按“年-月-日”输入！").arg(f.what, msg::quoted(in.text.trimmed())),
                                 f.box};
         if (f.kind == FieldKind::CodeName && (in.code.isEmpty() || !store.masterCodeExists(f, in.code)))
-            return CheckFailure{QStringLiteral("%1“%2”不存在，请从列表中选择！").arg(f.what, in.text.trimmed()), f.box};
+            return CheckFailure{QStringLiteral("%1“%2”不存在，请从列表中选择！").arg(f.what, msg::quoted(in.text.trimmed())), f.box};
     }
 
     const QString gridEmpty = QStringLiteral("请在表格中输入数据！\n");

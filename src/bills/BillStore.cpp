@@ -1,5 +1,6 @@
 #include "BillStore.h"
 
+#include "platform/ui/Msg.h"
 #include "core/GenFunc.h"
 #include "platform/db/Database.h"
 
@@ -146,7 +147,7 @@ void BillStore::save(const BillDraft &d)
             const qint64 n = m_db.exec(QStringLiteral("update Product set NowStorage=NowStorage+? where GoodsID=?"),
                                        {m_kind.stockSign * line.qty, line.goodsId});
             if (n != 1)
-                throw DbError(QStringLiteral("商品编码为%1的商品已不存在，未能保存。").arg(line.goodsId));
+                throw DbError(QStringLiteral("商品编码为%1的商品已不存在，未能保存。").arg(msg::quoted(line.goodsId)));
         }
         // A line whose goods is not on the order leaves the order alone.
         if (m_kind.hasOrderLink && !d.linkedOrder.isEmpty())

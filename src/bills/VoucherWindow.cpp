@@ -225,11 +225,11 @@ bool VoucherWindow::saveRecord()
     try {
         if (d.partnerId.isEmpty() || !store.partnerExists(d.partnerId)) {
             msg::critical(this, QStringLiteral("错误"),
-                          QStringLiteral("%1“%2”不存在，请从列表中选择！").arg(m_kind.partnerWord, partnerText));
+                          QStringLiteral("%1“%2”不存在，请从列表中选择！").arg(m_kind.partnerWord, msg::quoted(partnerText)));
             return false;
         }
         if (d.payModeId.isEmpty() || !store.payModeExists(d.payModeId)) {
-            msg::critical(this, QStringLiteral("错误"), QStringLiteral("付款方式“%1”不存在，请从列表中选择！").arg(payModeText));
+            msg::critical(this, QStringLiteral("错误"), QStringLiteral("付款方式“%1”不存在，请从列表中选择！").arg(msg::quoted(payModeText)));
             return false;
         }
         m_frame->setTitle(store.save(d, m_state.idByte));

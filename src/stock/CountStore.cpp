@@ -1,5 +1,6 @@
 #include "CountStore.h"
 
+#include "platform/ui/Msg.h"
 #include "bills/BillGrid.h"
 #include "core/GenFunc.h"
 #include "platform/db/Database.h"
@@ -28,7 +29,7 @@ void CountStore::apply(const QString &number, const QVector<CountedGoods> &lines
         const qint64 n = m_db.exec(QStringLiteral("update Product set NowStorage=? where GoodsID=?"),
                                    {line.counted, line.goodsId});
         if (n != 1)
-            throw DbError(QStringLiteral("商品编码为%1的商品已不存在，未能修改库存。").arg(line.goodsId));
+            throw DbError(QStringLiteral("商品编码为%1的商品已不存在，未能修改库存。").arg(msg::quoted(line.goodsId)));
     }
     writeOperatorLog(m_db, operatorId, when, QStringLiteral("修改库存数量为盘点单") + number + QStringLiteral("的数量"));
     t.commit();
