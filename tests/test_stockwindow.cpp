@@ -81,6 +81,34 @@ class TestStockWindow : public QObject
     Q_OBJECT
 
 private slots:
+    // Picked goods fill the lines from the editor's row down with their book
+    // quantities, and one empty line stays below them.
+    void pickedGoodsLeaveAnEmptyLineBelow()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        app.db().exec(QStringLiteral("update Product set NowStorage=7 where GoodsID='G3'"));
+        modal::Script script;
+        script.then([](QDialog *d) {
+            auto *grid = child<TextGrid>(d, "GoodsConnGrd");
+            grid->clickCell(3, 1);
+            grid->clickCell(2, 1);
+            child<QPushButton>(d, "cmd_OK")->click();
+        });
+        auto w = openCount(app, 1);
+        w->clickCell(1, Code);
+        QTest::mouseDClick(w->cellEditor(), Qt::LeftButton);
+        QCOMPARE(script.shownCount(), 1);
+        QCOMPARE(w->lines().rows(), 4);
+        QCOMPARE(cell(*w, 1, Code), QStringLiteral("G2"));
+        QCOMPARE(cell(*w, 2, Code), QStringLiteral("G3"));
+        QCOMPARE(cell(*w, 2, Storage), QStringLiteral("2-副仓库"));
+        QCOMPARE(cell(*w, 2, Book), QStringLiteral("7"));
+        QCOMPARE(cell(*w, 2, Diff), QString());
+        QCOMPARE(cell(*w, 3, Code), QString());
+    }
+
     void newCountWindow()
     {
         TestApp app;

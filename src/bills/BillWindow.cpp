@@ -474,6 +474,9 @@ void BillWindow::pickGoods()
             m_lines.recomputeCountIfCounted(row);
             ++row;
         }
+        // A grid without a total row keeps one empty line below the goods.
+        if (!m_kind.hasTotalRow && goods->rowCount() > 0 && row >= m_lines.rows())
+            m_lines.insertLineAtEnd();
         m_lines.rewriteTotal();
     } catch (const DbError &e) {
         msg::error(this, e.text());
