@@ -9,6 +9,7 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyledItemDelegate>
 #include <QtTest>
 
 namespace {
@@ -259,6 +260,39 @@ private slots:
         QVERIFY(shown.expired());
         QCOMPARE(g.model()->rowCount(), 0);
         QCOMPARE(g.rows(), 1);
+    }
+
+    void cellsPaintAsTheStyleDoes()
+    {
+        QStyledItemDelegate styled; // outlives the grid that borrows it
+        TextGrid g;
+        g.resize(520, 260);
+        QVector<QVariant> cells;
+        const QString address = QStringLiteral("杭州市西湖区文三路100号往来单位");
+        for (int r = 0; r < 12; ++r)
+            cells << QStringLiteral("G%1").arg(r) << QVariant(1.5 * r) << (r % 3 ? address : QString()) << QVariant(r % 2 == 0);
+        g.bind(std::make_shared<const ResultTable>(QStringList{"编码", "金额", "地址", "停用"}, cells));
+        g.setTextMatrix(0, 0, QStringLiteral("行号"));
+        g.numberRows();
+        g.setColAlignment(2, 4);
+        g.setColWidth(3, 1500); // the address is cut short
+        g.setBackgrounds(QColor(255, 255, 225), QColor(Qt::lightGray), QColor(Qt::white));
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        g.setRow(3);
+        g.setCol(2);
+        for (bool focused : {false, true}) {
+            if (focused) {
+                g.activateWindow();
+                g.setFocus();
+            }
+            const QImage ours = g.grab().toImage();
+            QAbstractItemDelegate *own = g.itemDelegate();
+            g.setItemDelegate(&styled);
+            const QImage theirs = g.grab().toImage();
+            g.setItemDelegate(own);
+            QVERIFY(ours == theirs);
+        }
     }
 
     void nothingIsEditedInTheGrid()
