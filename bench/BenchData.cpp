@@ -85,6 +85,8 @@ QStringList schemaOf(sqlite3 *db)
     return out;
 }
 
+} // namespace
+
 bool builtFromShippedSchema(const QString &file)
 {
     sqlite3 *shipped = nullptr, *built = nullptr;
@@ -95,10 +97,11 @@ bool builtFromShippedSchema(const QString &file)
     const bool same = ran && opened && schemaOf(shipped) == schemaOf(built);
     sqlite3_close(built);
     sqlite3_close(shipped);
+    if (!same)
+        std::fprintf(stderr, "%s was built from another schema than the one in db/: delete it to build it again\n",
+                     qPrintable(file));
     return same;
 }
-
-} // namespace
 
 double nowMs()
 {
@@ -108,13 +111,8 @@ double nowMs()
 
 bool ensureBenchDatabase(const QString &file)
 {
-    if (QFile::exists(file)) {
-        if (builtFromShippedSchema(file))
-            return true;
-        std::fprintf(stderr, "%s was built from another schema than the one in db/: delete it to build it again\n",
-                     qPrintable(file));
-        return false;
-    }
+    if (QFile::exists(file))
+        return builtFromShippedSchema(file);
     std::printf("building %s ...\n", qPrintable(file));
     std::fflush(stdout);
     const double t0 = nowMs();
