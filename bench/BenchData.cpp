@@ -62,7 +62,48 @@ bool exec(sqlite3 *db, const char *sql, QString *error)
     return true;
 }
 
+// The files of db/, in the order of their names: the shipped schema and seed.
+bool runShippedSql(sqlite3 *db, QString *error)
+{
+    QDir dir(QStringLiteral(HY_DB_DIR));
+    for (const QString &f : dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name)) {
+        QFile in(dir.filePath(f));
+        in.open(QIODevice::ReadOnly);
+        if (!exec(db, in.readAll().constData(), error))
+            return false;
+    }
+    return true;
+}
+
+// Every table and index of a database, with its SQL text (SQLite's own
+// tables, such as the statistics ANALYZE writes, left out).
+QStringList schemaOf(sqlite3 *db)
+{
+    QStringList out;
+    Stmt s(db, "select type||' '||name||' '||coalesce(sql,'') from sqlite_master "
+               "where name not like 'sqlite%' order by type,name");
+    while (sqlite3_step(s.s) == SQLITE_ROW)
+        out << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s.s, 0)));
+    return out;
+}
+
 } // namespace
+
+bool builtFromShippedSchema(const QString &file)
+{
+    sqlite3 *shipped = nullptr, *built = nullptr;
+    sqlite3_open(":memory:", &shipped);
+    const bool ran = runShippedSql(shipped, nullptr);
+    const bool opened =
+        sqlite3_open_v2(QFile::encodeName(file).constData(), &built, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK;
+    const bool same = ran && opened && schemaOf(shipped) == schemaOf(built);
+    sqlite3_close(built);
+    sqlite3_close(shipped);
+    if (!same)
+        std::fprintf(stderr, "%s was built from another schema than the one in db/: delete it to build it again\n",
+                     qPrintable(file));
+    return same;
+}
 
 double nowMs()
 {
@@ -73,7 +114,7 @@ double nowMs()
 bool ensureBenchDatabase(const QString &file)
 {
     if (QFile::exists(file))
-        return true;
+        return builtFromShippedSchema(file);
     std::printf("building %s ...\n", qPrintable(file));
     std::fflush(stdout);
     const double t0 = nowMs();
@@ -120,14 +161,9 @@ bool buildBenchDatabase(const QString &file, int scale, QString *error)
             *error = QStringLiteral("cannot create %1").arg(file);
         return false;
     }
-    QDir dir(QStringLiteral(HY_DB_DIR));
-    for (const QString &f : dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name)) {
-        QFile in(dir.filePath(f));
-        in.open(QIODevice::ReadOnly);
-        if (!exec(db, in.readAll().constData(), error)) {
-            sqlite3_close(db);
-            return false;
-        }
+    if (!runShippedSql(db, error)) {
+        sqlite3_close(db);
+        return false;
     }
     exec(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN", error);
 

@@ -9,8 +9,13 @@
 // partners and staff. Returns false with the reason.
 bool buildBenchDatabase(const QString &file, int scale, QString *error);
 
+// Whether the database at file holds exactly the tables and indexes that
+// the shipped schema of db/ gives; when not, says so on stderr.
+bool builtFromShippedSchema(const QString &file);
+
 // The benchmark database at file, built at scale 1 when absent (saying so
-// on stdout). False, with the reason on stderr, when it cannot be built.
+// on stdout). False, with the reason on stderr, when it cannot be built or
+// was built from another schema.
 bool ensureBenchDatabase(const QString &file);
 
 class Database;

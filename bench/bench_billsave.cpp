@@ -125,6 +125,8 @@ void run(const QString &file, int scale)
             std::fprintf(stderr, "%s\n", qPrintable(error));
             return;
         }
+    } else if (!builtFromShippedSchema(file)) {
+        return;
     }
     Database db(QStringLiteral("bench%1").arg(scale));
     db.open(ConnectionTarget{DbKind::Embedded, QStringLiteral("QSQLITE"), file, SqlDialect::Sqlite});

@@ -163,7 +163,9 @@ CREATE TABLE ReceiveReceiptDetail (
     UnitPrice        REAL NOT NULL DEFAULT 0
 );
 CREATE INDEX ReceiveReceiptDetail_Bill  ON ReceiveReceiptDetail (ReceiveReceiptID);
-CREATE INDEX ReceiveReceiptDetail_Goods ON ReceiveReceiptDetail (GoodsID);
+-- In goods order, line by line, with every column the goods summaries read:
+-- those lists are read from the index alone, without a sort.
+CREATE INDEX ReceiveReceiptDetail_Goods ON ReceiveReceiptDetail (GoodsID, LineID, ReceiveReceiptID, StorageID, ReceiveNumber, UnitPrice);
 
 CREATE TABLE PurchaseReturn (
     PurchaseReturnID TEXT COLLATE NOCASE PRIMARY KEY,
@@ -241,7 +243,9 @@ CREATE TABLE SaleOutDetail (
     UnitPrice   REAL NOT NULL DEFAULT 0
 );
 CREATE INDEX SaleOutDetail_Bill  ON SaleOutDetail (SaleOutID);
-CREATE INDEX SaleOutDetail_Goods ON SaleOutDetail (GoodsID);
+-- In goods order, line by line, with every column the goods summaries read:
+-- those lists are read from the index alone, without a sort.
+CREATE INDEX SaleOutDetail_Goods ON SaleOutDetail (GoodsID, LineID, SaleOutID, StorageID, GoodsNumber, UnitPrice);
 
 CREATE TABLE SaleReturn (
     SaleReturnID TEXT COLLATE NOCASE PRIMARY KEY,

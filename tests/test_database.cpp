@@ -272,6 +272,26 @@ private slots:
         QCOMPARE(valueText(value), text);
     }
 
+    void readValuesShowAsStored()
+    {
+        auto db = openFresh(QStringLiteral("sqlite"));
+        db->exec(QStringLiteral("create table V(n integer primary key, v, f BOOLEAN)"));
+        const QVariantList values{qlonglong(40000), 0.1 + 0.2, qlonglong(9007199254740993), QVariant(),
+                                  QStringLiteral("O'Brien 中文"), QStringLiteral("2026-12-08"), 123456789012.345};
+        for (int i = 0; i < values.size(); ++i)
+            db->exec(QStringLiteral("insert into V values(?,?,?)"), {i, values[i], i % 2});
+        const ResultPtr rs = db->query(QStringLiteral("select v as 值, f as 标志 from V order by n"));
+        const QStringList shown{"40000", "0.3", "9007199254740993", "", "O'Brien 中文", "2026-12-08", "123456789012.345"};
+        QCOMPARE(rs->rowCount(), int(shown.size()));
+        for (int r = 0; r < rs->rowCount(); ++r) {
+            QCOMPARE(rs->text(r, 0), shown[r]);
+            QCOMPARE(rs->value(r, 0), values[r]);
+            QCOMPARE(rs->text(r, 1), r % 2 ? QStringLiteral("是") : QStringLiteral("否"));
+        }
+        QVERIFY(rs->isNull(3, 0));
+        QVERIFY(!rs->isNull(3, 1));
+    }
+
     void placeholders()
     {
         QCOMPARE(Database::placeholders(0), QString());

@@ -3,11 +3,13 @@
 #include "TestSupport.h"
 
 #include "platform/grid/TextGrid.h"
+#include "platform/db/ValueText.h"
 #include "platform/grid/TextGridModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyledItemDelegate>
 #include <QtTest>
 
 namespace {
@@ -166,6 +168,131 @@ private slots:
         QCOMPARE(r.size(), v.size());
         QCOMPARE(r.topLeft(), g->viewport()->mapTo(&frame, v.topLeft()));
         QVERIFY(r.left() > 30 && r.top() > 40);
+    }
+
+    void everyValueTypeShowsAsBefore_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("integer") << QVariant(qlonglong(40000)) << "40000";
+        QTest::newRow("large integer") << QVariant(qlonglong(9007199254740993)) << "9007199254740993";
+        QTest::newRow("int") << QVariant(7) << "7";
+        QTest::newRow("real") << QVariant(12.5) << "12.5";
+        QTest::newRow("0.1+0.2") << QVariant(0.1 + 0.2) << "0.3";
+        QTest::newRow("large real") << QVariant(123456789012.345) << "123456789012.345";
+        QTest::newRow("huge real") << QVariant(1e20) << "1e+20";
+        QTest::newRow("negative zero") << QVariant(-0.0) << "0";
+        QTest::newRow("null") << QVariant() << "";
+        QTest::newRow("typed null") << QVariant(QMetaType(QMetaType::Double)) << "";
+        QTest::newRow("text") << QVariant(QStringLiteral("O'Brien 中文")) << "O'Brien 中文";
+        QTest::newRow("empty text") << QVariant(QStringLiteral("")) << "";
+        QTest::newRow("true") << QVariant(true) << "是";
+        QTest::newRow("false") << QVariant(false) << "否";
+        QTest::newRow("date text") << QVariant(QStringLiteral("2026-12-08")) << "2026-12-08";
+        QTest::newRow("date") << QVariant(QDate(2026, 1, 2)) << "2026-01-02";
+        QTest::newRow("date time") << QVariant(QDateTime(QDate(2026, 1, 2), QTime(8, 5, 9))) << "2026-01-02 08:05:09";
+        const QString longText(17 * 1024 * 1024, QLatin1Char('x'));
+        QTest::newRow("text over 16 MB") << QVariant(longText) << longText;
+    }
+    void everyValueTypeShowsAsBefore()
+    {
+        QFETCH(QVariant, value);
+        QFETCH(QString, text);
+        // Between two other rows, so that its neighbours cannot stand in for it.
+        const auto rs = std::make_shared<const ResultTable>(
+            QStringList{QStringLiteral("值")}, QVector<QVariant>{QStringLiteral("上"), value, QStringLiteral("下")});
+        TextGrid g;
+        g.bind(rs);
+        QCOMPARE(g.textMatrix(2, 1), text);
+        QCOMPARE(g.textMatrix(2, 1), valueText(value));
+        QCOMPARE(g.model()->data(g.model()->index(1, 0), Qt::DisplayRole).toString(), text);
+        QCOMPARE(g.textMatrix(1, 1), QStringLiteral("上"));
+        QCOMPARE(g.textMatrix(3, 1), QStringLiteral("下"));
+        // The value itself comes back with its type.
+        QCOMPARE(rs->value(1, 0).typeId(), value.typeId());
+        QCOMPARE(rs->value(1, 0), value);
+        QCOMPARE(rs->isNull(1, 0), !value.isValid() || value.isNull());
+    }
+
+    void repeatedTextsKeepTheirRows()
+    {
+        const QStringList texts{"个", "个", "", "", "箱", "个", "个个"};
+        QVector<QVariant> cells;
+        for (const QString &t : texts)
+            cells << QVariant(t);
+        const ResultTable rs(QStringList{QStringLiteral("单位")}, cells);
+        for (int r = 0; r < texts.size(); ++r)
+            QCOMPARE(rs.text(r, 0), texts[r]);
+    }
+
+    void editedCellKeepsItsEditOverTheBoundResult()
+    {
+        TextGrid g;
+        QAbstractItemModelTester tester(g.gridModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const ResultPtr rs = table(3);
+        g.bind(rs);
+        QSignalSpy changed(g.model(), &QAbstractItemModel::dataChanged);
+        g.setTextMatrix(2, 2, QStringLiteral("7.25"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(g.textMatrix(2, 2), QStringLiteral("7.25"));
+        QCOMPARE(g.model()->data(g.model()->index(1, 1)).toString(), QStringLiteral("7.25"));
+        QCOMPARE(g.textMatrix(1, 2), QStringLiteral("1.5"));
+        QCOMPARE(g.textMatrix(3, 2), QStringLiteral("4.5"));
+        QCOMPARE(rs->text(1, 1), QStringLiteral("3")); // the shared result is not touched
+        g.setRows(g.rows() + 1);
+        QCOMPARE(g.textMatrix(2, 2), QStringLiteral("7.25"));
+        g.bind(table(3)); // a new result shows its own values
+        QCOMPARE(g.textMatrix(2, 2), QStringLiteral("3"));
+    }
+
+    void clearingFreesTheList()
+    {
+        TextGrid g;
+        QAbstractItemModelTester tester(g.gridModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        ResultPtr rs = table(1000);
+        const std::weak_ptr<const ResultTable> shown = rs;
+        g.bind(rs);
+        g.numberRows();
+        QCOMPARE(g.textMatrix(1000, 0), QStringLiteral("1000"));
+        rs.reset();
+        QVERIFY(!shown.expired());
+        g.clear();
+        QVERIFY(shown.expired());
+        QCOMPARE(g.model()->rowCount(), 0);
+        QCOMPARE(g.rows(), 1);
+    }
+
+    void cellsPaintAsTheStyleDoes()
+    {
+        QStyledItemDelegate styled; // outlives the grid that borrows it
+        TextGrid g;
+        g.resize(520, 260);
+        QVector<QVariant> cells;
+        const QString address = QStringLiteral("杭州市西湖区文三路100号往来单位");
+        for (int r = 0; r < 12; ++r)
+            cells << QStringLiteral("G%1").arg(r) << QVariant(1.5 * r) << (r % 3 ? address : QString()) << QVariant(r % 2 == 0);
+        g.bind(std::make_shared<const ResultTable>(QStringList{"编码", "金额", "地址", "停用"}, cells));
+        g.setTextMatrix(0, 0, QStringLiteral("行号"));
+        g.numberRows();
+        g.setColAlignment(2, 4);
+        g.setColWidth(3, 1500); // the address is cut short
+        g.setBackgrounds(QColor(255, 255, 225), QColor(Qt::lightGray), QColor(Qt::white));
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        g.setRow(3);
+        g.setCol(2);
+        for (bool focused : {false, true}) {
+            if (focused) {
+                g.activateWindow();
+                g.setFocus();
+            }
+            const QImage ours = g.grab().toImage();
+            QAbstractItemDelegate *own = g.itemDelegate();
+            g.setItemDelegate(&styled);
+            const QImage theirs = g.grab().toImage();
+            g.setItemDelegate(own);
+            QVERIFY(ours == theirs);
+        }
     }
 
     void nothingIsEditedInTheGrid()

@@ -235,6 +235,42 @@ private slots:
         QCOMPARE(w.grid()->textMatrix(1, 10), QStringLiteral("-20"));
     }
 
+    void goodsSummariesReadTheirIndexInOrder_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("index");
+        QTest::newRow("403") << 403 << "ReceiveReceiptDetail_Goods";
+        QTest::newRow("404") << 404 << "SaleOutDetail_Goods";
+    }
+    void goodsSummariesReadTheirIndexInOrder()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, index);
+        TestApp app;
+        QVERIFY(app.ok());
+        const QStringList plan = app.rows(QStringLiteral("explain query plan ") + listSpec(code)->sql);
+        QVERIFY2(plan.first().contains(QStringLiteral("SCAN A USING COVERING INDEX ") + index), qPrintable(plan.join('\n')));
+        for (const QString &step : plan)
+            QVERIFY2(!step.contains(QStringLiteral("TEMP B-TREE")), qPrintable(step));
+    }
+
+    void theListShownBeforeIsFreed()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        addOrders(app, 3);
+        FrmMain w(app.state(), WindowRegistry());
+        const std::weak_ptr<const ResultTable> orders = app.state().listRs;
+        QCOMPARE(w.grid()->rows(), 4);
+        w.navigate(504);
+        QVERIFY(orders.expired());
+        QCOMPARE(w.grid()->rows(), 3);
+        msg::Recorder box;
+        w.navigate(606); // a code without a list clears the grid
+        QCOMPARE(w.grid()->model()->rowCount(), 0);
+    }
+
     void commandStates_data()
     {
         QTest::addColumn<int>("code");

@@ -242,6 +242,8 @@ void FrmMain::showList(int code)
         m_add->setEnabled(false);
         m_modify->setEnabled(false);
     }
+    // The list shown before is freed before the next one is read.
+    m_state.listRs.reset();
     try {
         m_state.listRs = m_state.db.query(list->sql);
     } catch (const DbError &e) {

@@ -147,19 +147,21 @@ ResultPtr Database::query(const QString &sql, const QVariantList &params) const
         names << cleanName(rec.fieldName(c));
         boolColumn[c] = rec.field(c).metaType().id() == QMetaType::Bool;
     }
-    QVector<QVariant> cells;
+    std::vector<ResultColumn> data(cols);
     while (q.next()) {
         for (int c = 0; c < cols; ++c) {
             QVariant v = q.value(c);
             if (boolColumn[c] && !v.isNull() && v.metaType().id() != QMetaType::Bool)
                 v = QVariant(v.toLongLong() != 0);
-            cells.append(std::move(v));
+            data[c].append(v);
         }
     }
     if (q.lastError().isValid())
         throw sqlError(connection(), q.lastError(), sql);
     q.finish();
-    return std::make_shared<const ResultTable>(std::move(names), std::move(cells));
+    for (ResultColumn &c : data)
+        c.squeeze();
+    return std::make_shared<const ResultTable>(std::move(names), std::move(data));
 }
 
 QVariant Database::scalar(const QString &sql, const QVariantList &params) const

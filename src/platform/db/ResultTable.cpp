@@ -2,10 +2,22 @@
 
 #include "ValueText.h"
 
-ResultTable::ResultTable(QStringList columns, QVector<QVariant> cells)
-    : m_columns(std::move(columns)), m_cells(std::move(cells))
+ResultTable::ResultTable(QStringList columns, const QVector<QVariant> &cells)
+    : m_columns(std::move(columns)), m_data(m_columns.size())
 {
-    m_rows = m_columns.isEmpty() ? 0 : int(m_cells.size() / m_columns.size());
+    const qsizetype cols = m_columns.size();
+    m_rows = cols == 0 ? 0 : int(cells.size() / cols);
+    for (qsizetype i = 0; i < qsizetype(m_rows) * cols; ++i)
+        m_data[i % cols].append(cells[i]);
+    for (ResultColumn &c : m_data)
+        c.squeeze();
+}
+
+ResultTable::ResultTable(QStringList columns, std::vector<ResultColumn> data)
+    : m_columns(std::move(columns)), m_data(std::move(data))
+{
+    m_data.resize(m_columns.size());
+    m_rows = m_data.empty() ? 0 : int(m_data.front().size());
 }
 
 int ResultTable::columnIndex(const QString &alias) const
@@ -20,11 +32,14 @@ int ResultTable::columnIndex(const QString &alias) const
     return -1;
 }
 
+bool ResultTable::contains(int row, int col) const
+{
+    return row >= 0 && row < m_rows && col >= 0 && col < columnCount();
+}
+
 QVariant ResultTable::value(int row, int col) const
 {
-    if (row < 0 || row >= m_rows || col < 0 || col >= m_columns.size())
-        return {};
-    return m_cells[row * m_columns.size() + col];
+    return contains(row, col) ? m_data[col].value(row) : QVariant();
 }
 
 QVariant ResultTable::value(int row, const QString &alias) const
@@ -34,8 +49,7 @@ QVariant ResultTable::value(int row, const QString &alias) const
 
 bool ResultTable::isNull(int row, int col) const
 {
-    const QVariant v = value(row, col);
-    return !v.isValid() || v.isNull();
+    return !contains(row, col) || m_data[col].isNull(row);
 }
 
 QString ResultTable::text(int row, int col) const

@@ -1,18 +1,26 @@
 #pragma once
 
+#include "ResultColumn.h"
+
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
 #include <memory>
+#include <vector>
 
 // A fully read query result: the column names are the query's aliases, the
 // rows are kept in the order the database returned them. Immutable once
-// built, so a list grid, a report and a preview can share one snapshot.
+// built, so a list grid, a report and a preview can share one snapshot. The
+// values are kept column by column in compact form (see ResultColumn); a
+// value or text is made when it is asked for.
 class ResultTable
 {
 public:
     ResultTable() = default;
-    ResultTable(QStringList columns, QVector<QVariant> cells);
+    // The cells row by row, rows * columns.size() of them.
+    ResultTable(QStringList columns, const QVector<QVariant> &cells);
+    // The values column by column, every column of the same length.
+    ResultTable(QStringList columns, std::vector<ResultColumn> data);
 
     int rowCount() const { return m_rows; }
     int columnCount() const { return int(m_columns.size()); }
@@ -32,8 +40,10 @@ public:
     QString text(int row, const QString &alias) const;
 
 private:
+    bool contains(int row, int col) const;
+
     QStringList m_columns;
-    QVector<QVariant> m_cells; // row-major, m_rows * columnCount()
+    std::vector<ResultColumn> m_data; // one per column
     int m_rows = 0;
 };
 

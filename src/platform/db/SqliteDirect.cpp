@@ -97,22 +97,38 @@ private:
     QString m_sql;
 };
 
-QVariant columnValue(sqlite3_stmt *s, int c, bool boolean)
+bool isBooleanColumn(sqlite3_stmt *s, int c)
+{
+    const char *decl = sqlite3_column_decltype(s, c);
+    return decl && (qstricmp(decl, "boolean") == 0 || qstricmp(decl, "bool") == 0);
+}
+
+// Appends the current row's value of column c.
+void appendValue(ResultColumn &to, sqlite3_stmt *s, int c, bool boolean)
 {
     switch (sqlite3_column_type(s, c)) {
     case SQLITE_INTEGER: {
-        const qlonglong v = sqlite3_column_int64(s, c);
-        return boolean ? QVariant(v != 0) : QVariant(v);
+        const qint64 v = sqlite3_column_int64(s, c);
+        if (boolean)
+            to.appendBool(v != 0);
+        else
+            to.appendInteger(v);
+        break;
     }
     case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(s, c));
-    case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, c)),
-                                          sqlite3_column_bytes(s, c)));
+        to.appendReal(sqlite3_column_double(s, c));
+        break;
+    case SQLITE_TEXT: {
+        const char *text = reinterpret_cast<const char *>(sqlite3_column_text(s, c));
+        to.appendText(text, sqlite3_column_bytes(s, c));
+        break;
+    }
     case SQLITE_BLOB:
-        return QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(s, c)), sqlite3_column_bytes(s, c)));
+        to.append(QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(s, c)), sqlite3_column_bytes(s, c))));
+        break;
     default:
-        return QVariant();
+        to.appendNull();
+        break;
     }
 }
 
@@ -134,18 +150,19 @@ ResultPtr query(sqlite3 *db, const QString &sql, const QVariantList &params)
     sqlite3_stmt *s = st.get();
     const int cols = sqlite3_column_count(s);
     QStringList names;
-    QVector<bool> boolean(cols, false);
+    std::vector<bool> boolean(cols, false);
     for (int c = 0; c < cols; ++c) {
         names << QString::fromUtf8(sqlite3_column_name(s, c));
-        const char *decl = sqlite3_column_decltype(s, c);
-        boolean[c] = decl && (qstricmp(decl, "boolean") == 0 || qstricmp(decl, "bool") == 0);
+        boolean[c] = isBooleanColumn(s, c);
     }
-    QVector<QVariant> cells;
+    std::vector<ResultColumn> data(cols);
     while (st.step()) {
         for (int c = 0; c < cols; ++c)
-            cells.append(columnValue(s, c, boolean[c]));
+            appendValue(data[c], s, c, boolean[c]);
     }
-    return std::make_shared<const ResultTable>(std::move(names), std::move(cells));
+    for (ResultColumn &c : data)
+        c.squeeze();
+    return std::make_shared<const ResultTable>(std::move(names), std::move(data));
 }
 
 QVariant scalar(sqlite3 *db, const QString &sql, const QVariantList &params, bool *found)
@@ -156,8 +173,9 @@ QVariant scalar(sqlite3 *db, const QString &sql, const QVariantList &params, boo
         *found = row;
     if (!row || sqlite3_column_count(st.get()) == 0)
         return QVariant();
-    const char *decl = sqlite3_column_decltype(st.get(), 0);
-    return columnValue(st.get(), 0, decl && (qstricmp(decl, "boolean") == 0 || qstricmp(decl, "bool") == 0));
+    ResultColumn value;
+    appendValue(value, st.get(), 0, isBooleanColumn(st.get(), 0));
+    return value.value(0);
 }
 
 qint64 exec(sqlite3 *db, const QString &sql, const QVariantList &params)

@@ -1,5 +1,6 @@
 #include "TextGrid.h"
 
+#include "TextGridDelegate.h"
 #include "TextGridModel.h"
 #include "platform/ui/Widgets.h"
 
@@ -10,6 +11,7 @@
 TextGrid::TextGrid(QWidget *parent) : QTableView(parent), m_model(new TextGridModel(this))
 {
     setModel(m_model);
+    setItemDelegate(new TextGridDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);

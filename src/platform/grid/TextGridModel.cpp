@@ -1,7 +1,5 @@
 #include "TextGridModel.h"
 
-#include "platform/db/ValueText.h"
-
 TextGridModel::TextGridModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 int TextGridModel::baseRows() const
@@ -95,7 +93,7 @@ QString TextGridModel::textMatrix(int row, int col) const
     if (col == 0)
         return m_rowNumbers ? QString::number(row) : QString();
     if (row <= baseRows() && col <= baseCols())
-        return valueText(m_base->value(row - 1, col - 1));
+        return m_base->text(row - 1, col - 1);
     return QString();
 }
 
