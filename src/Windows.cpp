@@ -4,6 +4,7 @@
 #include "masterdata/EditorWindows.h"
 #include "purchasing/PurchasingPrintForms.h"
 #include "purchasing/Windows.h"
+#include "sales/SalesPrintForms.h"
 #include "sales/Windows.h"
 #include "stock/StockPrintForms.h"
 #include "stock/Windows.h"
@@ -15,6 +16,7 @@ void registerAllWindows(WindowRegistry &registry)
     registerPurchasingWindows(registry);
     registerPurchasingPrintForms(registry);
     registerSalesWindows(registry);
+    registerSalesPrintForms(registry);
     registerStockWindows(registry);
     registerStockPrintForms(registry);
 }

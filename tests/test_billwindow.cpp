@@ -1,6 +1,6 @@
 // The bill windows, driven as the operator would: the Enter chain, the total
 // row, the checks' messages, the order link and the payable hand-over.
-#include "TestSupport.h"
+#include "BillKit.h"
 
 #include "core/FrmMain.h"
 #include "platform/grid/TextGrid.h"
@@ -23,6 +23,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+using billkit::choose;
+using billkit::enter;
+using billkit::pick;
+
 namespace {
 
 // Types text as keystrokes; Chinese characters arrive as key events
@@ -37,34 +41,6 @@ void type(QWidget *w, const QString &text)
             QApplication::sendEvent(w, &press);
         }
     }
-}
-
-void enter(QWidget *w)
-{
-    QTest::keyClick(w, Qt::Key_Return);
-}
-
-// Chooses the item starting with prefix in a combo, as a click in its list.
-void choose(QComboBox *combo, const QString &prefix)
-{
-    for (int i = 0; i < combo->count(); ++i) {
-        if (combo->itemText(i).startsWith(prefix)) {
-            combo->setCurrentIndex(i);
-            emit combo->activated(i);
-            return;
-        }
-    }
-    QFAIL(qPrintable(QStringLiteral("no item %1").arg(prefix)));
-}
-
-// Opens a header field's list with a double click and chooses an item.
-void pick(BillWindow &w, const char *name, const QString &prefix)
-{
-    auto *box = w.findChild<QLineEdit *>(QStringLiteral("txt_") + QLatin1String(name));
-    QTest::mouseDClick(box, Qt::LeftButton);
-    auto *combo = w.findChild<QComboBox *>(QStringLiteral("cmb_") + QLatin1String(name));
-    QVERIFY(combo->isVisible());
-    choose(combo, prefix);
 }
 
 // Fills one receipt line through the grid editors: code, storage, quantity, price.

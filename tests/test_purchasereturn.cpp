@@ -1,7 +1,7 @@
 // Purchase returns through their window: six required fields, stock lowered
 // when a return is added and never when it is modified, and the partner
 // saved is the one shown.
-#include "TestSupport.h"
+#include "BillKit.h"
 
 #include "platform/ui/Msg.h"
 #include "purchasing/FrmBuyIn.h"
@@ -15,20 +15,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+using billkit::box;
+using billkit::type;
+
 namespace {
-
-void type(QWidget *w, const QString &text)
-{
-    for (QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(w, &press);
-    }
-}
-
-QLineEdit *box(QWidget &w, const char *name)
-{
-    return w.findChild<QLineEdit *>(QString::fromLatin1(name));
-}
 
 void line(FrmBuyReturn &w, int row, const QString &code, const QString &qty)
 {

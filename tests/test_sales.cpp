@@ -2,6 +2,7 @@
 // a sales order and a sales return save, what they do to stock and orders,
 // their checks, and the receivable a delivery opens.
 #include "BillKit.h"
+#include "EditorKit.h"
 
 #include "bills/BillStore.h"
 
@@ -23,19 +24,15 @@ using namespace billkit;
 
 namespace {
 
+// A sales bill window opened as the main window's list opens it, loaded.
 std::unique_ptr<BillWindow> openBill(TestApp &app, const QString &window, int mode, const QString &id = QString())
 {
-    std::unique_ptr<BillWindow> w;
-    if (window == QLatin1String("FrmSaleOrder"))
-        w = std::make_unique<FrmSaleOrder>(app.state(), mode, id);
-    else if (window == QLatin1String("FrmSaleOut"))
-        w = std::make_unique<FrmSaleOut>(app.state(), mode, id);
-    else
-        w = std::make_unique<FrmSaleReturn>(app.state(), mode, id);
-    w->show();
-    if (!w->load())
+    const int code = window == QLatin1String("FrmSaleOrder") ? 201 : window == QLatin1String("FrmSaleOut") ? 202 : 204;
+    bool loaded = false;
+    std::unique_ptr<QDialog> dlg = openEditor(app, code, mode == 2 ? id : QString(), &loaded);
+    if (!loaded)
         return nullptr;
-    return w;
+    return std::unique_ptr<BillWindow>(static_cast<BillWindow *>(dlg.release()));
 }
 
 // The header of a new bill: number, customer, salesman (and acceptor).

@@ -2,6 +2,7 @@
 // Enter chain, the checks' messages, saving and reopening, "修改库存",
 // printing, and opening it from the main window's list of counts.
 #include "BillKit.h"
+#include "EditorKit.h"
 
 #include "bills/CodeNameField.h"
 #include "core/FrmMain.h"
@@ -30,14 +31,14 @@ QString cell(FrmCheck &w, int row, int col)
     return w.lines().cell(row, col);
 }
 
+// The count window opened as list 304 opens it, loaded.
 std::unique_ptr<FrmCheck> openCount(TestApp &app, int mode, const QString &id = QString())
 {
-    app.state().editMode = mode;
-    auto w = std::make_unique<FrmCheck>(app.state(), mode, id);
-    w->show();
-    if (!w->load())
+    bool loaded = false;
+    std::unique_ptr<QDialog> dlg = openEditor(app, 304, mode == 2 ? id : QString(), &loaded);
+    if (!loaded)
         return nullptr;
-    return w;
+    return std::unique_ptr<FrmCheck>(static_cast<FrmCheck *>(dlg.release()));
 }
 
 // A new count K1 with three lines against books of 10: 12, 8 and 10.

@@ -24,7 +24,7 @@ std::optional<CheckFailure> checkCountedQty(const BillGrid &grid, int row, doubl
     return std::nullopt;
 }
 
-std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, const QVector<FieldInput> &header,
+std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, QVector<FieldInput> &header,
                                       const BillGrid &grid, const BillStore &store,
                                       const QVector<CodeItem> &storageItems)
 {
@@ -39,14 +39,14 @@ std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, const QVec
         if (in.field->required && in.text.trimmed().isEmpty())
             return CheckFailure{required, QString()};
     }
-    for (const FieldInput &in : header) {
+    for (FieldInput &in : header) {
         const HeaderField &f = *in.field;
         if (in.text.trimmed().isEmpty())
             continue;
         if (f.kind == FieldKind::Date && !parseBillDate(in.text).isValid())
             return CheckFailure{QStringLiteral("%1“%2”不是有效的日期，请按“年-月-日”输入！").arg(f.what, msg::quoted(in.text.trimmed())),
                                 f.box};
-        if (f.kind == FieldKind::CodeName && (in.code.isEmpty() || !store.masterCodeExists(f, in.code)))
+        if (f.kind == FieldKind::CodeName && (in.code = store.masterCode(f, in.code)).isEmpty())
             return CheckFailure{QStringLiteral("%1“%2”不存在，请从列表中选择！").arg(f.what, msg::quoted(in.text.trimmed())), f.box};
     }
 

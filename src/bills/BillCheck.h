@@ -35,8 +35,9 @@ QDate parseBillDate(const QString &text);
 // existing code, a date must be a date); the grid must hold lines; each line
 // with content needs a known goods code, an existing storage (where the bill
 // has one) and plain-number quantity and price with a non-zero amount, or
-// (stock counts) a plain-number count other than 0.
-std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, const QVector<FieldInput> &header,
+// (stock counts) a plain-number count other than 0. A code-name field's code
+// becomes the code as its master table stores it, ready to be saved.
+std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, QVector<FieldInput> &header,
                                       const BillGrid &grid, const BillStore &store,
                                       const QVector<CodeItem> &storageItems);
 

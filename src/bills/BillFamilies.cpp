@@ -102,8 +102,12 @@ BillKind storeBill(const TradeSide &side, const BillNames &n, int stockSign, con
     k.voucher = voucher;
 
     const BillKind &o = *source.order;
-    const HeaderField &partner = *o.field(FieldKind::CodeName);
-    const HeaderField &staff = o.fields[3];
+    QVector<const HeaderField *> parties; // the order's partner, then its staff member
+    for (const HeaderField &f : o.fields)
+        if (f.kind == FieldKind::CodeName)
+            parties << &f;
+    const HeaderField &partner = *parties.at(0);
+    const HeaderField &staff = *parties.at(1);
     QString orderQty;
     for (const LineColumn &c : o.lineColumns) {
         if (c.role == ColRole::Qty)

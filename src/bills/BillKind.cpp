@@ -16,8 +16,6 @@ QString codeOfText(const QString &text, const QVector<CodeItem> &items)
 
 QString BillKind::headQuery() const
 {
-    if (!headSql.isEmpty())
-        return headSql;
     QStringList select, joins;
     for (const HeaderField &f : fields) {
         const QString column = f.kind == FieldKind::Number ? numberColumn : f.column;

@@ -127,7 +127,6 @@ struct BillKind {
 
     QString headTable, numberColumn;
     QString amountColumn;  // "" when the bill has no amount
-    QString headSql;       // the saved header, bound: the number ("" = headQuery())
     QString lineTable, lineNumberColumn;
     QVector<LineColumn> lineColumns;
     QString lineSql;       // the saved lines, laid out as the grid; bound: the number

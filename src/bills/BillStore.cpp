@@ -70,11 +70,6 @@ QVector<CodeItem> BillStore::masterItems(const HeaderField &f) const
     return codeItems(m_db, QStringLiteral("select %1,%2 from %3").arg(f.masterId, f.masterName, f.masterTable));
 }
 
-bool BillStore::masterCodeExists(const HeaderField &f, const QString &code) const
-{
-    return !masterCode(f, code).isEmpty();
-}
-
 QString BillStore::masterCode(const HeaderField &f, const QString &code) const
 {
     if (code.isEmpty())

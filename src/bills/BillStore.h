@@ -46,7 +46,6 @@ public:
     ResultPtr pickedGoods(const QStringList &codes) const;
     // "code-name" items of a header field's master table, in table order.
     QVector<CodeItem> masterItems(const HeaderField &field) const;
-    bool masterCodeExists(const HeaderField &field, const QString &code) const;
     // The code as the master table stores it (the database compares codes
     // without regard to case), or "" when there is none.
     QString masterCode(const HeaderField &field, const QString &code) const;

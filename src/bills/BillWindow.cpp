@@ -539,14 +539,14 @@ QVector<FieldInput> BillWindow::headerInput() const
     return in;
 }
 
-BillDraft BillWindow::draft() const
+BillDraft BillWindow::draft(const QVector<FieldInput> &header) const
 {
     BillDraft d;
     d.mode = m_mode;
     d.linkedOrder = m_mode == 1 ? m_linkedOrder.trimmed() : QString();
     d.operatorId = m_state.currentOperatorID;
     d.when = QDateTime::currentDateTime();
-    for (const FieldInput &in : headerInput()) {
+    for (const FieldInput &in : header) {
         const HeaderField &f = *in.field;
         if (f.kind == FieldKind::Number)
             d.number = in.text.trimmed();
@@ -555,11 +555,7 @@ BillDraft BillWindow::draft() const
         QVariant value;
         switch (f.kind) {
         case FieldKind::Date: value = parseBillDate(in.text).toString(QStringLiteral("yyyy-MM-dd")); break;
-        case FieldKind::CodeName: {
-            const QString stored = m_store.masterCode(f, in.code);
-            value = stored.isEmpty() ? in.code : stored;
-            break;
-        }
+        case FieldKind::CodeName:
         case FieldKind::Operator: value = in.code; break;
         default: value = in.text.trimmed(); break;
         }
@@ -625,7 +621,8 @@ bool BillWindow::save()
         // Every amount and count is computed again from its line, so what
         // is saved agrees with the lines saved.
         m_lines.recomputeLines();
-        if (const auto fail = checkBill(m_kind, m_mode, headerInput(), m_lines, m_store, m_storages)) {
+        QVector<FieldInput> header = headerInput();
+        if (const auto fail = checkBill(m_kind, m_mode, header, m_lines, m_store, m_storages)) {
             if (fail->clearRow && m_kind.clearRefusedCells)
                 m_lines.setCell(fail->clearRow, fail->clearCol, QString());
             msg::critical(this, QStringLiteral("错误"), fail->message);
@@ -633,7 +630,7 @@ bool BillWindow::save()
                 w->setFocus();
             return false;
         }
-        m_store.save(draft());
+        m_store.save(draft(header));
         return true;
     });
     if (saved && m_kind.closeAfterSave)

@@ -36,14 +36,7 @@ FrmComName::FrmComName(AppState &state, QWidget *parent) : QDialog(parent), m_st
     fields->addWidget(m_fullName, 0, 1);
     fields->addWidget(shortLabel, 1, 0);
     fields->addWidget(m_shortName, 1, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(exit);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutFixedDialog(this, fields, {save, exit});
 
     setTabOrder(m_fullName, m_shortName);
     setTabOrder(m_shortName, save);

@@ -39,14 +39,7 @@ FrmFirst::FrmFirst(AppState &state, QWidget *parent) : QDialog(parent), m_state(
     }
     QPushButton *ok = plainButton(QStringLiteral("确定"), "cmd_OK", this);
     QPushButton *exit = plainButton(QStringLiteral("退出"), "cmd_Exit", this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(exit);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutFixedDialog(this, fields, {ok, exit});
 
     ok->setFocus();
     setTabOrder(ok, exit);

@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "GenFunc.h"
 #include "Login.h"
+#include "platform/ui/DialogParts.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/Widgets.h"
 
@@ -81,14 +82,7 @@ FrmLogin::FrmLogin(AppState &state, Mode mode, QWidget *parent)
     exit->setObjectName(QStringLiteral("cmd_Exit"));
     exit->setAutoDefault(false);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(exit);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutFixedDialog(this, frame, {ok, exit});
 
     setTabOrder(m_userId, m_password);
     setTabOrder(m_password, ok);

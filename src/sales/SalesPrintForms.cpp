@@ -21,3 +21,8 @@ const QVector<PrintForm> &salesPrintForms()
     };
     return forms;
 }
+
+void registerSalesPrintForms(WindowRegistry &registry)
+{
+    registerPrintForms(registry, salesPrintForms());
+}

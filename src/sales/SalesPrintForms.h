@@ -7,3 +7,4 @@ class WindowRegistry;
 // The print forms of sales: the three bills and the sales lists and
 // summaries.
 const QVector<PrintForm> &salesPrintForms();
+void registerSalesPrintForms(WindowRegistry &registry);

@@ -4,7 +4,6 @@
 #include "FrmSaleOrder.h"
 #include "FrmSaleOut.h"
 #include "FrmSaleReturn.h"
-#include "SalesPrintForms.h"
 #include "core/WindowRegistry.h"
 
 void registerSalesWindows(WindowRegistry &registry)
@@ -13,5 +12,4 @@ void registerSalesWindows(WindowRegistry &registry)
     registry.addEditor({202, 302}, QStringLiteral("FrmSaleOut"), WindowRegistry::editorOf<FrmSaleOut>());
     registry.addEditor({203}, QStringLiteral("FrmIncome"), WindowRegistry::editorOf<FrmIncome>());
     registry.addEditor({204}, QStringLiteral("FrmSaleReturn"), WindowRegistry::editorOf<FrmSaleReturn>());
-    registerPrintForms(registry, salesPrintForms());
 }

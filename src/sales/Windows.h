@@ -2,6 +2,5 @@
 
 class WindowRegistry;
 
-// The sales windows opened from the main window's lists, and the sales
-// print forms.
+// The sales windows opened from the main window's lists.
 void registerSalesWindows(WindowRegistry &registry);
