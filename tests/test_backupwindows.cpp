@@ -9,6 +9,7 @@
 #include "platform/grid/TextGrid.h"
 #include "platform/ini/IniFile.h"
 #include "platform/ui/FileDialog.h"
+#include "platform/ui/Geometry.h"
 #include "platform/ui/Modal.h"
 #include "platform/ui/Msg.h"
 
@@ -190,7 +191,7 @@ private slots:
             QCOMPARE(at->objectName(), next);
         }
         // About 5715 twips wide, and nothing cut off.
-        QVERIFY2(qAbs(w->width() - 381) < 40, qPrintable(QString::number(w->width())));
+        QVERIFY2(qAbs(w->width() - geometry::px(5715)) < 40, qPrintable(QString::number(w->width())));
         QVERIFY(w->layout()->minimumSize().width() <= w->width());
         QVERIFY(w->layout()->minimumSize().height() <= w->height());
         QCOMPARE(w->minimumSize(), w->maximumSize());

@@ -2,6 +2,7 @@
 
 #include "TextGridDelegate.h"
 #include "TextGridModel.h"
+#include "platform/ui/Geometry.h"
 #include "platform/ui/Widgets.h"
 
 #include <QHeaderView>
@@ -23,7 +24,7 @@ TextGrid::TextGrid(QWidget *parent) : QTableView(parent), m_model(new TextGridMo
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setHighlightSections(false);
-    m_widthScale = std::max(1.0, fontMetrics().horizontalAdvance(QLatin1Char('0')) / 6.0);
+    m_widthScale = geometry::scale(font());
     verticalHeader()->setFixedWidth(pixels(m_fixedColTwips));
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     m_corner = new QLabel(this);
@@ -125,7 +126,7 @@ void TextGrid::setColWidth(int col, int tw)
 
 int TextGrid::pixels(int tw) const
 {
-    return qRound(tw / 15.0 * m_widthScale);
+    return geometry::px(tw, m_widthScale);
 }
 
 int TextGrid::colWidth(int col) const

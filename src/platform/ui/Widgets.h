@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Geometry.h"
+
 #include <QColor>
 #include <QObject>
 #include <QPalette>
@@ -7,11 +9,11 @@
 
 class QWidget;
 
-// Window sizes and positions are given in twips; 15 twips make a pixel at
-// 96 dots per inch.
+// Window sizes and positions are given in twips; geometry::px turns them
+// into pixels at the application font's factor (Geometry.h).
 inline int twips(int t)
 {
-    return (t + 7) / 15;
+    return geometry::px(t);
 }
 
 // A colour number as kept in Setup.ini: with the top bit set, a system colour
