@@ -195,6 +195,8 @@ private slots:
                                      << "请在第1行输入正确的数量和单价！" << 0;
         QTest::newRow("not a plain number") << "R1" << full << "" << QStringList{"G1", "1-", "5x", "2.5"}
                                             << "请在第1行输入正确的数量和单价！" << 0;
+        QTest::newRow("goods code in another case") << "R1" << full << "" << QStringList{"g1", "1-", "3", "2.5"}
+                                                    << "" << 0;
         QTest::newRow("zero price") << "R1" << full << "" << QStringList{"G1", "1-", "3", "0"}
                                     << "请在第1行输入正确的数量和单价！" << 0;
         QTest::newRow("date without zeros") << "R1" << full << "2026-1-5" << good << "" << 0;
@@ -227,6 +229,7 @@ private slots:
         if (message.isEmpty()) {
             QCOMPARE(box.count(), 0);
             QCOMPARE(app.one(QStringLiteral("select SupplierID from ReceiveReceipt")), QStringLiteral("S1"));
+            QCOMPARE(app.one(QStringLiteral("select GoodsID from ReceiveReceiptDetail")), QStringLiteral("G1"));
             if (date == QStringLiteral("2026-1-5"))
                 QCOMPARE(app.one(QStringLiteral("select OperateDate from ReceiveReceipt")), QStringLiteral("2026-01-05"));
             return;
@@ -373,7 +376,7 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("saved"); // GoodsID|InNum
         QTest::newRow("same code again") << "G1" << "4" << "G1|4";
-        QTest::newRow("same code, other case") << "g1" << "4" << "g1|4";
+        QTest::newRow("same code, other case") << "g1" << "4" << "G1|4";
         QTest::newRow("another goods") << "G2" << "" << "G2|0";
     }
     void retypedCodeKeepsWhatWasReceived()

@@ -11,7 +11,9 @@
 #include "platform/ui/Msg.h"
 #include "purchasing/FrmPay.h"
 #include "purchasing/FrmBuyIn.h"
+#include "purchasing/FrmBuyOrder.h"
 #include "sales/FrmIncome.h"
+#include "sales/FrmSaleOrder.h"
 #include "sales/FrmSaleOut.h"
 #include "stock/FrmCheck.h"
 
@@ -267,6 +269,42 @@ private slots:
             QCOMPARE(error, QString());
         else
             QVERIFY2(error.startsWith(dbfault::advice(DbFault::Busy)), qPrintable(error));
+    }
+
+    // An order modified on one desk while another desk delivers (or
+    // receives) against it keeps what the other desk booked.
+    void orderKeepsWhatAnotherDeskBooked_data()
+    {
+        QTest::addColumn<bool>("sales");
+        QTest::newRow("sales order") << true;
+        QTest::newRow("purchase order") << false;
+    }
+    void orderKeepsWhatAnotherDeskBooked()
+    {
+        QFETCH(bool, sales);
+        const BillKind &order = sales ? FrmSaleOrder::billKind() : FrmBuyOrder::billKind();
+        const BillKind &movement = sales ? FrmSaleOut::billKind() : FrmBuyIn::billKind();
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        BillStore desk(app.db(), order);
+        BillDraft d;
+        d.number = QStringLiteral("O1");
+        d.lines << BillLine{QStringLiteral("G1"), 2, {QStringLiteral("G1"), 2.0, 3.0, 0.0}};
+        desk.save(d);
+        d.mode = 2; // opened for modify: nothing booked yet as loaded
+
+        Database other(QStringLiteral("other desk"));
+        other.open(app.db().target());
+        BillDraft booked{1, QStringLiteral("M1")};
+        booked.linkedOrder = d.number;
+        booked.lines << BillLine{QStringLiteral("G1"), 2, {QStringLiteral("G1"), QStringLiteral("1"), 2.0, 3.0}};
+        BillStore(other, movement).save(booked);
+        other.close();
+
+        desk.save(d);
+        QCOMPARE(app.one(QStringLiteral("select %1 from %2").arg(order.lineColumns.last().column, order.lineTable)),
+                 QStringLiteral("2"));
     }
 
     // Writes of one statement outside a save wait as well.

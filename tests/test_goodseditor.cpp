@@ -50,7 +50,7 @@ private slots:
         QTest::newRow("blanks around") << "  2.5 " << ok << 2.5;
         QTest::newRow("sign") << "-3" << ok << -3.0;
         QTest::newRow("point first") << ".5" << ok << 0.5;
-        QTest::newRow("exponent") << "1E3" << ok << 1000.0;
+        QTest::newRow("exponent") << "1E3" << bad << 0.0;
         QTest::newRow("empty") << "" << bad << 0.0;
         QTest::newRow("letters") << "abc" << bad << 0.0;
         QTest::newRow("trailing letter") << "5x" << bad << 0.0;
@@ -61,7 +61,9 @@ private slots:
         QTest::newRow("hex") << "&H10" << bad << 0.0;
         QTest::newRow("injection") << "0,Remark='x'" << bad << 0.0;
         QTest::newRow("infinity word") << "inf" << bad << 0.0;
-        QTest::newRow("overflow") << "1e400" << big << 0.0;
+        QTest::newRow("overflow") << "1e400" << bad << 0.0;
+        QTest::newRow("fifteen digits") << "12345678901234.5" << ok << 12345678901234.5;
+        QTest::newRow("twenty digits") << "99999999999999999999" << big << 0.0;
     }
     void plainNumbers()
     {
@@ -128,10 +130,13 @@ private slots:
         QTest::newRow("min stock comma") << "txt_MinStorage" << "1,2" << "最小库存必须为数字！" << "txt_MinStorage";
         QTest::newRow("min stock injection") << "txt_MinStorage" << "0,Remark='x'" << "最小库存必须为数字！"
                                              << "txt_MinStorage";
-        QTest::newRow("min stock too large") << "txt_MinStorage" << "1e400" << "最小库存超出范围！" << "txt_MinStorage";
+        QTest::newRow("min stock too large") << "txt_MinStorage" << "1e400" << "最小库存必须为数字！" << "txt_MinStorage";
+        QTest::newRow("min stock too many digits") << "txt_MinStorage" << "99999999999999999999" << "最小库存超出范围！"
+                                                   << "txt_MinStorage";
+        QTest::newRow("buy price exponent") << "txt_BuyUnitPrice" << "1e3" << "采购单价必须为数字！" << "txt_BuyUnitPrice";
         QTest::newRow("min stock blank") << "txt_MinStorage" << "  " << "请将数据填写完整！" << "";
         QTest::newRow("buy price") << "txt_BuyUnitPrice" << "5x" << "采购单价必须为数字！" << "txt_BuyUnitPrice";
-        QTest::newRow("sale price") << "txt_SaleUnitPrice" << "1e999" << "销售单价超出范围！" << "txt_SaleUnitPrice";
+        QTest::newRow("sale price") << "txt_SaleUnitPrice" << "1e999" << "销售单价必须为数字！" << "txt_SaleUnitPrice";
         QTest::newRow("unknown category") << "cmb_ProductType" << "T9-没有" << "商品类别不存在，请从列表中选择！"
                                           << "cmb_ProductType";
         QTest::newRow("category without code") << "cmb_ProductType" << "五金" << "商品类别不存在，请从列表中选择！"

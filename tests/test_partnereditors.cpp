@@ -97,6 +97,9 @@ private slots:
         const QString unknownS = QStringLiteral("供应商类别不存在，请从列表中选择！");
         QTest::newRow("customer, picked code with a dash") << 502 << "Customer" << "pick:W-1" << "W-1" << "";
         QTest::newRow("customer, typed like an item") << 502 << "Customer" << "W-1-批发" << "W-1" << "";
+        QTest::newRow("customer, code with a dash typed") << 502 << "Customer" << "w-1" << "W-1" << "";
+        QTest::newRow("customer, code over a shorter one") << 502 << "Customer" << "01-01" << "01-01" << "";
+        QTest::newRow("customer, code and its name") << 502 << "Customer" << "01-甲类" << "01" << "";
         QTest::newRow("customer, typed code, other case") << 502 << "Customer" << "ct1" << "CT1" << "";
         QTest::newRow("customer, code and any name") << 502 << "Customer" << "CT1-随便" << "CT1" << "";
         QTest::newRow("customer, unknown") << 502 << "Customer" << "ZZ-不存在" << "" << unknownC;
@@ -115,7 +118,7 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
-        app.db().exec(QStringLiteral("insert into %1Type values('W-1','批发')").arg(table));
+        app.db().exec(QStringLiteral("insert into %1Type values('W-1','批发'),('01','甲类'),('01-01','乙类')").arg(table));
         msg::Recorder box;
         auto dlg = openEditor(app, code);
         typeInto(dlg.get(), qPrintable(QStringLiteral("txt_%1ID").arg(table)), QStringLiteral("N1"));

@@ -271,7 +271,7 @@ private slots:
         QTest::newRow("blank line") << "K1" << "K1" << QStringList{" ", "", " "} << noLines;
         QTest::newRow("reason only") << "K1" << "K1" << QStringList{"", "", "破损"} << "请在第1行输入正确的商品编码！";
         QTest::newRow("unknown goods") << "K1" << "K1" << QStringList{"NOPE", "3", ""} << "请在第1行输入正确的商品编码！";
-        QTest::newRow("zero") << "K1" << "K1" << QStringList{"G1", "0", ""} << badCount;
+        QTest::newRow("zero") << "K1" << "K1" << QStringList{"G1", "0", ""} << "";
         QTest::newRow("no count") << "K1" << "K1" << QStringList{"G1", "", "原因"} << badCount;
         QTest::newRow("unit after") << "K1" << "K1" << QStringList{"G1", "5kg", ""} << badCount;
         QTest::newRow("thousands") << "K1" << "K1" << QStringList{"G1", "1,000", ""} << badCount;
@@ -372,6 +372,13 @@ private slots:
         if (!message.isEmpty()) {
             QCOMPARE(messages.lastText(), message);
             QCOMPARE(app.log(), QStringList());
+            // "修改库存" refuses the same line in the same words.
+            const QStringList stockBefore = stocks(app);
+            messages.answer(QMessageBox::Yes);
+            QVERIFY(!w->modifyStorage());
+            QCOMPARE(messages.lastText(), message);
+            QCOMPARE(stocks(app), stockBefore);
+            QCOMPARE(app.log(), QStringList());
             return;
         }
         QCOMPARE(messages.count(), 0);
@@ -399,20 +406,26 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("secondCount"); // left in the cell editor
         QTest::addColumn<QString>("meanwhile");   // run after the lines were typed
+        QTest::addColumn<QString>("third");       // a third line's goods code, counted 99
         QTest::addColumn<QStringList>("stock");
         QTest::addColumn<QString>("message"); // the last message shown
         const QString question = QStringLiteral("确实要将库存商品的数量修改为当前盘点数量？");
         const QStringList unchanged{"G1|10", "G2|10", "G3|10"};
-        QTest::newRow("yes") << int(QMessageBox::Yes) << "8" << "" << QStringList{"G1|12", "G2|8", "G3|10"} << question;
+        QTest::newRow("yes") << int(QMessageBox::Yes) << "8" << "" << "" << QStringList{"G1|12", "G2|8", "G3|10"}
+                             << question;
         QTest::newRow("yes, over stock moved since") << int(QMessageBox::Yes) << "-1"
-                                                     << "update Product set NowStorage=50 where GoodsID='G1'"
+                                                     << "update Product set NowStorage=50 where GoodsID='G1'" << ""
                                                      << QStringList{"G1|12", "G2|-1", "G3|10"} << question;
-        QTest::newRow("no") << int(QMessageBox::No) << "8" << "" << unchanged << question;
-        QTest::newRow("count not a number") << int(QMessageBox::Yes) << "5kg" << "" << unchanged
+        QTest::newRow("empty shelf") << int(QMessageBox::Yes) << "0" << "" << ""
+                                     << QStringList{"G1|12", "G2|0", "G3|10"} << question;
+        QTest::newRow("no") << int(QMessageBox::No) << "8" << "" << "" << unchanged << question;
+        QTest::newRow("count not a number") << int(QMessageBox::Yes) << "5kg" << "" << "" << unchanged
                                             << "请在第2行输入正确的盘点数量！";
-        QTest::newRow("no count") << int(QMessageBox::Yes) << "" << "" << unchanged << "请在第2行输入正确的盘点数量！";
+        QTest::newRow("no count") << int(QMessageBox::Yes) << "" << "" << "" << unchanged << "请在第2行输入正确的盘点数量！";
+        QTest::newRow("unknown goods") << int(QMessageBox::Yes) << "8" << "" << "NOPE" << unchanged
+                                       << "请在第3行输入正确的商品编码！";
         QTest::newRow("goods removed meanwhile") << int(QMessageBox::Yes) << "8"
-                                                 << "delete from Product where GoodsID='G2'"
+                                                 << "delete from Product where GoodsID='G2'" << ""
                                                  << QStringList{"G1|10", "G3|10"}
                                                  << "商品编码为G2的商品已不存在，未能修改库存。";
     }
@@ -421,6 +434,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(QString, secondCount);
         QFETCH(QString, meanwhile);
+        QFETCH(QString, third);
         QFETCH(QStringList, stock);
         QFETCH(QString, message);
         TestApp app;
@@ -432,7 +446,8 @@ private slots:
         auto w = openCount(app, 1);
         type(box(*w, "txt_CheckID"), QStringLiteral("K1"));
         fillLine(*w, 1, {"G1", "12", ""});
-        fillLine(*w, 3, {"NOPE", "99", ""}); // no goods: left out
+        if (!third.isEmpty())
+            fillLine(*w, 3, {third, "99", ""});
         w->clickCell(2, Code);
         type(w->cellEditor(), QStringLiteral("G2"));
         enter(w->cellEditor());

@@ -17,7 +17,7 @@ QDate parseBillDate(const QString &text)
 std::optional<CheckFailure> checkCountedQty(const BillGrid &grid, int row, double *value)
 {
     double counted = 0;
-    if (!billnum::strictNumber(grid.cell(row, ColRole::CountQty), &counted) || counted == 0)
+    if (!billnum::strictNumber(grid.cell(row, ColRole::CountQty), &counted))
         return CheckFailure{QStringLiteral("请在第%1行输入正确的盘点数量！").arg(row), QString()};
     if (value)
         *value = counted;
@@ -59,6 +59,12 @@ std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, QVector<Fi
     if (!anyContent)
         return CheckFailure{gridEmpty + kind.noContentTail, QString()};
 
+    return checkLines(kind, grid, store, storageItems);
+}
+
+std::optional<CheckFailure> checkLines(const BillKind &kind, const BillGrid &grid, const BillStore &store,
+                                       const QVector<CodeItem> &storageItems)
+{
     const int codeCol = kind.column(ColRole::Code);
     const int storageCol = kind.column(ColRole::Storage);
     for (int r = 1; r <= grid.lastLine(); ++r) {

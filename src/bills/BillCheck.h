@@ -35,12 +35,17 @@ QDate parseBillDate(const QString &text);
 // existing code, a date must be a date); the grid must hold lines; each line
 // with content needs a known goods code, an existing storage (where the bill
 // has one) and plain-number quantity and price with a non-zero amount, or
-// (stock counts) a plain-number count other than 0. A code-name field's code
+// (stock counts) a plain-number count, 0 included. A code-name field's code
 // becomes the code as its master table stores it, ready to be saved.
 std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, QVector<FieldInput> &header,
                                       const BillGrid &grid, const BillStore &store,
                                       const QVector<CodeItem> &storageItems);
 
-// The counted quantity of a stock-count line: a plain number other than 0
-// (negatives pass), given in value; otherwise the failure naming the line.
+// The checks of the lines alone, as checkBill makes them last: every line
+// with content, in grid order.
+std::optional<CheckFailure> checkLines(const BillKind &kind, const BillGrid &grid, const BillStore &store,
+                                       const QVector<CodeItem> &storageItems);
+
+// The counted quantity of a stock-count line: a plain number (0 and
+// negatives pass), given in value; otherwise the failure naming the line.
 std::optional<CheckFailure> checkCountedQty(const BillGrid &grid, int row, double *value = nullptr);

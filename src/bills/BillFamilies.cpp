@@ -68,8 +68,9 @@ BillKind order(const TradeSide &side, const BillNames &n, const QString &extraCo
     k.columns.append({extraCaption, 1000, ColRole::Extra});
     k.enterOrder = {ColRole::Code, ColRole::Qty, ColRole::Price};
     priceGoods(k, side.priceColumn, side.priceAlias, false);
-    // What was received or delivered is written back as loaded, so a
-    // modified order keeps it.
+    // What was received or delivered (the kept column) is written by the
+    // save from the order's stored lines as they stand, so a modified order
+    // keeps it, also what another desk booked while it was open.
     k.lineColumns = {{QStringLiteral("GoodsID"), ColRole::Code},
                      {n.qtyColumn, ColRole::Qty},
                      {QStringLiteral("UnitPrice"), ColRole::Price},

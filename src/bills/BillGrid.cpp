@@ -7,7 +7,8 @@ BillGrid::BillGrid(TextGridModel &model, const BillKind &kind) : m_model(model),
 
 void BillGrid::startNew()
 {
-    m_loaded.clear();
+    m_loadedCodes.clear();
+    m_loadedKept.clear();
     m_model.clear();
     m_model.setCols(int(m_kind.columns.size()) + 1);
     m_model.setRows(2);
@@ -23,13 +24,16 @@ void BillGrid::writeCaptions()
 
 void BillGrid::load(const ResultPtr &lines)
 {
-    m_loaded.clear();
+    m_loadedCodes.clear();
+    m_loadedKept.clear();
     m_model.bind(lines);
     writeCaptions();
     if (const int extra = m_kind.column(ColRole::Extra)) {
         const int code = m_kind.column(ColRole::Code);
-        for (int r = 1; r < m_model.rows(); ++r)
-            m_loaded.insert(r, {cell(r, code).trimmed(), cell(r, extra)});
+        for (int r = 1; r < m_model.rows(); ++r) {
+            m_loadedCodes << cell(r, code);
+            m_loadedKept << cell(r, extra);
+        }
     }
     if (m_kind.hasTotalRow) {
         m_model.setRows(m_model.rows() + 1);
@@ -138,14 +142,16 @@ void BillGrid::clearGoods(int row)
         setCell(row, ColRole::BookQty, QString());
 }
 
-void BillGrid::codeChanged(int row)
+void BillGrid::codeChanged()
 {
     if (!m_kind.column(ColRole::Extra))
         return;
-    const auto loaded = m_loaded.constFind(row);
-    const bool same = loaded != m_loaded.constEnd()
-                      && cell(row, ColRole::Code).trimmed().compare(loaded->first, Qt::CaseInsensitive) == 0;
-    setCell(row, ColRole::Extra, same ? loaded->second : QString());
+    QStringList codes; // "" for a line that names no goods: it keeps nothing
+    for (int r = 1; r <= lastLine(); ++r)
+        codes << (cell(r, ColRole::Name).trimmed().isEmpty() ? QString() : cell(r, ColRole::Code));
+    const QVector<int> kept = keptLines(m_loadedCodes, codes);
+    for (int r = 1; r <= lastLine(); ++r)
+        setCell(r, ColRole::Extra, kept[r - 1] >= 0 ? m_loadedKept[kept[r - 1]] : QString());
 }
 
 void BillGrid::recomputeAmount(int row)
@@ -186,7 +192,7 @@ void BillGrid::recomputeLines()
         if (!hasContent(r))
             continue;
         recomputeAmount(r);
-        recomputeCount(r);
+        recomputeCountIfCounted(r);
     }
     rewriteTotal();
 }

@@ -3,9 +3,6 @@
 #include "BillKind.h"
 #include "platform/db/ResultTable.h"
 
-#include <QHash>
-#include <QPair>
-
 class TextGridModel;
 
 // The rules of a bill's grid, on its text matrix: row 0 the captions, lines
@@ -44,10 +41,10 @@ public:
     // unit, model, price, storage, book quantity), or empties them.
     void fillGoods(int row, const ResultTable &goods, int goodsRow, bool fromPicker);
     void clearGoods(int row);
-    // After the line's goods code changed: a line that names the goods it
-    // was loaded with gets back its kept value, any other line starts at
-    // nothing kept.
-    void codeChanged(int row);
+    // After goods codes changed: each line that names goods shows the kept
+    // value of the loaded line it keeps by keptLines (as saving keeps it),
+    // any other line nothing.
+    void codeChanged();
     // The line's amount from its quantity and price.
     void recomputeAmount(int row);
     // The same, only when the line has a quantity (a looked-up price alone
@@ -58,7 +55,7 @@ public:
     void recomputeCount(int row);
     void recomputeCountIfCounted(int row);
     // Before a save: every line with content computed again from its own
-    // cells, and the total row.
+    // cells (gain and loss only where a count is given), and the total row.
     void recomputeLines();
     // The total row: "金额合计" and the sum of the line amounts.
     void rewriteTotal();
@@ -74,5 +71,5 @@ private:
 
     TextGridModel &m_model;
     const BillKind &m_kind;
-    QHash<int, QPair<QString, QString>> m_loaded; // row → loaded code, kept value
+    QStringList m_loadedCodes, m_loadedKept; // the loaded lines' codes and kept values
 };

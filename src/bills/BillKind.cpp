@@ -1,17 +1,21 @@
 #include "BillKind.h"
 
-#include "core/GenFunc.h"
+#include <QHash>
 
-QString codeOfText(const QString &text, const QVector<CodeItem> &items)
+QVector<int> keptLines(const QStringList &storedCodes, const QStringList &codes)
 {
-    const QString t = text.trimmed();
-    for (const CodeItem &item : items)
-        if (item.text == t)
-            return item.code;
-    // A typed code ("S01") is the code itself.
-    if (!t.contains(QLatin1Char('-')))
-        return t;
-    return getBetween(t, QString(), QStringLiteral("-")).trimmed();
+    QHash<QString, QVector<int>> linesOf; // goods → its stored lines, in order
+    for (int i = 0; i < storedCodes.size(); ++i)
+        linesOf[storedCodes[i].trimmed().toCaseFolded()].append(i);
+    QHash<QString, int> taken;
+    QVector<int> kept;
+    for (const QString &code : codes) {
+        const QString goods = code.trimmed().toCaseFolded();
+        const QVector<int> stored = linesOf.value(goods);
+        int &next = taken[goods];
+        kept.append(!goods.isEmpty() && next < stored.size() ? stored[next++] : -1);
+    }
+    return kept;
 }
 
 QString BillKind::headQuery() const

@@ -29,10 +29,12 @@ enum class ColRole {
     Reason,     // stock count: free text
 };
 
-// The code a text names: the code of the item it equals, otherwise the text
-// before its first "-" (a code holding "-" survives when it was chosen), or
-// the whole text when it holds no "-" (a code typed on its own).
-QString codeOfText(const QString &text, const QVector<CodeItem> &items);
+// Which stored line of a bill each of its lines keeps the received or
+// delivered quantity of (ColRole::Extra): per goods code (case aside), the
+// lines of one goods item take the stored lines of that item in turn; a
+// line beyond them, or of goods the stored bill did not have, keeps none
+// (-1). storedCodes and codes are in line order.
+QVector<int> keptLines(const QStringList &storedCodes, const QStringList &codes);
 
 struct GridColumn {
     QString caption;

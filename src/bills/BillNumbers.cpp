@@ -1,5 +1,6 @@
 #include "BillNumbers.h"
 
+#include "masterdata/FieldInput.h"
 #include "platform/db/ValueText.h"
 
 #include <cmath>
@@ -65,29 +66,7 @@ double val(const QString &text)
 
 bool strictNumber(const QString &text, double *value)
 {
-    const QString t = text.trimmed();
-    int i = 0;
-    const int n = int(t.size());
-    if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
-        ++i;
-    bool digits = false, point = false;
-    for (; i < n; ++i) {
-        if (t[i].isDigit() && t[i].unicode() < 128)
-            digits = true;
-        else if (t[i] == QLatin1Char('.') && !point)
-            point = true;
-        else
-            return false;
-    }
-    if (!digits)
-        return false;
-    bool ok = false;
-    const double v = t.toDouble(&ok);
-    if (!ok || !std::isfinite(v) || std::fabs(v) > 1e15)
-        return false;
-    if (value)
-        *value = v;
-    return true;
+    return readPlainNumber(text, value) == NumberInput::Ok;
 }
 
 QString amountText(double value)

@@ -11,9 +11,9 @@ namespace billnum {
 // 0 when the text begins with no number ("12kg" → 12, "abc" → 0, "1,000" → 1).
 double val(const QString &text);
 
-// True when the trimmed text is a plain decimal number ("12", "-2.5",
-// ".5", "3."), giving its value. Empty text, "5x", "1,000", exponents and
-// numbers too large to hold are not plain numbers.
+// True when the text is a plain number by the program's one reading of
+// typed numbers (readPlainNumber: "12", " -2.5 ", ".5"; not "5x", "1,000",
+// "1e3" or more than 15 significant digits), giving its value.
 bool strictNumber(const QString &text, double *value = nullptr);
 
 // An amount as a bill grid shows it: one blank before a number that is zero

@@ -29,35 +29,52 @@ ResultPtr BillStore::lookupGoods(const QString &code) const
     return m_db.query(m_kind.lookupSql, {code.trimmed()});
 }
 
-ResultPtr BillStore::pickedGoods(const QStringList &codes) const
+void BillStore::forChunks(const QString &sql, const QStringList &codes,
+                          const std::function<void(const ResultTable &)> &take) const
 {
-    // In chunks, so that "全部选定" on a long list stays within the
-    // parameter limits of every database.
-    QHash<QString, int> wanted;
-    for (const QString &c : codes)
-        wanted.insert(c.toLower(), int(wanted.size()));
-    QVector<QVector<QVariant>> found(codes.size());
-    QStringList columns;
+    // In chunks, so that "全部选定" on a long list or a long bill stays within
+    // the parameter limits of every database.
     const int chunk = 500;
     for (int start = 0; start < codes.size(); start += chunk) {
         const QStringList part = codes.mid(start, chunk);
         QVariantList params;
         for (const QString &c : part)
             params << c;
-        const ResultPtr rs = m_db.query(m_kind.pickSql.arg(Database::placeholders(int(part.size()))), params);
-        columns = rs->columns();
-        for (int r = 0; r < rs->rowCount(); ++r) {
-            const int at = wanted.value(rs->text(r, 0).toLower(), -1);
+        take(*m_db.query(sql.arg(Database::placeholders(int(part.size()))), params));
+    }
+}
+
+ResultPtr BillStore::pickedGoods(const QStringList &codes) const
+{
+    QHash<QString, int> wanted;
+    for (const QString &c : codes)
+        wanted.insert(c.toLower(), int(wanted.size()));
+    QVector<QVector<QVariant>> found(codes.size());
+    QStringList columns;
+    forChunks(m_kind.pickSql, codes, [&](const ResultTable &rs) {
+        columns = rs.columns();
+        for (int r = 0; r < rs.rowCount(); ++r) {
+            const int at = wanted.value(rs.text(r, 0).toLower(), -1);
             if (at < 0 || !found[at].isEmpty())
                 continue;
-            for (int c = 0; c < rs->columnCount(); ++c)
-                found[at] << rs->value(r, c);
+            for (int c = 0; c < rs.columnCount(); ++c)
+                found[at] << rs.value(r, c);
         }
-    }
+    });
     QVector<QVariant> cells;
     for (const auto &row : found)
         cells += row;
     return std::make_shared<const ResultTable>(columns, cells);
+}
+
+QHash<QString, QString> BillStore::goodsSpelling(const QStringList &codes) const
+{
+    QHash<QString, QString> spelt;
+    forChunks(QStringLiteral("select GoodsID from Product where GoodsID in (%1)"), codes, [&](const ResultTable &rs) {
+        for (int r = 0; r < rs.rowCount(); ++r)
+            spelt.insert(rs.text(r, 0).toCaseFolded(), rs.text(r, 0));
+    });
+    return spelt;
 }
 
 QVector<CodeItem> codeItems(const Database &db, const QString &sql)
@@ -97,8 +114,41 @@ ResultPtr BillStore::orderLines(const QString &order) const
     return m_db.query(m_kind.order.copySql, {order.trimmed()});
 }
 
+int BillStore::lineColumn(ColRole role) const
+{
+    for (int i = 0; i < m_kind.lineColumns.size(); ++i)
+        if (m_kind.lineColumns[i].role == role)
+            return i;
+    return -1;
+}
+
+QVector<BillLine> BillStore::linesAsSaved(const QVector<BillLine> &lines, const ResultPtr &stored) const
+{
+    QStringList codes, storedCodes;
+    for (const BillLine &line : lines)
+        codes << line.goodsId;
+    for (int r = 0; stored && r < stored->rowCount(); ++r)
+        storedCodes << stored->text(r, 0);
+    const QHash<QString, QString> spelt = goodsSpelling(codes);
+    const QVector<int> kept = keptLines(storedCodes, codes);
+    const int codeAt = lineColumn(ColRole::Code), keptAt = lineColumn(ColRole::Extra);
+    QVector<BillLine> saved = lines;
+    for (int i = 0; i < saved.size(); ++i) {
+        BillLine &line = saved[i];
+        line.goodsId = spelt.value(line.goodsId.toCaseFolded(), line.goodsId);
+        if (codeAt >= 0)
+            line.values[codeAt] = line.goodsId;
+        if (keptAt >= 0)
+            line.values[keptAt] = kept[i] >= 0 ? stored->value(kept[i], 1) : QVariant(0.0);
+    }
+    return saved;
+}
+
 void BillStore::save(const BillDraft &d)
 {
+    // A modified bill's lines as they stand, read inside the transaction
+    // (begun as a writer, so nobody books meanwhile) for its kept column.
+    ResultPtr stored;
     Transaction t(m_db);
     QStringList cols;
     QVariantList values;
@@ -124,6 +174,10 @@ void BillStore::save(const BillDraft &d)
                                    values + QVariantList{d.number});
         if (n != 1)
             throw DbError(QStringLiteral("单据号为%1的单据已不存在，未能保存。").arg(d.number));
+        if (const int keptAt = lineColumn(ColRole::Extra); keptAt >= 0)
+            stored = m_db.query(QStringLiteral("select GoodsID,%1 from %2 where %3=? Order By LineID")
+                                    .arg(m_kind.lineColumns[keptAt].column, m_kind.lineTable, m_kind.lineNumberColumn),
+                                {d.number});
         m_db.exec(QStringLiteral("delete from %1 where %2=?").arg(m_kind.lineTable, m_kind.lineNumberColumn),
                   {d.number});
     }
@@ -134,7 +188,7 @@ void BillStore::save(const BillDraft &d)
     const QString insertLine = QStringLiteral("insert into %1(%2) values(%3)")
                                    .arg(m_kind.lineTable, lineCols.join(QLatin1Char(',')),
                                         Database::placeholders(int(lineCols.size())));
-    for (const BillLine &line : d.lines) {
+    for (const BillLine &line : linesAsSaved(d.lines, stored)) {
         m_db.exec(insertLine, QVariantList{d.number} + line.values);
         if (d.mode != 1)
             continue;

@@ -4,7 +4,10 @@
 #include "platform/db/ResultTable.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QVariant>
+
+#include <functional>
 
 class Database;
 
@@ -56,10 +59,26 @@ public:
 
     // Writes the bill in one transaction: the header, the lines, in add mode
     // the stock and order effects, and the log entry. All or nothing; throws
-    // DbError.
+    // DbError. Goods codes are written as the goods table spells them; a
+    // kept column (ColRole::Extra) is written from the stored lines of the
+    // bill as they stand (keptLines; 0 where none), not from the draft.
     void save(const BillDraft &draft);
 
 private:
+    // Runs sql, whose "%1" is an in-list, over codes, at most 500 bound at a
+    // time, handing each result to take.
+    void forChunks(const QString &sql, const QStringList &codes,
+                   const std::function<void(const ResultTable &)> &take) const;
+    // The goods codes found, as the goods table spells them, by the code
+    // case-folded.
+    QHash<QString, QString> goodsSpelling(const QStringList &codes) const;
+    // The index of the line column of that role, or -1.
+    int lineColumn(ColRole role) const;
+    // The lines as written: each goods code as the goods table spells it
+    // (as typed when the goods item is gone), and the kept column, if any,
+    // from the stored lines (keptLines; 0 where none).
+    QVector<BillLine> linesAsSaved(const QVector<BillLine> &lines, const ResultPtr &stored) const;
+
     Database &m_db;
     const BillKind &m_kind;
 };

@@ -403,7 +403,7 @@ void BillWindow::editorEdited(const QString &text)
     switch (m_kind.columns[m_editCol - 1].role) {
     case ColRole::Code:
         lookupGoods(row, text);
-        m_lines.codeChanged(row);
+        m_lines.codeChanged();
         m_lines.recomputeAmountIfQty(row);
         m_lines.recomputeCountIfCounted(row);
         break;
@@ -469,7 +469,6 @@ void BillWindow::pickGoods()
                 row = m_lines.insertLineAtEnd();
             m_lines.setCell(row, ColRole::Code, goods->text(r, 0));
             m_lines.fillGoods(row, *goods, r, true);
-            m_lines.codeChanged(row);
             m_lines.recomputeAmountIfQty(row);
             m_lines.recomputeCountIfCounted(row);
             ++row;
@@ -477,6 +476,7 @@ void BillWindow::pickGoods()
         // A grid without a total row keeps one empty line below the goods.
         if (!m_kind.hasTotalRow && goods->rowCount() > 0 && row >= m_lines.rows())
             m_lines.insertLineAtEnd();
+        m_lines.codeChanged();
         m_lines.rewriteTotal();
     } catch (const DbError &e) {
         msg::error(this, e.text());

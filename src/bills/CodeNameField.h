@@ -10,8 +10,8 @@ class QLineEdit;
 // A header box with its hidden list: the box shows "code-name"; a double
 // click shows the list instead; choosing an item, or leaving the list,
 // puts the list's text back into the box. The chosen item's code is kept
-// as it is, so a code holding "-" survives; text typed into the box names
-// the code of the item it equals, else the text before its first "-".
+// as it is, so a code holding "-" survives; text typed into the box is read
+// by codeOfText.
 class CodeNameField : public QStackedWidget
 {
     Q_OBJECT

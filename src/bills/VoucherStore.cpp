@@ -2,6 +2,7 @@
 
 #include "BillStore.h"
 #include "core/GenFunc.h"
+#include "masterdata/RecordStore.h"
 #include "platform/db/Database.h"
 
 QString nextVoucherNumber(const QStringList &ids, int idByte)
@@ -54,14 +55,14 @@ QVector<CodeItem> VoucherStore::payModes() const
     return codeItems(m_db, QStringLiteral("select PayModeID as 支付方式编号,PayModeName as 支付方式名称 from PayMode"));
 }
 
-bool VoucherStore::partnerExists(const QString &code) const
+QString VoucherStore::partnerCode(const QString &code) const
 {
-    return m_db.exists(QStringLiteral("select %1ID from %1 where %1ID=?").arg(m_kind.partnerTable), {code});
+    return storedCode(m_db, m_kind.partnerTable, m_kind.partnerTable + QStringLiteral("ID"), code);
 }
 
-bool VoucherStore::payModeExists(const QString &code) const
+QString VoucherStore::payModeCode(const QString &code) const
 {
-    return m_db.exists(QStringLiteral("select PayModeID from PayMode where PayModeID=?"), {code});
+    return storedCode(m_db, QStringLiteral("PayMode"), QStringLiteral("PayModeID"), code);
 }
 
 QString VoucherStore::save(const VoucherDraft &d, int idByte)

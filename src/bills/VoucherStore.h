@@ -41,8 +41,10 @@ public:
     ResultPtr load(const QString &id) const;
     QVector<CodeItem> partners() const;
     QVector<CodeItem> payModes() const;
-    bool partnerExists(const QString &code) const;
-    bool payModeExists(const QString &code) const;
+    // The code as the partner or payment-method table spells it ("c01" →
+    // "C01"), or "" when there is none.
+    QString partnerCode(const QString &code) const;
+    QString payModeCode(const QString &code) const;
 
     // Saves in one transaction with the log entry; a new voucher whose
     // number was taken meanwhile gets the next free one. Returns the number

@@ -223,12 +223,12 @@ bool VoucherWindow::saveRecord()
     }
     VoucherStore store(m_state.db, m_kind);
     try {
-        if (d.partnerId.isEmpty() || !store.partnerExists(d.partnerId)) {
+        if ((d.partnerId = store.partnerCode(d.partnerId)).isEmpty()) {
             msg::critical(this, QStringLiteral("错误"),
                           QStringLiteral("%1“%2”不存在，请从列表中选择！").arg(m_kind.partnerWord, msg::quoted(partnerText)));
             return false;
         }
-        if (d.payModeId.isEmpty() || !store.payModeExists(d.payModeId)) {
+        if ((d.payModeId = store.payModeCode(d.payModeId)).isEmpty()) {
             msg::critical(this, QStringLiteral("错误"), QStringLiteral("付款方式“%1”不存在，请从列表中选择！").arg(msg::quoted(payModeText)));
             return false;
         }

@@ -1,12 +1,7 @@
 #include "FieldInput.h"
 
-#include "core/GenFunc.h"
-
 #include <QComboBox>
-#include <QLocale>
 #include <QRegularExpression>
-
-#include <cmath>
 
 void makeCodeCombo(QComboBox *combo)
 {
@@ -42,30 +37,48 @@ void showCode(QComboBox *combo, const QString &code, const QVariant &name)
     combo->setEditText(name.isNull() ? code : code + QLatin1Char('-') + name.toString());
 }
 
+QString codeOfText(const QString &text, const QVector<CodeItem> &items)
+{
+    const auto listed = [&items](const QString &code) {
+        for (const CodeItem &item : items)
+            if (item.code.compare(code, Qt::CaseInsensitive) == 0)
+                return item.code;
+        return code;
+    };
+    const QString t = text.trimmed();
+    for (const CodeItem &item : items)
+        if (item.code.compare(t, Qt::CaseInsensitive) == 0)
+            return item.code;
+    for (const CodeItem &item : items)
+        if (item.text == t)
+            return item.code;
+    return listed(t.section(QLatin1Char('-'), 0, 0).trimmed());
+}
+
 QString comboCode(const QComboBox *combo)
 {
-    const QString text = combo->currentText();
     const int current = combo->currentIndex();
-    if (current >= 0 && combo->itemText(current) == text)
+    if (current >= 0 && combo->itemText(current) == combo->currentText())
         return combo->itemData(current).toString();
-    const int match = combo->findText(text, Qt::MatchExactly);
-    if (match >= 0)
-        return combo->itemData(match).toString();
-    if (!text.contains(QLatin1Char('-')))
-        return text.trimmed();
-    return getBetween(text, QString(), QStringLiteral("-")).trimmed();
+    QVector<CodeItem> items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(CodeItem{combo->itemData(i).toString(), combo->itemText(i)});
+    return codeOfText(combo->currentText(), items);
 }
 
 NumberInput readPlainNumber(const QString &text, double *value)
 {
-    static const QRegularExpression plain(QStringLiteral("^[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    static const QRegularExpression plain(QStringLiteral("^[+-]?([0-9]*)(?:\\.([0-9]*))?$"));
     const QString t = text.trimmed();
-    if (!plain.match(t).hasMatch())
+    const QRegularExpressionMatch m = plain.match(t);
+    if (!m.hasMatch() || m.capturedLength(1) + m.capturedLength(2) == 0)
         return NumberInput::NotANumber;
-    bool ok = false;
-    const double v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v))
+    // Leading zeros and zeros closing the fraction are no significant digits.
+    QString digits = m.captured(1) + m.captured(2).remove(QRegularExpression(QStringLiteral("0+$")));
+    digits.remove(QRegularExpression(QStringLiteral("^0+")));
+    if (digits.size() > 15)
         return NumberInput::OutOfRange;
-    *value = v;
+    if (value)
+        *value = t.toDouble();
     return NumberInput::Ok;
 }

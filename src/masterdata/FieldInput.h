@@ -27,13 +27,21 @@ void fillCodeCombo(QComboBox *combo, const QVector<CodeItem> &items);
 // Shows a stored code with its name ("T1-五金"), or the code alone when it
 // has no name (it names no row).
 void showCode(QComboBox *combo, const QString &code, const QVariant &name);
-// The code the combo's text stands for: the code of the item whose text it
-// is (so a code holding "-" survives), otherwise the typed text before the
-// first "-" (all of it when it holds none), trimmed.
+// The code a typed text names on a list of "code-name" items, the one
+// reading of typed codes everywhere: the text, trimmed, when it is a code on
+// the list (case aside, as the tables compare codes), spelt as the list
+// spells it; else the code of the item whose text it is; else the text
+// before its first "-" (all of it when it holds none), spelt as the list
+// spells it when it is on the list. Whether that code exists is for the
+// caller to check.
+QString codeOfText(const QString &text, const QVector<CodeItem> &items);
+// The code the combo's text stands for: the chosen item's own code (so a
+// code holding "-" survives), otherwise codeOfText over the combo's items.
 QString comboCode(const QComboBox *combo);
 
 enum class NumberInput { Ok, NotANumber, OutOfRange };
-// A plain decimal number after trimming: optional sign, digits with at most
-// one point, optional exponent ("12", "-2.5", ".5", "1e3"). An empty text
-// is not a number.
+// The one reading of a typed number: after trimming, a plain decimal (an
+// optional sign, digits with at most one point: "12", "-2.5", ".5", "3.")
+// of at most 15 significant digits. Exponents, "5x", "1,000" and empty
+// text are not numbers; more digits are out of range. value may be null.
 NumberInput readPlainNumber(const QString &text, double *value);

@@ -5,15 +5,17 @@
 #include "core/GenFunc.h"
 #include "platform/db/Database.h"
 
-std::optional<CheckFailure> countedLines(const BillGrid &grid, QVector<CountedGoods> *out)
+std::optional<CheckFailure> countedLines(const BillKind &kind, const BillGrid &grid, const BillStore &store,
+                                         QVector<CountedGoods> *out)
 {
     out->clear();
+    if (auto fail = checkLines(kind, grid, store, {}))
+        return fail;
     for (int r = 1; r <= grid.lastLine(); ++r) {
-        if (grid.cell(r, ColRole::Name).trimmed().isEmpty())
+        if (!grid.hasContent(r))
             continue;
         CountedGoods line{grid.cell(r, ColRole::Code).trimmed()};
-        if (auto fail = checkCountedQty(grid, r, &line.counted))
-            return fail;
+        checkCountedQty(grid, r, &line.counted);
         out->append(line);
     }
     return std::nullopt;

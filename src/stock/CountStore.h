@@ -7,6 +7,7 @@
 #include <QVector>
 
 class BillGrid;
+class BillStore;
 class Database;
 
 // One goods item of a stock count and the quantity counted.
@@ -15,10 +16,11 @@ struct CountedGoods {
     double counted = 0;
 };
 
-// The lines of a count's grid that name goods (a goods name is shown), in
-// grid order, each with its counted quantity; or the first line whose count
-// is not a plain number other than 0.
-std::optional<CheckFailure> countedLines(const BillGrid &grid, QVector<CountedGoods> *out);
+// The lines of a count's grid that hold anything, in grid order, each with
+// its goods code and counted quantity; or the first failure of the checks a
+// save makes of them (checkLines), with the save's message.
+std::optional<CheckFailure> countedLines(const BillKind &kind, const BillGrid &grid, const BillStore &store,
+                                         QVector<CountedGoods> *out);
 
 // The SQL of applying a stock count to the stock.
 class CountStore

@@ -77,7 +77,7 @@ bool FrmCheck::modifyStorage()
 {
     return runCommand([this] {
         QVector<CountedGoods> counted;
-        if (const auto fail = countedLines(lines(), &counted)) {
+        if (const auto fail = countedLines(kind(), lines(), store(), &counted)) {
             msg::critical(this, QStringLiteral("错误"), fail->message);
             return false;
         }

@@ -15,8 +15,8 @@ class FrmCheck : public KindWindow<stockCountKind>
 public:
     FrmCheck(AppState &state, int mode, const QString &id, QWidget *parent = nullptr);
 
-    // "修改库存": the lines as shown (the cell editor's text included), each
-    // named line's count checked, then, answered Yes, every line and the log
-    // entry written at once. False when nothing was written.
+    // "修改库存": the lines as shown (the cell editor's text included),
+    // checked as a save checks them, then, answered Yes, every line and the
+    // log entry written at once. False when nothing was written.
     bool modifyStorage();
 };
