@@ -181,16 +181,11 @@ void VoucherWindow::showBalance()
     m_left->setText(billnum::balanceText(billnum::val(m_must->text()) - billnum::val(m_have->text())));
 }
 
-QString VoucherWindow::comboCode(QComboBox *combo, const QVector<CodeItem> &items, const QString &chosenCode,
-                          const QString &chosenText) const
+QString VoucherWindow::comboCode(QComboBox *combo, const QString &chosenCode, const QString &chosenText) const
 {
-    const QString text = combo->currentText().trimmed();
-    if (!chosenText.isEmpty() && text == chosenText.trimmed())
+    if (!chosenText.isEmpty() && combo->currentText().trimmed() == chosenText.trimmed())
         return chosenCode;
-    const int i = combo->currentIndex();
-    if (i >= 0 && combo->itemText(i) == text)
-        return combo->itemData(i).toString();
-    return codeOfText(text, items);
+    return ::comboCode(combo);
 }
 
 bool VoucherWindow::saveRecord()
@@ -209,8 +204,8 @@ bool VoucherWindow::saveRecord()
     d.mode = m_mode;
     d.number = number();
     d.date = m_date->date();
-    d.partnerId = comboCode(m_partner, m_partners, m_prefillCode, m_prefillText);
-    d.payModeId = comboCode(m_payMode, m_payModes, QString(), QString());
+    d.partnerId = comboCode(m_partner, m_prefillCode, m_prefillText);
+    d.payModeId = comboCode(m_payMode, QString(), QString());
     d.remark = m_remark->text().trimmed();
     d.billId = m_billId;
     d.operatorId = m_state.currentOperatorID;

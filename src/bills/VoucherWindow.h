@@ -42,8 +42,9 @@ protected:
 private:
     bool saveRecord();
     void showBalance();
-    QString comboCode(QComboBox *combo, const QVector<CodeItem> &items, const QString &chosenCode,
-                      const QString &chosenText) const;
+    // The code the combo's text names: the bill's partner while its text
+    // stands, else comboCode's reading.
+    QString comboCode(QComboBox *combo, const QString &chosenCode, const QString &chosenText) const;
 
     AppState &m_state;
     const VoucherKind &m_kind;
