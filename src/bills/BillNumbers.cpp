@@ -90,6 +90,11 @@ bool strictNumber(const QString &text, double *value)
     return true;
 }
 
+double lineAmount(double qty, double price)
+{
+    return roundedNumber(qty * price);
+}
+
 QString amountText(double value)
 {
     const QString digits = numberText(std::fabs(value));
