@@ -25,6 +25,7 @@
 #include <QSqlDatabase>
 
 #include <atomic>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace backuptest;
@@ -324,6 +325,43 @@ private slots:
         QVERIFY(inputEnabled(w));
         QCOMPARE(backupPathIn(app), QString());
         QCOMPARE(QDir(out.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), QStringList());
+    }
+
+    // The file in use, however it is spelt, is never written over.
+    void backupRefusesTheOpenDatabase_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("its path") << "<app>/hengyuan.db";
+        QTest::newRow("without .db") << "<app>/hengyuan";
+        QTest::newRow("a symbolic link") << "<out>/link.db";
+    }
+    void backupRefusesTheOpenDatabase()
+    {
+        QFETCH(QString, typed);
+        TestApp app;
+        QVERIFY(app.ok());
+        saveOrder(app, QStringLiteral("PO1"), 10);
+        QTemporaryDir out;
+        const QString live = QDir(app.dir()).filePath(QStringLiteral("hengyuan.db"));
+        QVERIFY(QFile::link(live, out.filePath(QStringLiteral("link.db"))));
+        typed.replace(QStringLiteral("<app>"), app.dir()).replace(QStringLiteral("<out>"), out.path());
+        struct stat before {}, after {};
+        QCOMPARE(::stat(QFile::encodeName(live).constData(), &before), 0);
+        const QByteArray earlier = bytesOf(live);
+        msg::Recorder box;
+        FrmBackup w(app.state());
+        w.show();
+        typeAndRun(w, typed);
+        COMPARE_SHOWN(box.shown(), Shown{failure(QStringLiteral("备份失败：所选文件就是正在使用的数据库。"))});
+        QVERIFY(w.isVisible());
+        QVERIFY(inputEnabled(w));
+        QCOMPARE(backupPathIn(app), QString());
+        QCOMPARE(::stat(QFile::encodeName(live).constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(bytesOf(live), earlier);
+        saveOrder(app, QStringLiteral("PO2"), 20);
+        QCOMPARE(ordersIn(live), (QStringList{QStringLiteral("PO1"), QStringLiteral("PO2")}));
     }
 
     void overwriteQuestion_data()

@@ -187,6 +187,11 @@ private slots:
         QCOMPARE(app.count(QStringLiteral("ReceiveReceiptDetail")), 3);
         QCOMPARE(app.log(), QStringList{QStringLiteral("添加单据号为R001的采购入库单")});
         QVERIFY(store.numberExists(QStringLiteral("r001")));
+        // Stock after a bill is the decimal sum.
+        app.db().exec(QStringLiteral("update Product set NowStorage=0.1 where GoodsID='G3'"));
+        store.save(receipt(QStringLiteral("R002"), {{"G3", "1", 0.2, 1}}));
+        QCOMPARE(app.one(QStringLiteral("select count(*) from Product where GoodsID='G3' and NowStorage=0.3")),
+                 QStringLiteral("1"));
     }
 
     void receiptFromAnOrderRaisesTheFirstOrderLine()

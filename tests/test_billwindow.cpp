@@ -488,6 +488,14 @@ private slots:
         QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("txt_LeftPay"))->text(), QStringLiteral("12"));
         QVERIFY(!w.saveAndNew());
         QCOMPARE(box.lastText(), QStringLiteral("请输入正确的应付金额和已付金额！"));
+        // The balance is the decimal one.
+        auto *have = w.findChild<QLineEdit *>(QStringLiteral("txt_HavePay"));
+        for (const auto &[owed, paid, left] : {std::tuple{"1000.1", "1000", ".1"}, {"8729.12", "8729.1", ".02"}}) {
+            must->setText(QString::fromLatin1(owed));
+            have->setText(QString::fromLatin1(paid));
+            QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("txt_LeftPay"))->text(), QString::fromLatin1(left));
+        }
+        have->clear();
         must->setText(QStringLiteral("100"));
         QVERIFY(w.saveAndNew());
         QVERIFY(w.saveAndNew());

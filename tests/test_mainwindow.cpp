@@ -197,6 +197,13 @@ private slots:
                                               "values(?,'C1',?,?,?)");
         db.exec(income, {QStringLiteral("1"), QStringLiteral("P2"), 80, 10});
         db.exec(income, {QStringLiteral("2"), QStringLiteral("P1"), 5, 0});
+        // Paid in full, in another order than owed: owes 0, not a binary remainder.
+        db.exec(QStringLiteral("insert into Customer(CustomerID,CustomerName,TypeID) values('C2','西方商店','CT1')"));
+        const QString paid = QStringLiteral("insert into Income(IncomeID,CustomerID,PayModeID,MustIncome,HaveIncome) "
+                                            "values(?,'C2','P1',?,?)");
+        db.exec(paid, {QStringLiteral("3"), 672.69, 672.69});
+        db.exec(paid, {QStringLiteral("4"), 4237.32, 3819.11});
+        db.exec(paid, {QStringLiteral("5"), 3819.11, 4237.32});
         FrmMain w(app.state(), WindowRegistry());
         w.navigate(406);
         QStringList got;
@@ -209,10 +216,11 @@ private slots:
         QCOMPARE(got, (QStringList{QStringLiteral("恒远供应|150|30.5|119.5|现金"), QStringLiteral("恒远供应|20|20|0|转账"),
                                    QStringLiteral("阿里供应|10|12|-2|转账")}));
         w.navigate(405);
-        QCOMPARE(w.grid()->rows(), 3);
+        QCOMPARE(w.grid()->rows(), 4);
         QCOMPARE(w.grid()->textMatrix(1, 4), QStringLiteral("5"));
         QCOMPARE(w.grid()->textMatrix(2, 4), QStringLiteral("70"));
         QCOMPARE(w.grid()->textMatrix(2, 5), QStringLiteral("转账"));
+        QCOMPARE(w.grid()->textMatrix(3, 4), QStringLiteral("0"));
     }
 
     void lineSummariesComputeTheAmount()

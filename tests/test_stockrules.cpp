@@ -69,6 +69,7 @@ private slots:
         QTest::newRow("negative books") << "-4" << "1" << " 5" << "盘赢";
         QTest::newRow("count written with a point") << "3" << "3.0" << " 0" << "盘平";
         QTest::newRow("empty shelf") << "5" << "0" << "-5" << "盘亏";
+        QTest::newRow("decimal difference") << "1000" << "1000.3" << " 0.3" << "盘赢";
     }
     void gainAndLoss()
     {

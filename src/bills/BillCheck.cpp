@@ -85,7 +85,7 @@ std::optional<CheckFailure> checkLines(const BillKind &kind, const BillGrid &gri
         if (kind.column(ColRole::Qty)) {
             double qty = 0, price = 0;
             if (!billnum::strictNumber(grid.cell(r, ColRole::Qty), &qty)
-                || !billnum::strictNumber(grid.cell(r, ColRole::Price), &price) || qty * price == 0)
+                || !billnum::strictNumber(grid.cell(r, ColRole::Price), &price) || billnum::lineAmount(qty, price) == 0)
                 return CheckFailure{QStringLiteral("请在第%1行输入正确的数量和单价！").arg(line), QString()};
         }
     }

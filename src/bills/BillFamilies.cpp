@@ -1,6 +1,7 @@
 #include "BillFamilies.h"
 
 #include "BillFields.h"
+#include "platform/db/ValueText.h"
 
 namespace billfamily {
 
@@ -56,7 +57,7 @@ QVector<GridColumn> priced(const QString &qtyCaption, int qtyWidth, int priceWid
 
 QString amountOf(const QString &qtyColumn)
 {
-    return QStringLiteral("A.%1*A.UnitPrice as 金额").arg(qtyColumn);
+    return roundedSql(QStringLiteral("A.%1*A.UnitPrice").arg(qtyColumn)) + QStringLiteral(" as 金额");
 }
 
 } // namespace

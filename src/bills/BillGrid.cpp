@@ -1,6 +1,7 @@
 #include "BillGrid.h"
 
 #include "BillNumbers.h"
+#include "platform/db/ValueText.h"
 #include "platform/grid/TextGridModel.h"
 
 BillGrid::BillGrid(TextGridModel &model, const BillKind &kind) : m_model(model), m_kind(kind) {}
@@ -158,7 +159,8 @@ void BillGrid::recomputeAmount(int row)
 {
     if (!m_kind.column(ColRole::Amount) || isTotalRow(row))
         return;
-    const double amount = billnum::val(cell(row, ColRole::Qty)) * billnum::val(cell(row, ColRole::Price));
+    const double amount =
+        billnum::lineAmount(billnum::val(cell(row, ColRole::Qty)), billnum::val(cell(row, ColRole::Price)));
     setCell(row, ColRole::Amount, billnum::amountText(amount));
 }
 
@@ -172,7 +174,8 @@ void BillGrid::recomputeCount(int row)
 {
     if (!m_kind.column(ColRole::CountQty))
         return;
-    const double d = billnum::val(cell(row, ColRole::CountQty)) - billnum::val(cell(row, ColRole::BookQty));
+    const double d =
+        roundedNumber(billnum::val(cell(row, ColRole::CountQty)) - billnum::val(cell(row, ColRole::BookQty)));
     const QString diff = billnum::amountText(d);
     setCell(row, ColRole::Diff, diff);
     const double shown = billnum::val(diff);
@@ -202,7 +205,7 @@ double BillGrid::linesTotal() const
     double sum = 0;
     for (int r = 1; r <= lastLine(); ++r)
         sum += billnum::val(cell(r, ColRole::Amount));
-    return sum;
+    return roundedNumber(sum);
 }
 
 void BillGrid::rewriteTotal()

@@ -69,6 +69,11 @@ bool strictNumber(const QString &text, double *value)
     return readPlainNumber(text, value) == NumberInput::Ok;
 }
 
+double lineAmount(double qty, double price)
+{
+    return roundedNumber(qty * price);
+}
+
 QString amountText(double value)
 {
     const QString digits = numberText(std::fabs(value));

@@ -16,6 +16,10 @@ double val(const QString &text);
 // "1e3" or more than 15 significant digits), giving its value.
 bool strictNumber(const QString &text, double *value = nullptr);
 
+// A line's amount: quantity × price, rounded as every computed number is
+// (roundedNumber()).
+double lineAmount(double qty, double price);
+
 // An amount as a bill grid shows it: one blank before a number that is zero
 // or positive, "-" before a negative one, at most 15 significant digits
 // (3 × 2.5 → " 7.5", -20 → "-20").

@@ -3,6 +3,7 @@
 #include "platform/ui/Msg.h"
 #include "core/GenFunc.h"
 #include "platform/db/Database.h"
+#include "platform/db/ValueText.h"
 
 #include <QHash>
 
@@ -193,7 +194,8 @@ void BillStore::save(const BillDraft &d)
         if (d.mode != 1)
             continue;
         if (m_kind.stockSign != 0) {
-            const qint64 n = m_db.exec(QStringLiteral("update Product set NowStorage=NowStorage+? where GoodsID=?"),
+            const qint64 n = m_db.exec(QStringLiteral("update Product set NowStorage=%1 where GoodsID=?")
+                                           .arg(roundedSql(QStringLiteral("NowStorage+?"))),
                                        {m_kind.stockSign * line.qty, line.goodsId});
             if (n != 1)
                 throw DbError(QStringLiteral("商品编码为%1的商品已不存在，未能保存。").arg(msg::quoted(line.goodsId)));
@@ -201,7 +203,8 @@ void BillStore::save(const BillDraft &d)
         // A line whose goods is not on the order leaves the order alone.
         if (m_kind.hasOrderLink && !d.linkedOrder.isEmpty())
             m_db.execOnFirstMatch(m_kind.order.detailTable,
-                                  QStringLiteral("%1=%1+?").arg(m_kind.order.qtyColumn),
+                                  QStringLiteral("%1=%2").arg(m_kind.order.qtyColumn,
+                                                              roundedSql(m_kind.order.qtyColumn + QStringLiteral("+?"))),
                                   QStringLiteral("%1=? and GoodsID=?").arg(m_kind.order.orderColumn),
                                   {line.qty, d.linkedOrder, line.goodsId});
     }

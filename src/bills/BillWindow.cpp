@@ -9,6 +9,7 @@
 #include "core/AppState.h"
 #include "core/PrintForm.h"
 #include "masterdata/FrmGoodsConn.h"
+#include "platform/db/ValueText.h"
 #include "platform/grid/TextGrid.h"
 #include "platform/grid/TextGridModel.h"
 #include "platform/ui/Modal.h"
@@ -584,9 +585,10 @@ BillDraft BillWindow::draft(const QVector<FieldInput> &header) const
             default: line.values << m_lines.cell(r, c.role).trimmed(); break;
             }
         }
-        d.amount += qty * price;
+        d.amount += billnum::lineAmount(qty, price);
         d.lines.append(line);
     }
+    d.amount = roundedNumber(d.amount);
     return d;
 }
 

@@ -104,6 +104,7 @@ DbOperation::Job DbOperation::job(Work work, const QString &file)
     }
     // The handle is taken here, on the GUI thread; the work needs nothing else.
     sqlite3 *live = m_state.db.sqliteHandle();
+    dbop::refuseLiveFile(file, live);
     return Job{[live, file, backup] {
                    if (backup)
                        dbop::backupSqlite(live, file);

@@ -32,11 +32,18 @@ const QStringList &systemTables();
 
 // The embedded database (SqliteBackup.cpp).
 
+// Throws DbError ("所选文件就是正在使用的数据库。") when the file is the live
+// database's own, by any path that leads to it (a symbolic link, "..", a
+// hard link), or one of the files SQLite keeps beside it ("-journal",
+// "-wal", "-shm"). Neither a backup nor a restore may write over them.
+void refuseLiveFile(const QString &file, sqlite3 *live);
+
 // A consistent copy of the live embedded database, taken while it stays
 // open: written to a temporary file in the target's folder (named after
 // backupTempTemplate()), then renamed over the target, so an earlier backup
-// survives a failure. The temporary files that an earlier backup into that
-// folder left behind (a backup killed part-way) are removed first. Works
+// survives a failure. The live database's own file is refused, and the
+// temporary files that an earlier backup into that folder left behind (a
+// backup killed part-way) are removed first. Works
 // on the handle alone, so it may run off the GUI thread. Throws DbError.
 void backupSqlite(sqlite3 *live, const QString &target);
 
@@ -91,7 +98,8 @@ public:
         std::function<void()> run;
         bool background = false;
     };
-    // Made on the GUI thread; throws as checkAvailable() does.
+    // Made on the GUI thread; throws as checkAvailable() does, and refuses
+    // the embedded database's own file (refuseLiveFile()) at once.
     virtual Job backupJob(const QString &target);
     virtual Job restoreJob(const QString &source);
 

@@ -38,13 +38,15 @@ void FrmBackup::runCommand()
             setInputEnabled(true);
             return;
         }
+        // Made before the question: the database in use is refused at once.
+        const DbOperation::Job job = m_op->backupJob(target);
         if (QFileInfo::exists(target)
             && !msg::okCancel(this, msg::Icon::Question, title,
                               QStringLiteral("该备份已经存在，\n是否替换旧的备份文件？"))) {
             setInputEnabled(true);
             return;
         }
-        runBusy(m_op->backupJob(target));
+        runBusy(job);
         msg::information(this, title, QStringLiteral("备份成功"));
         m_op->saveBackupPath(target);
     } catch (const DbError &e) {

@@ -1,5 +1,7 @@
 #include "ListCatalog.h"
 
+#include "platform/db/ValueText.h"
+
 namespace {
 
 const QVector<int> W_Order{600, 1200, 1000, 1600, 1000, 1000, 1000, 1000, 1600};
@@ -135,42 +137,48 @@ QVector<ListSpec> buildSpecs()
     add(403, K::Report, "商品采购汇总表", "商品采购汇总表",
         QStringLiteral("select A.ReceivereceiptID as 采购入库单号,A.GoodsID as 商品编码,B.GoodsName as 商品名称,"
                        "B.Unit as 单位,B.Model as 规格型号,B.Home as 产地,C.StorageName as 库位,"
-                       "A.ReceiveNumber as 数量,A.UnitPrice as 单价,A.ReceiveNumber*A.UnitPrice as 金额 "
+                       "A.ReceiveNumber as 数量,A.UnitPrice as 单价,%1 as 金额 "
                        "from ReceiveReceiptDetail as A,Product as B,Storage as C "
-                       "where B.GoodsID=A.GoodsID and C.StorageID=A.StorageID Order by A.GoodsID,A.LineID"),
+                       "where B.GoodsID=A.GoodsID and C.StorageID=A.StorageID Order by A.GoodsID,A.LineID")
+            .arg(roundedSql(QStringLiteral("A.ReceiveNumber*A.UnitPrice"))),
         {});
     add(404, K::Report, "商品销售汇总表", "商品销售汇总表",
         QStringLiteral("select A.SaleOutID as 销售出库单号,A.GoodsID as 商品编码,B.GoodsName as 商品名称,"
                        "B.Unit as 单位,B.Model as 规格型号,B.Home as 产地,C.StorageName as 库位,"
-                       "A.GoodsNumber as 数量,A.UnitPrice as 单价,A.GoodsNumber*A.UnitPrice as 金额 "
+                       "A.GoodsNumber as 数量,A.UnitPrice as 单价,%1 as 金额 "
                        "from SaleOutDetail as A,Product as B,Storage as C "
-                       "where B.GoodsID=A.GoodsID and C.StorageID=A.StorageID Order by A.GoodsID,A.LineID"),
+                       "where B.GoodsID=A.GoodsID and C.StorageID=A.StorageID Order by A.GoodsID,A.LineID")
+            .arg(roundedSql(QStringLiteral("A.GoodsNumber*A.UnitPrice"))),
         {});
     add(405, K::Report, "应收款统计表", "应收金额汇总表",
-        QStringLiteral("select B.CustomerName as 客户,Sum(A.MustIncome) as 应收金额,Sum(A.HaveIncome) as 已收金额,"
-                       "Sum(A.MustIncome)-Sum(A.HaveIncome) as 未收金额,C.PayModeName as 付款方式 "
-                       "from Income as A,Customer as B,PayMode as C "
+        QStringLiteral("select B.CustomerName as 客户,%1 as 应收金额,%2 as 已收金额,%3 as 未收金额,"
+                       "C.PayModeName as 付款方式 from Income as A,Customer as B,PayMode as C "
                        "where B.CustomerID=A.CustomerID and C.PayModeID=A.PayModeID "
-                       "Group By B.CustomerName,C.PayModeName Order By B.CustomerName,C.PayModeName"),
+                       "Group By B.CustomerName,C.PayModeName Order By B.CustomerName,C.PayModeName")
+            .arg(roundedSql(QStringLiteral("Sum(A.MustIncome)")), roundedSql(QStringLiteral("Sum(A.HaveIncome)")),
+                 roundedSql(QStringLiteral("Sum(A.MustIncome)-Sum(A.HaveIncome)"))),
         {600, 1200, 1000, 1000, 1000, 1000});
     add(406, K::Report, "应付款统计表", "应付金额汇总表",
-        QStringLiteral("select B.SupplierName as 供应商,Sum(A.MustPay) as 应付金额,Sum(A.HavePay) as 已付金额,"
-                       "Sum(A.MustPay)-Sum(A.HavePay) as 未付金额,C.PayModeName as 付款方式 "
-                       "from Pay as A,Supplier as B,PayMode as C "
+        QStringLiteral("select B.SupplierName as 供应商,%1 as 应付金额,%2 as 已付金额,%3 as 未付金额,"
+                       "C.PayModeName as 付款方式 from Pay as A,Supplier as B,PayMode as C "
                        "where B.SupplierID=A.SupplierID and C.PayModeID=A.PayModeID "
-                       "Group By B.SupplierName,C.PayModeName Order By B.SupplierName,C.PayModeName"),
+                       "Group By B.SupplierName,C.PayModeName Order By B.SupplierName,C.PayModeName")
+            .arg(roundedSql(QStringLiteral("Sum(A.MustPay)")), roundedSql(QStringLiteral("Sum(A.HavePay)")),
+                 roundedSql(QStringLiteral("Sum(A.MustPay)-Sum(A.HavePay)"))),
         {600, 1200, 1000, 1000, 1000, 1000});
     add(407, K::Report, "采购退货汇总表", "采购退货汇总表",
         QStringLiteral("select A.GoodsID as 商品编码,B.GoodsName as 商品名称,C.ProductTypeName as 商品类别, "
-                       "Sum(A.ReturnNumber) as 退货数量 from PurchaseReturnDetail as A,Product as B,ProductType as C "
+                       "%1 as 退货数量 from PurchaseReturnDetail as A,Product as B,ProductType as C "
                        "where B.GoodsID=A.GoodsID and C.ProductTypeID=B.ProductTypeID "
-                       "Group By A.GoodsID,B.GoodsName,C.ProductTypeName Order By A.GoodsID"),
+                       "Group By A.GoodsID,B.GoodsName,C.ProductTypeName Order By A.GoodsID")
+            .arg(roundedSql(QStringLiteral("Sum(A.ReturnNumber)"))),
         {600, 1200, 1000, 1000, 1000});
     add(408, K::Report, "销售退货汇总表", "销售退货汇总表",
         QStringLiteral("select A.GoodsID as 商品编码,B.GoodsName as 商品名称,C.ProductTypeName as 商品类别, "
-                       "Sum(A.ReturnNumber) as 退货数量 from SaleReturnDetail as A,Product as B,ProductType as C "
+                       "%1 as 退货数量 from SaleReturnDetail as A,Product as B,ProductType as C "
                        "where B.GoodsID=A.GoodsID and C.ProductTypeID=B.ProductTypeID "
-                       "Group By A.GoodsID,B.GoodsName,C.ProductTypeName Order By A.GoodsID"),
+                       "Group By A.GoodsID,B.GoodsName,C.ProductTypeName Order By A.GoodsID")
+            .arg(roundedSql(QStringLiteral("Sum(A.ReturnNumber)"))),
         {600, 1200, 1000, 1000, 1000});
 
     add(501, K::List, "商品信息", "商品编码列表", Q_Goods, W_Goods);

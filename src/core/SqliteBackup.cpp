@@ -146,10 +146,30 @@ QString liveFileOf(sqlite3 *live)
     return name ? QString::fromUtf8(name) : QString();
 }
 
-void refuseLiveFile(const QString &file, const QString &liveFile)
+// Whether two paths lead to one file (the same device and inode), however
+// they are spelt: symbolic links, "..", hard links.
+bool sameFile(const QString &a, const QString &b)
 {
-    if (!liveFile.isEmpty() && QFileInfo(file).canonicalFilePath() == QFileInfo(liveFile).canonicalFilePath())
-        throw DbError(QStringLiteral("所选文件就是正在使用的数据库。"));
+    std::error_code ec;
+    const bool same =
+        std::filesystem::equivalent(QFile::encodeName(a).toStdString(), QFile::encodeName(b).toStdString(), ec);
+    return same && !ec;
+}
+
+bool isLiveFile(const QString &file, const QString &liveFile)
+{
+    if (liveFile.isEmpty())
+        return false;
+    if (sameFile(file, liveFile))
+        return true;
+    // The files SQLite keeps beside it: one that is there, by any name; one
+    // still to come, by the name it will have.
+    for (const QString &suffix : SqliteCompanions) {
+        if (sameFile(file, liveFile + suffix)
+            || (file.endsWith(suffix) && sameFile(file.chopped(suffix.size()), liveFile)))
+            return true;
+    }
+    return false;
 }
 
 // The temporary file a backup's file name belongs to (itself, or the one
@@ -179,6 +199,12 @@ QString systemError()
 }
 
 } // namespace
+
+void refuseLiveFile(const QString &file, sqlite3 *live)
+{
+    if (isLiveFile(file, liveFileOf(live)))
+        throw DbError(QStringLiteral("所选文件就是正在使用的数据库。"));
+}
 
 QString backupTempTemplate(const QString &target)
 {
@@ -211,6 +237,7 @@ void backupSqlite(sqlite3 *live, const QString &target)
 {
     if (!live)
         throw DbError(QStringLiteral("数据库没有打开。"));
+    refuseLiveFile(target, live);
     removeBackupLeftovers(QFileInfo(target).absolutePath());
     // VACUUM INTO writes into a file that is new or empty; this one is
     // removed again unless it replaces the target.
@@ -233,7 +260,7 @@ void backupSqlite(sqlite3 *live, const QString &target)
 
 void checkBackupFile(const QString &file, sqlite3 *live)
 {
-    refuseLiveFile(file, liveFileOf(live));
+    refuseLiveFile(file, live);
     SourceFile(file).check(live);
 }
 
@@ -241,7 +268,7 @@ void restoreSqlite(sqlite3 *live, const QString &source)
 {
     if (!live)
         throw DbError(QStringLiteral("数据库没有打开。"));
-    refuseLiveFile(source, liveFileOf(live));
+    refuseLiveFile(source, live);
     SourceFile src(source);
     src.check(live);
     sqlite3_backup *b = sqlite3_backup_init(live, "main", src.get(), "main");

@@ -12,6 +12,20 @@ QString numberText(double value)
     return QString::number(value, 'g', 15);
 }
 
+double roundedNumber(double value)
+{
+    // From 2^52 on a double holds no fraction to round.
+    if (!std::isfinite(value) || std::fabs(value) >= 4503599627370496.0)
+        return value;
+    // The decimal digits, as SQL's round() takes them; adding 0 turns -0 into 0.
+    return QString::number(value, 'f', ComputedPlaces).toDouble() + 0.0;
+}
+
+QString roundedSql(const QString &expression)
+{
+    return QStringLiteral("round(%1,%2)").arg(expression).arg(ComputedPlaces);
+}
+
 bool isNumberValue(const QVariant &value)
 {
     switch (value.metaType().id()) {

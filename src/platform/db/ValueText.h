@@ -14,3 +14,15 @@ bool isNumberValue(const QVariant &value);
 
 // A number in its shortest form, as above.
 QString numberText(double value);
+
+// Every number computed from quantities, prices and amounts (line amounts,
+// totals, balances, a count's difference, stock after a bill) is its decimal
+// result rounded to this many places before it is kept, compared or shown,
+// so that binary fractions never show: 1000.1 - 1000 is .1, not
+// .100000000000023. Values typed are kept as typed.
+constexpr int ComputedPlaces = 6;
+// The rounding in C++; zero comes out as 0, never -0.
+double roundedNumber(double value);
+// The same rounding in SQL, one spelling for every database kind:
+// "round(<expression>,6)".
+QString roundedSql(const QString &expression);

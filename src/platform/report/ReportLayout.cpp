@@ -190,7 +190,7 @@ Layout layout(const Report &report)
             double sum = 0;
             for (int r = 0; r < l.rowCount; ++r)
                 sum += t.value(r, l.totalColumn).toDouble();
-            l.totalText = numberText(sum);
+            l.totalText = numberText(roundedNumber(sum));
             natural[l.totalColumn] = std::max(natural[l.totalColumn], captionMeasure.width(l.totalText));
             if (l.totalColumn > 0)
                 natural[0] = std::max(natural[0], captionMeasure.width(QStringLiteral("金额合计")));
