@@ -18,10 +18,38 @@ QString spaced(const QString &caption)
     return chars.join(QLatin1Char(' '));
 }
 
-// What every bill of a family shares: its names, the number and date, the
-// partner and the staff member, the goods columns and their prices, the
-// tables.
-BillKind common(const TradeSide &side, const BillNames &n, int modelWidth, bool presetFirst, const QString &staffLabel)
+// Where a trading bill's parts stand (twips). Both twins of a family share
+// one design: 8790 × 6000, the frame over all but the commands at 5700,
+// "打印" on the left, "保存" and "退出" on the right; the header's left
+// boxes at 1125, its right boxes at 6900.
+BillPlaces tradePlaces(const QRect &title, const QRect &grid, int printLeft)
+{
+    BillPlaces p;
+    p.client = QSize(8790, 6000);
+    p.frame = QRect(0, 0, 8790, 5640);
+    p.title = title;
+    p.grid = grid;
+    p.commands = {{QStringLiteral("cmd_Print"), QRect(printLeft, 5700, 800, 300)},
+                  {QStringLiteral("cmd_Save"), QRect(7175, 5700, 800, 300)},
+                  {QStringLiteral("cmd_Exit"), QRect(8000, 5700, 800, 300)}};
+    return p;
+}
+
+QRect leftBox(int top)
+{
+    return QRect(1125, top, 1695, 180);
+}
+
+QRect rightBox(int top)
+{
+    return QRect(6900, top, 1665, 180);
+}
+
+// What every bill of a family shares: its names and places, the number and
+// date, the partner and the staff member (on the line at partyTop), the
+// goods columns and their prices, the tables.
+BillKind common(const TradeSide &side, const BillNames &n, const BillPlaces &places, int partyTop, int modelWidth,
+                bool presetFirst, const QString &staffLabel)
 {
     BillKind k;
     k.windowName = n.window;
@@ -30,16 +58,17 @@ BillKind common(const TradeSide &side, const BillNames &n, int modelWidth, bool 
     k.gridName = n.window.mid(3) + QStringLiteral("Grd");
     k.logNoun = QStringLiteral("的") + n.caption;
     k.printForm = n.window + QStringLiteral("DetailPrint");
+    k.places = places;
     k.headTable = n.headTable;
     k.numberColumn = n.headTable + QStringLiteral("ID");
     k.amountColumn = QStringLiteral("Amount");
     k.lineTable = n.headTable + QStringLiteral("Detail");
     k.lineNumberColumn = k.numberColumn;
     const QByteArray box = (QStringLiteral("txt_") + k.numberColumn).toLatin1();
-    k.fields = {billDate(0, 0),
-                number(box.constData(), 0, 1, n.numberAlias.toUtf8().constData()),
-                party(side.partner, "Label4", 1, 0, presetFirst),
-                party(n.staff, "Label5", 1, 1, presetFirst, staffLabel),
+    k.fields = {billDate(leftBox(960)),
+                number(box.constData(), rightBox(960), n.numberAlias.toUtf8().constData()),
+                party(side.partner, "Label4", leftBox(partyTop), presetFirst),
+                party(n.staff, "Label5", rightBox(partyTop), presetFirst, staffLabel),
                 remark(),
                 maker()};
     k.requiredTail = n.requiredTail;
@@ -64,7 +93,8 @@ QString amountOf(const QString &qtyColumn)
 
 BillKind order(const TradeSide &side, const BillNames &n, const QString &extraColumn, const QString &extraCaption)
 {
-    BillKind k = common(side, n, 800, false, QString());
+    const BillPlaces places = tradePlaces(QRect(3548, 300, 1695, 285), QRect(180, 1860, 8535, 3375), 60);
+    BillKind k = common(side, n, places, 1380, 800, false, QString());
     k.columns += priced(n.qtyCaption, 1000, 800, 800);
     k.columns.append({extraCaption, 1000, ColRole::Extra});
     k.enterOrder = {ColRole::Code, ColRole::Qty, ColRole::Price};
@@ -85,7 +115,10 @@ BillKind order(const TradeSide &side, const BillNames &n, const QString &extraCo
 BillKind storeBill(const TradeSide &side, const BillNames &n, int stockSign, const OrderSource &source,
                    const VoucherLink &voucher)
 {
-    BillKind k = common(side, n, 800, false, QString());
+    BillPlaces places = tradePlaces(QRect(3323, 300, 2160, 285), QRect(180, 1920, 8535, 3255), 60);
+    places.commands.insert(voucher.button, QRect(900, 5700, 800, 300));
+    places.commands.insert(QStringLiteral("cmd_SelOrder"), QRect(6350, 5700, 800, 300));
+    BillKind k = common(side, n, places, 1380, 800, false, QString());
     k.noContentTail = QStringLiteral("请输入商品编码、库位及其数量、单价！");
     k.columns.append({QStringLiteral("库位"), 1000, ColRole::Storage});
     k.columns += priced(n.qtyCaption, 1000, 800, 800);
@@ -146,12 +179,13 @@ BillKind storeBill(const TradeSide &side, const BillNames &n, int stockSign, con
 BillKind returnBill(const TradeSide &side, const BillNames &n, const QString &handler, int stockSign,
                     const QString &staffLabel)
 {
-    BillKind k = common(side, n, 1000, true, staffLabel);
-    HeaderField returnDate =
-        field(FieldKind::Date, "退货日期：", "Label8", "txt_ReturnDate", "ReturnDate", "退货日期", 2, 0, "退货日期");
+    const BillPlaces places = tradePlaces(QRect(3330, 300, 2160, 285), QRect(60, 1980, 8535, 3255), 0);
+    BillKind k = common(side, n, places, 1305, 1000, true, staffLabel);
+    HeaderField returnDate = field(FieldKind::Date, "退货日期：", "Label8", "txt_ReturnDate", "ReturnDate", "退货日期",
+                                   leftBox(1650), "退货日期");
     returnDate.copiesBillDate = true;
     k.fields.insert(4, returnDate);
-    k.fields.insert(5, party(handler, "Label3", 2, 1, true));
+    k.fields.insert(5, party(handler, "Label3", rightBox(1650), true));
     k.columns += priced(n.qtyCaption, 1200, 1000, 1190);
     k.enterOrder = {ColRole::Code, ColRole::Qty, ColRole::Price};
     priceGoods(k, side.priceColumn, side.priceAlias, false);

@@ -3,7 +3,7 @@
 namespace billfields {
 
 HeaderField field(FieldKind kind, const char *label, const char *labelName, const char *box, const char *column,
-                  const char *what, int row, int side, const char *alias, const char *nameAlias)
+                  const char *what, const QRect &place, const char *alias, const char *nameAlias)
 {
     HeaderField f;
     f.kind = kind;
@@ -13,20 +13,18 @@ HeaderField field(FieldKind kind, const char *label, const char *labelName, cons
     f.column = QString::fromLatin1(column);
     f.what = QString::fromUtf8(what);
     f.required = kind != FieldKind::Text && kind != FieldKind::Operator;
-    f.row = row;
-    f.side = side;
-    f.footer = kind == FieldKind::Text || kind == FieldKind::Operator;
+    f.place = place;
     f.loadAlias = QString::fromUtf8(alias);
     f.loadNameAlias = QString::fromUtf8(nameAlias);
     return f;
 }
 
 HeaderField codeName(const char *label, const char *labelName, const char *name, const char *column,
-                     const char *what, int row, int side, const char *alias, const char *nameAlias,
+                     const char *what, const QRect &place, const char *alias, const char *nameAlias,
                      const char *table, bool presetFirst)
 {
     const QString n = QString::fromLatin1(name);
-    HeaderField f = field(FieldKind::CodeName, label, labelName, "", column, what, row, side, alias, nameAlias);
+    HeaderField f = field(FieldKind::CodeName, label, labelName, "", column, what, place, alias, nameAlias);
     f.box = QStringLiteral("txt_") + n;
     f.combo = QStringLiteral("cmb_") + n;
     f.masterTable = QString::fromLatin1(table);
@@ -36,7 +34,7 @@ HeaderField codeName(const char *label, const char *labelName, const char *name,
     return f;
 }
 
-HeaderField party(const QString &table, const char *labelName, int row, int side, bool presetFirst,
+HeaderField party(const QString &table, const char *labelName, const QRect &place, bool presetFirst,
                   const QString &label)
 {
     struct Party {
@@ -56,7 +54,7 @@ HeaderField party(const QString &table, const char *labelName, int row, int side
             continue;
         const QByteArray name = table.toLatin1();
         const QByteArray column = name + "ID";
-        HeaderField f = codeName(p.label, labelName, name.constData(), column.constData(), p.what, row, side,
+        HeaderField f = codeName(p.label, labelName, name.constData(), column.constData(), p.what, place,
                                  p.codeAlias, p.nameAlias, name.constData(), presetFirst);
         if (!label.isEmpty())
             f.label = label;
@@ -66,26 +64,27 @@ HeaderField party(const QString &table, const char *labelName, int row, int side
     return HeaderField();
 }
 
-HeaderField billDate(int row, int side)
+HeaderField billDate(const QRect &place)
 {
-    return field(FieldKind::Date, "制单日期：", "Label1", "txt_OperateDate", "OperateDate", "制单日期", row, side,
+    return field(FieldKind::Date, "制单日期：", "Label1", "txt_OperateDate", "OperateDate", "制单日期", place,
                  "制单日期");
 }
 
-HeaderField number(const char *box, int row, int side, const char *alias)
+HeaderField number(const char *box, const QRect &place, const char *alias)
 {
-    return field(FieldKind::Number, "单据号：", "Label2", box, "", "单据号", row, side, alias);
+    return field(FieldKind::Number, "单据号：", "Label2", box, "", "单据号", place, alias);
 }
 
-HeaderField remark()
+HeaderField remark(int left, int width)
 {
-    return field(FieldKind::Text, "备注：", "Label6", "txt_Remark", "Remark", "备注", 0, 0, "备注");
+    return field(FieldKind::Text, "备注：", "Label6", "txt_Remark", "Remark", "备注", QRect(left, 5325, width, 180),
+                 "备注");
 }
 
-HeaderField maker()
+HeaderField maker(int left, int width)
 {
-    HeaderField f = field(FieldKind::Operator, "制单人：", "Label7", "txt_Operator", "OperatorID", "制单人", 0, 1,
-                          "操作员代号", "操作员名称");
+    HeaderField f = field(FieldKind::Operator, "制单人：", "Label7", "txt_Operator", "OperatorID", "制单人",
+                          QRect(left, 5325, width, 180), "操作员代号", "操作员名称");
     f.masterTable = QStringLiteral("Operator");
     f.masterId = QStringLiteral("OperatorID");
     f.masterName = QStringLiteral("OperatorName");

@@ -6,29 +6,30 @@
 // the goods queries, so that each kind only states what is its own.
 namespace billfields {
 
-// A header box; required unless it is the remark or the maker.
+// A header box at place (twips, in the frame); required unless it is the
+// remark or the maker.
 HeaderField field(FieldKind kind, const char *label, const char *labelName, const char *box, const char *column,
-                  const char *what, int row, int side, const char *alias, const char *nameAlias = "");
+                  const char *what, const QRect &place, const char *alias, const char *nameAlias = "");
 // A box over a hidden list of "code-name" items of a master table whose
 // code and name columns are <table>ID and <table>Name; the box is
 // txt_<name>, the list cmb_<name>.
 HeaderField codeName(const char *label, const char *labelName, const char *name, const char *column,
-                     const char *what, int row, int side, const char *alias, const char *nameAlias,
+                     const char *what, const QRect &place, const char *alias, const char *nameAlias,
                      const char *table, bool presetFirst = false);
 // A partner or staff box over the rows of one of the master tables
 // Supplier, Customer, Buyer, Saler, Accepter, Returner, Checker, with the
 // label, the word messages use and the aliases it loads from that every
 // bill gives that table; label overrides the label.
-HeaderField party(const QString &table, const char *labelName, int row, int side, bool presetFirst = false,
+HeaderField party(const QString &table, const char *labelName, const QRect &place, bool presetFirst = false,
                   const QString &label = QString());
 // The bill date "制单日期：", loaded from the alias 制单日期.
-HeaderField billDate(int row, int side);
+HeaderField billDate(const QRect &place);
 // The bill number box, loaded from the given alias; never saved as a column.
-HeaderField number(const char *box, int row, int side, const char *alias);
-// "备注：" and "制单人：" below the grid; the maker loads with its name
-// from Operator.
-HeaderField remark();
-HeaderField maker();
+HeaderField number(const char *box, const QRect &place, const char *alias);
+// "备注：" and "制单人：" below the grid, at 5325 twips; the maker loads with
+// its name from Operator.
+HeaderField remark(int left = 840, int width = 4095);
+HeaderField maker(int left = 7200, int width = 1365);
 
 // 商品编码, 商品名称, 单位, 规格型号.
 QVector<GridColumn> goodsColumns(int modelWidth);

@@ -2,6 +2,9 @@
 
 #include "masterdata/FieldInput.h"
 
+#include <QHash>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QVector>
 
@@ -58,9 +61,7 @@ struct HeaderField {
     QString column;    // header-table column saved from it ("" = not saved)
     QString what;      // how messages name it ("供应商")
     bool required = false;
-    int row = 0;       // place in the header: row and side (0 left, 1 right, 2 far right)
-    int side = 0;
-    bool footer = false; // below the grid (remark, maker)
+    QRect place;       // the box in the frame, twips; its label stands left of it
     // Code-name fields:
     QString combo;       // objectName of the hidden combo
     QString masterTable; // rows offered, and where a code must exist
@@ -100,6 +101,17 @@ struct VoucherLink {
     const VoucherKind &(*kind)() = nullptr;
 };
 
+// Where a bill window's parts stand, in twips (left, top, width, height):
+// the frame holds the title, the header and footer boxes (their places are
+// the fields') and the grid; the commands stand below it.
+struct BillPlaces {
+    QSize client;
+    QRect frame;
+    QRect title;                     // its double rule lies under it
+    QRect grid;
+    QHash<QString, QRect> commands; // by objectName
+};
+
 struct BillKind {
     QString windowName;   // FrmBuyIn
     QString caption;      // 采购入库单
@@ -107,9 +119,12 @@ struct BillKind {
     QString gridName;     // BuyInGrd
     QString logNoun;      // 的采购入库单
     QString printForm;    // FrmBuyInDetailPrint
-    int width = 8790, height = 6000; // twips
+    BillPlaces places;
 
-    QVector<HeaderField> fields; // in tab order
+    QVector<HeaderField> fields; // in tab order, unless focusOrder gives it
+    // The boxes Enter walks, when not the fields in their order; a kind whose
+    // header hands on to the grid ends it with the grid's name.
+    QStringList focusOrder;
     QString requiredTail;        // second line of the required-field message
     QString fewRowsTail = QStringLiteral("请输入商品编码及其数量、单价！");
     QString noContentTail = QStringLiteral("请输入商品编码及其数量、单价！");

@@ -20,15 +20,11 @@
 #include <QDateTime>
 #include <QFocusEvent>
 #include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QStyle>
-#include <QVBoxLayout>
 
 #include <memory>
 
@@ -72,47 +68,51 @@ void BillWindow::buildWindow()
     setWindowTitle(m_kind.caption);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
+    // Every part stands at the kind's place; the window keeps its size.
+    const BillPlaces &at = m_kind.places;
+    m_layout = new TwipsLayout(this, at.client.width(), at.client.height());
     m_frame = new QFrame(this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
     m_frame->setFrameShape(QFrame::StyledPanel);
+    m_layout->place(m_frame, at.frame);
+    auto *inFrame = new TwipsLayout(m_frame, at.frame.width(), at.frame.height());
+
     auto *title = new QLabel(m_kind.title, m_frame);
     title->setObjectName(QStringLiteral("Label9"));
+    title->setAlignment(Qt::AlignCenter);
     QFont tf(QStringLiteral("SimSun"), 14);
     tf.setBold(true);
     title->setFont(tf);
-    title->setStyleSheet(QStringLiteral("border-bottom: 3px double black; padding-bottom: 2px;"));
+    inFrame->place(title, at.title, Qt::AlignHCenter);
+    // The title's double rule, as wide as the title.
+    const std::pair<const char *, int> rules[] = {{"Line1", 600}, {"Line2", 650}};
+    for (const auto &[name, y] : rules) {
+        auto *rule = new QFrame(m_frame);
+        rule->setObjectName(QString::fromLatin1(name));
+        rule->setFrameShape(QFrame::HLine);
+        rule->setFrameShadow(QFrame::Plain);
+        inFrame->place(rule, at.title.left(), y, at.title.width(), 15, Qt::AlignHCenter);
+    }
 
-    auto *head = new QGridLayout;
-    head->setHorizontalSpacing(12);
-    auto *foot = new QHBoxLayout;
+    // The maker's box, at the frame's right edge, widens to the left for
+    // the name it shows. Every box is as high as the highest (a box over a
+    // list), so their lines are drawn alike.
+    int boxHeight = 0;
     for (const HeaderField &f : m_kind.fields) {
         auto *label = new QLabel(f.label, m_frame);
         label->setObjectName(f.labelName);
-        QWidget *w = makeField(f, m_frame);
-        if (f.footer) {
-            foot->addWidget(label);
-            foot->addWidget(w, f.kind == FieldKind::Text ? 3 : 2);
-        } else {
-            head->addWidget(label, f.row, f.side * 3);
-            head->addWidget(w, f.row, f.side * 3 + 1);
-        }
+        QWidget *box = makeField(f, m_frame);
+        inFrame->place(box, f.place, f.kind == FieldKind::Operator ? Qt::AlignRight : Qt::AlignLeft);
+        inFrame->placeLabel(label, box);
+        boxHeight = std::max(boxHeight, box->minimumSizeHint().height());
     }
-    // Up to three boxes a row, with a gap between them.
-    for (int side = 0; side < 3; ++side) {
-        head->setColumnStretch(side * 3 + 1, 1);
-        if (side)
-            head->setColumnMinimumWidth(side * 3 - 1, twips(side == 1 ? 1200 : 600));
-    }
+    for (QWidget *box : std::as_const(m_fields))
+        box->setMinimumHeight(boxHeight);
 
     // The bill rules work on the grid's own text matrix.
     m_grid->setParent(m_frame);
     m_grid->setObjectName(m_kind.gridName);
-
-    auto *frameLayout = new QVBoxLayout(m_frame);
-    frameLayout->addWidget(title, 0, Qt::AlignHCenter);
-    frameLayout->addLayout(head);
-    frameLayout->addWidget(m_grid, 1);
-    frameLayout->addLayout(foot);
+    inFrame->place(m_grid, at.grid);
 
     m_txtF = new QLineEdit(m_frame);
     m_txtF->setObjectName(QStringLiteral("txtF"));
@@ -123,6 +123,7 @@ void BillWindow::buildWindow()
         m_storageEditor = new QComboBox(m_frame);
         m_storageEditor->setObjectName(QStringLiteral("cmb_Storage"));
         makeCodeCombo(m_storageEditor);
+        geometry::keepComboWidth(m_storageEditor);
         m_storageEditor->hide();
         m_storageEditor->installEventFilter(this);
         connect(m_storageEditor, &QComboBox::activated, this, [this] {
@@ -130,43 +131,39 @@ void BillWindow::buildWindow()
         });
     }
 
-    m_leftCommands = new QHBoxLayout;
-    m_rightCommands = new QHBoxLayout;
-    QPushButton *printButton = addCommand(QStringLiteral("cmd_Print"), QStringLiteral("打印"), true);
+    QPushButton *printButton = addCommand(QStringLiteral("cmd_Print"), QStringLiteral("打印"));
     if (m_kind.voucher.kind) {
-        QPushButton *voucher = addCommand(m_kind.voucher.button, m_kind.voucher.caption, true);
+        QPushButton *voucher = addCommand(m_kind.voucher.button, m_kind.voucher.caption);
         connect(voucher, &QPushButton::clicked, this, &BillWindow::openVoucher);
     }
     if (m_kind.hasOrderLink) {
-        m_selectOrder = addCommand(QStringLiteral("cmd_SelOrder"), QStringLiteral("关联"), false);
+        m_selectOrder = addCommand(QStringLiteral("cmd_SelOrder"), QStringLiteral("关联"));
         connect(m_selectOrder, &QPushButton::clicked, this, &BillWindow::selectOrder);
     }
-    QPushButton *saveButton = addCommand(QStringLiteral("cmd_Save"), QStringLiteral("保存"), false);
-    QPushButton *exitButton = addCommand(QStringLiteral("cmd_Exit"), QStringLiteral("退出"), false);
-    m_saveButton = saveButton;
+    QPushButton *saveButton = addCommand(QStringLiteral("cmd_Save"), QStringLiteral("保存"));
+    QPushButton *exitButton = addCommand(QStringLiteral("cmd_Exit"), QStringLiteral("退出"));
     connect(printButton, &QPushButton::clicked, this, &BillWindow::print);
     connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addLayout(m_leftCommands);
-    buttons->addStretch();
-    buttons->addLayout(m_rightCommands);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 4, 4);
-    layout->addWidget(m_frame, 1);
-    layout->addLayout(buttons);
-    resize(twips(m_kind.width), twips(m_kind.height));
-    setMinimumSize(twips(m_kind.width), twips(m_kind.height));
-
-    // Enter walks the header boxes in order, then "保存".
+    // Enter walks the header boxes in the kind's order, then "保存", or the
+    // grid where the kind hands on to it.
+    QStringList order = m_kind.focusOrder;
+    if (order.isEmpty()) {
+        for (const HeaderField &f : m_kind.fields)
+            if (f.kind != FieldKind::Operator)
+                order << f.box;
+    }
     QWidget *previous = nullptr;
-    for (const HeaderField &f : m_kind.fields) {
-        QWidget *w = m_fields.value(f.box);
-        if (f.kind == FieldKind::Operator)
-            continue;
-        QWidget *focus = f.kind == FieldKind::CodeName ? static_cast<CodeNameField *>(w)->box() : w;
-        EnterToTab::install(this, {focus});
+    for (const QString &name : std::as_const(order)) {
+        QWidget *focus = m_grid;
+        if (name != m_kind.gridName) {
+            QWidget *w = m_fields.value(name);
+            auto *field = qobject_cast<CodeNameField *>(w);
+            focus = field ? field->box() : w;
+            EnterToTab::install(this, {focus});
+            m_headerBoxes << focus;
+        }
         if (previous)
             setTabOrder(previous, focus);
         previous = focus;
@@ -194,19 +191,12 @@ QWidget *BillWindow::makeField(const HeaderField &f, QWidget *parent)
     return w;
 }
 
-QPushButton *BillWindow::addCommand(const QString &name, const QString &caption, bool left)
+QPushButton *BillWindow::addCommand(const QString &name, const QString &caption)
 {
     auto *b = new QPushButton(caption, this);
     b->setObjectName(name);
     b->setAutoDefault(false);
-    b->setMinimumWidth(twips(800));
-    if (left) {
-        m_leftCommands->addWidget(b);
-    } else {
-        // "保存" and "退出" stay last; other commands come before them.
-        const int at = m_saveButton ? m_rightCommands->indexOf(m_saveButton) : m_rightCommands->count();
-        m_rightCommands->insertWidget(at, b);
-    }
+    m_layout->place(b, m_kind.places.commands.value(name));
     return b;
 }
 
@@ -254,8 +244,7 @@ bool BillWindow::load()
                 if (f.kind == FieldKind::Date)
                     static_cast<QLineEdit *>(m_fields.value(f.box))->setText(today);
                 if (f.kind == FieldKind::Operator)
-                    static_cast<QLineEdit *>(m_fields.value(f.box))
-                        ->setText(m_state.currentOperatorID + QLatin1Char('-') + m_state.currentOperatorName);
+                    showOperator(m_state.currentOperatorID + QLatin1Char('-') + m_state.currentOperatorName);
             }
             m_operatorCode = m_state.currentOperatorID;
             m_lines.startNew();
@@ -277,8 +266,13 @@ bool BillWindow::load()
         return false;
     }
     initGrid();
-    if (QWidget *first = m_fields.value(m_kind.fields.first().box))
-        first->setFocus();
+    // The bill starts in its first header box that takes input.
+    for (QWidget *box : std::as_const(m_headerBoxes)) {
+        if (box->isEnabled()) {
+            box->setFocus();
+            break;
+        }
+    }
     return true;
 }
 
@@ -293,7 +287,7 @@ void BillWindow::fillHeader(const ResultTable &head)
             break;
         case FieldKind::Operator:
             m_operatorCode = value;
-            static_cast<QLineEdit *>(w)->setText(value + QLatin1Char('-') + head.text(0, f.loadNameAlias));
+            showOperator(value + QLatin1Char('-') + head.text(0, f.loadNameAlias));
             break;
         case FieldKind::Number:
             static_cast<QLineEdit *>(w)->setText(value);
@@ -305,22 +299,21 @@ void BillWindow::fillHeader(const ResultTable &head)
     }
 }
 
+void BillWindow::showOperator(const QString &text)
+{
+    auto *box = static_cast<QLineEdit *>(m_fields.value(m_kind.field(FieldKind::Operator)->box));
+    box->setText(text);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(text) + 10);
+}
+
 void BillWindow::initGrid()
 {
     m_grid->setColWidth(0, 0);
     m_lines.writeCaptions();
-    int width = 0;
     for (int c = 1; c <= m_kind.columns.size(); ++c) {
         m_grid->setColAlignment(c, 4);
         m_grid->setFixedAlignment(c, 4);
         m_grid->setColWidth(c, m_kind.columns[c - 1].width);
-        width += m_grid->pixels(m_kind.columns[c - 1].width);
-    }
-    // Wide enough for every column of the grid, whatever the font.
-    const int extra = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_grid->frameWidth() + 40;
-    if (width + extra > minimumWidth()) {
-        setMinimumWidth(width + extra);
-        resize(std::max(this->width(), width + extra), height());
     }
 }
 

@@ -15,10 +15,10 @@ struct AppState;
 class CodeNameField;
 class QComboBox;
 class QFrame;
-class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class TextGrid;
+class TwipsLayout;
 
 // A bill window: header boxes, the lines grid edited through a floating box
 // (txtF) and, where the bill has a storage column, a floating storage list
@@ -60,8 +60,8 @@ public:
 protected:
     AppState &state() { return m_state; }
     BillStore &store() { return m_store; }
-    // A further command button, on the left ("应付款") or beside "保存".
-    QPushButton *addCommand(const QString &name, const QString &caption, bool left);
+    // A further command button, at the place the kind gives its name.
+    QPushButton *addCommand(const QString &name, const QString &caption);
     // Writes what the cell editor holds into its cell and hides it.
     void commitEditor();
     // Runs a command that writes: never twice at once, the buttons disabled
@@ -77,6 +77,8 @@ private:
     void applyBillColor();
     void initGrid();
     void fillHeader(const ResultTable &head);
+    // The maker as "login-name", whole.
+    void showOperator(const QString &text);
     void openTextEditor(int row, int col);
     void openStorageEditor(int row, int col);
     void placeEditor(QWidget *editor);
@@ -98,9 +100,8 @@ private:
     BillGrid m_lines;
     QLineEdit *m_txtF = nullptr;
     QComboBox *m_storageEditor = nullptr;
-    QHBoxLayout *m_leftCommands = nullptr;
-    QHBoxLayout *m_rightCommands = nullptr;
-    QPushButton *m_saveButton = nullptr;
+    TwipsLayout *m_layout = nullptr;
+    QVector<QWidget *> m_headerBoxes; // the boxes Enter walks, in order
     QPushButton *m_selectOrder = nullptr;
     QHash<QString, QWidget *> m_fields; // box name → QLineEdit or CodeNameField
     QVector<CodeItem> m_storages;

@@ -1,5 +1,7 @@
 #include "CodeNameField.h"
 
+#include "platform/ui/Geometry.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -11,6 +13,8 @@ CodeNameField::CodeNameField(const QString &boxName, const QString &comboName, Q
     m_box->setObjectName(boxName);
     m_combo->setObjectName(comboName);
     makeCodeCombo(m_combo);
+    // The field keeps its place whatever names are on the list.
+    geometry::keepComboWidth(m_combo);
     addWidget(m_box);
     addWidget(m_combo);
     setCurrentWidget(m_box);

@@ -5,8 +5,9 @@
 #include <QPushButton>
 
 FrmOrderConn::FrmOrderConn(const ResultPtr &openOrders, QWidget *parent)
-    : PickerDialog(QStringLiteral("FrmOrderConn"), QStringLiteral("选择订单"), QStringLiteral("OrderConnGrd"), 10170,
-                   3795, {600, 1200, 1000, 1600, 1000, 1000, 1000, 1000, 1600}, parent)
+    : PickerDialog(QStringLiteral("FrmOrderConn"), QStringLiteral("选择订单"), QStringLiteral("OrderConnGrd"),
+                   QSize(10170, 3795), QRect(0, 0, 10155, 3375), {600, 1200, 1000, 1600, 1000, 1000, 1000, 1000, 1600},
+                   parent)
 {
     setTabOrder(grid(), okButton());
     setTabOrder(okButton(), exitButton());

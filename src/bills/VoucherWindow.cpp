@@ -10,15 +10,12 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -27,6 +24,7 @@ QComboBox *codeCombo(const QString &name, QWidget *parent)
     auto *c = new QComboBox(parent);
     c->setObjectName(name);
     makeCodeCombo(c);
+    geometry::keepComboWidth(c);
     return c;
 }
 
@@ -46,14 +44,21 @@ VoucherWindow::VoucherWindow(AppState &state, const VoucherKind &kind, int mode,
     setWindowTitle(m_kind.caption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
+    // One design for every voucher, in twips: the title above the frame,
+    // two columns of fields in it, the commands below; a fixed size,
+    // whatever names the lists hold.
+    auto *layout = new TwipsLayout(this, 6090, 2670);
     auto *title = new QLabel(m_kind.title, this);
     title->setObjectName(QStringLiteral("Label1"));
+    title->setAlignment(Qt::AlignCenter);
     QFont tf(QStringLiteral("SimSun"), 15);
     tf.setBold(true);
     title->setFont(tf);
+    layout->place(title, 2400, 0, 1605, 300, Qt::AlignHCenter);
 
     m_frame = new QGroupBox(this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
+    layout->place(m_frame, 0, 300, 6090, 2040);
     m_date = new QDateEdit(m_frame);
     m_date->setObjectName(QStringLiteral("DTP_OperateDate"));
     m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
@@ -65,26 +70,29 @@ VoucherWindow::VoucherWindow(AppState &state, const VoucherKind &kind, int mode,
     m_left = box(m_kind.leftBox, m_frame);
     m_remark = box(QStringLiteral("txt_Remark"), m_frame);
 
-    auto *grid = new QGridLayout(m_frame);
-    // The amount labels read "应付金额" and "已付金额" on every voucher.
+    auto *inFrame = new TwipsLayout(m_frame, 6090, 2040);
+    // The amount labels read "应付金额" and "已付金额" on every voucher. Each
+    // label stands at its left edge on its field's line.
     const struct {
         const char *name;
         QString text;
-        int row, col;
+        int labelLeft;
         QWidget *field;
+        int left, top, width;
     } rows[] = {
-        {"Label2", QStringLiteral("制单日期"), 0, 0, m_date}, {"Label3", m_kind.partnerLabel, 0, 2, m_partner},
-        {"Label4", QStringLiteral("应付金额"), 1, 0, m_must}, {"Label5", QStringLiteral("已付金额"), 1, 2, m_have},
-        {"Label6", QStringLiteral("付款方式"), 2, 0, m_payMode}, {"Label7", QStringLiteral("余    额"), 2, 2, m_left},
-        {"Label8", QStringLiteral("备    注"), 3, 0, m_remark},
+        {"Label2", QStringLiteral("制单日期"), 150, m_date, 1050, 218, 1600},
+        {"Label3", m_kind.partnerLabel, 3375, m_partner, 4275, 225, 1600},
+        {"Label4", QStringLiteral("应付金额"), 150, m_must, 1050, 675, 1600},
+        {"Label5", QStringLiteral("已付金额"), 3375, m_have, 4275, 675, 1600},
+        {"Label6", QStringLiteral("付款方式"), 150, m_payMode, 1050, 1110, 1600},
+        {"Label7", QStringLiteral("余    额"), 3375, m_left, 4275, 1125, 1600},
+        {"Label8", QStringLiteral("备    注"), 150, m_remark, 1050, 1575, 4830},
     };
     for (const auto &r : rows) {
         auto *l = new QLabel(r.text, m_frame);
         l->setObjectName(QString::fromLatin1(r.name));
-        grid->addWidget(l, r.row, r.col);
-        grid->addWidget(r.field, r.row, r.col + 1, 1, r.field == m_remark ? 3 : 1);
-        if (r.field != m_remark)
-            r.field->setMinimumWidth(twips(1600));
+        inFrame->place(l, r.labelLeft, r.top, 0, 300);
+        inFrame->place(r.field, r.left, r.top, r.width, 300);
     }
 
     m_add = new QPushButton(QStringLiteral("新增"), this);
@@ -93,18 +101,12 @@ VoucherWindow::VoucherWindow(AppState &state, const VoucherKind &kind, int mode,
     ok->setObjectName(QStringLiteral("cmd_OK"));
     auto *exit = new QPushButton(QStringLiteral("退出"), this);
     exit->setObjectName(QStringLiteral("cmd_Exit"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
+    int left = 3675;
     for (QPushButton *b : {m_add, ok, exit}) {
         b->setAutoDefault(false);
-        b->setMinimumWidth(twips(800));
-        buttons->addWidget(b);
+        layout->place(b, left, 2370, 800, 300);
+        left += 810;
     }
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(title, 0, Qt::AlignHCenter);
-    layout->addWidget(m_frame);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_must, &QLineEdit::textChanged, this, &VoucherWindow::showBalance);
     connect(m_have, &QLineEdit::textChanged, this, &VoucherWindow::showBalance);

@@ -2,10 +2,10 @@
 
 #include "core/AppState.h"
 #include "platform/grid/TextGrid.h"
+#include "platform/ui/Geometry.h"
 #include "platform/ui/Msg.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 
 QString FrmGoodsConn::listSql()
@@ -17,13 +17,13 @@ QString FrmGoodsConn::listSql()
 }
 
 FrmGoodsConn::FrmGoodsConn(AppState &state, QWidget *parent)
-    : PickerDialog(QStringLiteral("FrmGoodsConn"), QStringLiteral("选择商品"), QStringLiteral("GoodsConnGrd"), 7935, 4215,
-                   {600, 1200, 1000, 1600, 1000, 1000, 1000}, parent)
+    : PickerDialog(QStringLiteral("FrmGoodsConn"), QStringLiteral("选择商品"), QStringLiteral("GoodsConnGrd"),
+                   QSize(7935, 4215), QRect(0, 0, 7935, 3795), {600, 1200, 1000, 1600, 1000, 1000, 1000}, parent)
 {
     setCornerText(QStringLiteral("选择"));
     m_all = new QCheckBox(QStringLiteral("全部选定"), this);
     m_all->setObjectName(QStringLiteral("Chk_All"));
-    buttonRow()->insertWidget(0, m_all);
+    places()->place(m_all, 0, 3900, 1035, 255);
     setTabOrder(grid(), exitButton());
     setTabOrder(exitButton(), okButton());
     setTabOrder(okButton(), m_all);

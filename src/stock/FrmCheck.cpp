@@ -22,11 +22,20 @@ BillKind stockCount()
     s.gridName = QStringLiteral("CheckGrd");
     s.logNoun = QStringLiteral("的盘点单");
     s.printForm = QStringLiteral("FrmCheckDetailPrint");
-    s.width = 10890;
-    s.height = 6000;
-    // Number, date and checker side by side in one row.
-    s.fields = {number("txt_CheckID", 0, 0, "盘点单号"), billDate(0, 1), party(QStringLiteral("Checker"), "Label4", 0, 2),
-                remark(), maker()};
+    s.places.client = QSize(10890, 6000);
+    s.places.frame = QRect(0, 0, 10890, 5640);
+    s.places.title = QRect(4668, 300, 1560, 285);
+    s.places.grid = QRect(120, 1440, 10755, 3795);
+    s.places.commands = {{QStringLiteral("cmd_Print"), QRect(0, 5700, 800, 300)},
+                         {QStringLiteral("cmd_ModifyStorage"), QRect(840, 5700, 975, 300)},
+                         {QStringLiteral("cmd_Save"), QRect(9270, 5700, 800, 300)},
+                         {QStringLiteral("cmd_Exit"), QRect(10095, 5700, 800, 300)}};
+    // Number, date and checker side by side in one row; Enter starts on
+    // the checker and hands on to the grid after the number.
+    s.fields = {number("txt_CheckID", QRect(900, 960, 1665, 180), "盘点单号"), billDate(QRect(5100, 960, 1695, 180)),
+                party(QStringLiteral("Checker"), "Label4", QRect(9000, 960, 1695, 180)), remark(), maker(9150)};
+    s.focusOrder = {QStringLiteral("txt_Checker"), QStringLiteral("txt_OperateDate"), QStringLiteral("txt_Remark"),
+                    QStringLiteral("txt_CheckID"), QStringLiteral("CheckGrd")};
     s.requiredTail = QStringLiteral("制单日期、单据号、盘点人均为必填项。");
     s.fewRowsTail = s.noContentTail = QStringLiteral("请输入商品编码及其盘点数量！");
     s.columns = goodsColumns(800) + QVector<GridColumn>{{QStringLiteral("库位"), 1000, ColRole::GoodsStorage},
@@ -71,7 +80,7 @@ const BillKind &stockCountKind()
 FrmCheck::FrmCheck(AppState &state, int mode, const QString &id, QWidget *parent)
     : KindWindow(state, mode, id, parent)
 {
-    QPushButton *apply = addCommand(QStringLiteral("cmd_ModifyStorage"), QStringLiteral("修改库存"), true);
+    QPushButton *apply = addCommand(QStringLiteral("cmd_ModifyStorage"), QStringLiteral("修改库存"));
     connect(apply, &QPushButton::clicked, this, &FrmCheck::modifyStorage);
 }
 

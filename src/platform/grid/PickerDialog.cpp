@@ -1,39 +1,42 @@
 #include "PickerDialog.h"
 
 #include "TextGrid.h"
-#include "platform/ui/Widgets.h"
+#include "platform/ui/Geometry.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QStyle>
 
 const QString PickerDialog::Mark = QStringLiteral("√");
 
-PickerDialog::PickerDialog(const QString &name, const QString &caption, const QString &gridName, int widthTwips,
-                           int heightTwips, const QVector<int> &widths, QWidget *parent)
+PickerDialog::PickerDialog(const QString &name, const QString &caption, const QString &gridName,
+                           const QSize &clientTwips, const QRect &gridTwips, const QVector<int> &widths,
+                           QWidget *parent)
     : QDialog(parent), m_grid(new TextGrid(this)), m_widths(widths)
 {
     setObjectName(name);
     setWindowTitle(caption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    m_places = new TwipsLayout(this, clientTwips.width(), clientTwips.height());
     m_grid->setObjectName(gridName);
+    m_places->place(m_grid, gridTwips);
+    // Every column shows without scrolling sideways, also beside a
+    // vertical scroll bar.
+    int columns = 0;
+    for (int w : widths)
+        columns += m_grid->pixels(w);
+    m_grid->setMinimumWidth(columns + 2 * m_grid->frameWidth()
+                            + m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_grid));
     m_ok = new QPushButton(QStringLiteral("确定"), this);
     m_ok->setObjectName(QStringLiteral("cmd_OK"));
     m_exit = new QPushButton(QStringLiteral("退出"), this);
     m_exit->setObjectName(QStringLiteral("cmd_Exit"));
-    m_buttons = new QHBoxLayout;
-    m_buttons->addStretch();
-    for (QPushButton *b : {m_ok, m_exit}) {
+    const int top = gridTwips.bottom() + 1 + 45;
+    const int right = gridTwips.right() + 1;
+    m_places->place(m_ok, right - 1875, top, 915, 375);
+    m_places->place(m_exit, right - 915, top, 915, 375);
+    for (QPushButton *b : {m_ok, m_exit})
         b->setAutoDefault(false);
-        b->setFixedSize(twips(915), twips(375));
-        m_buttons->addWidget(b);
-    }
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 2);
-    layout->addWidget(m_grid, 1);
-    layout->addLayout(m_buttons);
-    resize(twips(widthTwips), twips(heightTwips));
 
     connect(m_grid, &TextGrid::selChange, this, &PickerDialog::formatGrid);
     connect(m_grid, &TextGrid::clicked, this, [this] { rowClicked(m_grid->row()); });

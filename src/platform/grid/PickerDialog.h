@@ -3,14 +3,16 @@
 #include <QDialog>
 #include <QVector>
 
-class QHBoxLayout;
 class QPushButton;
 class TextGrid;
+class TwipsLayout;
 
 // A picker window: a list whose fixed first column holds the marks ("√"),
 // with "确定" and "退出" below it. A click on a row (or its mark cell) goes
 // to rowClicked(); "确定" to confirmed() and then closes; "退出" and the close
-// box close with nothing chosen.
+// box close with nothing chosen. A fixed size: the client area and the grid
+// as given in twips, "确定" and "退出" under the grid's right end, the grid
+// wider only where its columns need it.
 class PickerDialog : public QDialog
 {
     Q_OBJECT
@@ -20,12 +22,14 @@ public:
     TextGrid *grid() const { return m_grid; }
 
 protected:
-    PickerDialog(const QString &name, const QString &caption, const QString &gridName, int widthTwips,
-                 int heightTwips, const QVector<int> &widths, QWidget *parent);
+    // widths: of the grid's columns 0 onwards, twips.
+    PickerDialog(const QString &name, const QString &caption, const QString &gridName, const QSize &clientTwips,
+                 const QRect &gridTwips, const QVector<int> &widths, QWidget *parent);
 
     QPushButton *okButton() const { return m_ok; }
     QPushButton *exitButton() const { return m_exit; }
-    QHBoxLayout *buttonRow() const { return m_buttons; }
+    // Further controls are placed here, in twips.
+    TwipsLayout *places() const { return m_places; }
 
     virtual void rowClicked(int row) = 0;
     virtual void confirmed() = 0;
@@ -43,7 +47,7 @@ private:
     TextGrid *m_grid;
     QPushButton *m_ok;
     QPushButton *m_exit;
-    QHBoxLayout *m_buttons;
+    TwipsLayout *m_places;
     QVector<int> m_widths;
     QString m_corner;
 };

@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QAbstractItemView>
 #include <QFontMetrics>
+#include <QPushButton>
+#include <QStyle>
 #include <QWidget>
 #include <QWidgetItem>
 
@@ -68,6 +70,19 @@ void keepComboWidth(QComboBox *combo)
 
 } // namespace geometry
 
+namespace {
+
+// What a button's caption needs: its text and the style's margins and frame,
+// without the least width some styles give every button.
+int captionWidth(const QPushButton *b)
+{
+    const QStyle *s = b->style();
+    return b->fontMetrics().horizontalAdvance(b->text()) + s->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b)
+           + 2 * s->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+}
+
+} // namespace
+
 TwipsLayout::TwipsLayout(QWidget *parent, int widthTwips, int heightTwips)
     : QLayout(parent), m_client(widthTwips, heightTwips)
 {
@@ -94,6 +109,13 @@ void TwipsLayout::placeLabel(QWidget *label, int boxLeft, int boxTop, int boxHei
     Entry e{new QWidgetItem(label), QRect(boxLeft, boxTop, 0, boxHeight), Qt::AlignRight, true, gapTwips};
     m_entries.append(e);
     invalidate();
+}
+
+void TwipsLayout::placeLabel(QWidget *label, const QWidget *box, int gapTwips)
+{
+    const QRect at = placeOf(box);
+    placeLabel(label, at.left(), at.top(), at.height(), gapTwips);
+    m_entries.last().box = box;
 }
 
 void TwipsLayout::replace(QWidget *w, int left, int top, int width, int height)
@@ -156,12 +178,19 @@ QRect TwipsLayout::pixelRect(const Entry &e) const
     // may be wider.
     if (qobject_cast<QComboBox *>(w))
         need.setWidth(0);
+    // A button keeps the width of its place while its caption fits.
+    if (auto *b = qobject_cast<QPushButton *>(w))
+        need.setWidth(std::max(captionWidth(b), b->minimumWidth()));
     const int centreY = geometry::px(2 * e.twips.top() + e.twips.height(), f) / 2;
     const int height = std::max(geometry::px(e.twips.height(), f), need.height());
     const int top = std::max(0, centreY - height / 2);
     if (e.label) {
         const int width = std::max(need.width(), w ? w->sizeHint().width() : 0);
-        const int right = geometry::px(e.twips.left() - e.gap, f);
+        int right = geometry::px(e.twips.left() - e.gap, f);
+        for (const Entry &box : m_entries) {
+            if (e.box && box.item->widget() == e.box)
+                right = pixelRect(box).left() - geometry::px(e.gap, f);
+        }
         return QRect(std::max(0, right - width), top, width, height);
     }
     if (e.twips.isNull())
@@ -188,19 +217,32 @@ QSize TwipsLayout::contentSize() const
     return s;
 }
 
+bool TwipsLayout::placesInWidget() const
+{
+    return parentWidget() && parentWidget()->layout() == this;
+}
+
 QSize TwipsLayout::sizeHint() const
 {
-    return contentSize();
+    QSize s = contentSize();
+    // The widget adds its own margins (a frame's border, a group box's
+    // caption) around what its layout asks for: places already count them.
+    if (placesInWidget()) {
+        const QMargins m = parentWidget()->contentsMargins();
+        s = (s - QSize(m.left() + m.right(), m.top() + m.bottom())).expandedTo(QSize(0, 0));
+    }
+    return s;
 }
 
 QSize TwipsLayout::minimumSize() const
 {
-    return contentSize();
+    return sizeHint();
 }
 
 void TwipsLayout::setGeometry(const QRect &r)
 {
     QLayout::setGeometry(r);
+    const QPoint origin = placesInWidget() ? QPoint(0, 0) : r.topLeft();
     for (const Entry &e : std::as_const(m_entries))
-        e.item->setGeometry(pixelRect(e).translated(r.topLeft()));
+        e.item->setGeometry(pixelRect(e).translated(origin));
 }

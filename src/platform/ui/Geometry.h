@@ -38,7 +38,10 @@ void keepComboWidth(QComboBox *combo);
 // needs more than its place (a box taller than the text line drawn for it, a
 // caption wider than its button) grows around its centre, or away from the
 // side it is anchored to, and the window grows with it where needed: never
-// smaller than its content. The layout's size is the client area.
+// smaller than its content. The layout's size is the client area. Places
+// are taken from the widget's own top left corner, as the twips are drawn,
+// also in a frame with a border or a group box with a caption. A button
+// grows only when its caption needs it; a combo never grows its place.
 class TwipsLayout : public QLayout
 {
 public:
@@ -50,10 +53,16 @@ public:
     // stays put when the widget needs to be wider (AlignLeft, AlignRight
     // or AlignHCenter); heights always grow around the centre.
     void place(QWidget *w, int left, int top, int width, int height, Qt::Alignment anchor = Qt::AlignLeft);
+    void place(QWidget *w, const QRect &twips, Qt::Alignment anchor = Qt::AlignLeft)
+    {
+        place(w, twips.left(), twips.top(), twips.width(), twips.height(), anchor);
+    }
     // A caption standing left of a box placed at boxLeft, boxTop, boxHeight:
     // as wide as its text, its right edge gapTwips before the box,
     // centred on the box's line.
     void placeLabel(QWidget *label, int boxLeft, int boxTop, int boxHeight, int gapTwips = 60);
+    // The same beside a box already placed, following it where it grows.
+    void placeLabel(QWidget *label, const QWidget *box, int gapTwips = 60);
     // Moves or resizes a widget already placed (twips).
     void replace(QWidget *w, int left, int top, int width, int height);
     // The place a widget was given, in twips (null when it has none).
@@ -76,11 +85,14 @@ private:
         Qt::Alignment anchor;
         bool label = false;
         int gap = 0;
+        const QWidget *box = nullptr; // the box a label stands beside
     };
     // The pixel rectangle of an entry: its twips scaled, grown to what the
     // widget needs.
     QRect pixelRect(const Entry &e) const;
     QSize contentSize() const;
+    // The layout is its widget's own: places are in the widget's coordinates.
+    bool placesInWidget() const;
 
     QVector<Entry> m_entries;
     QSize m_client;
