@@ -41,6 +41,17 @@ std::unique_ptr<FrmCheck> openCount(TestApp &app, int mode, const QString &id = 
     return std::unique_ptr<FrmCheck>(static_cast<FrmCheck *>(dlg.release()));
 }
 
+// Where the focus stands, then where each Enter takes it: n places in all.
+QStringList enterWalk(int n)
+{
+    QStringList seen{QApplication::focusWidget()->objectName()};
+    while (seen.size() < n) {
+        enter(QApplication::focusWidget());
+        seen << QApplication::focusWidget()->objectName();
+    }
+    return seen;
+}
+
 // A new count K1 with three lines against books of 10: 12, 8 and 10.
 std::unique_ptr<FrmCheck> threeLineCount(TestApp &app)
 {
@@ -150,13 +161,10 @@ private slots:
             QVERIFY(b->x() > x);
             x = b->x();
         }
-        // The window opens on the number; Enter walks the header, then "保存".
-        const QStringList walk{"txt_CheckID", "txt_OperateDate", "txt_Checker", "txt_Remark", "cmd_Save"};
-        for (const QString &name : walk) {
-            QCOMPARE(QApplication::focusWidget()->objectName(), name);
-            if (name != walk.last())
-                enter(QApplication::focusWidget());
-        }
+        // The window opens on the checker; Enter walks the header, the
+        // number last, then on to the grid.
+        QCOMPARE(enterWalk(5),
+                 (QStringList{"txt_Checker", "txt_OperateDate", "txt_Remark", "txt_CheckID", "CheckGrd"}));
     }
 
     void enterWalksCodeCountReason()
@@ -222,6 +230,10 @@ private slots:
         QVERIFY(w);
         QVERIFY(!box(*w, "txt_CheckID")->isEnabled());
         QCOMPARE(box(*w, "txt_CheckID")->text(), QStringLiteral("K1"));
+        // Reopened, it starts on the checker too, and Enter passes the number.
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QCOMPARE(enterWalk(4), (QStringList{"txt_Checker", "txt_OperateDate", "txt_Remark", "CheckGrd"}));
         QCOMPARE(w->fieldText(QStringLiteral("txt_Checker")), QStringLiteral("K1-盘点戊"));
         QCOMPARE(box(*w, "txt_OperateDate")->text(), QStringLiteral("2026-12-01"));
         QCOMPARE(w->lines().rows(), 3); // the lines, no empty row after them
