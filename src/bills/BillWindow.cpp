@@ -301,9 +301,18 @@ void BillWindow::fillHeader(const ResultTable &head)
 
 void BillWindow::showOperator(const QString &text)
 {
-    auto *box = static_cast<QLineEdit *>(m_fields.value(m_kind.field(FieldKind::Operator)->box));
+    const HeaderField &maker = *m_kind.field(FieldKind::Operator);
+    auto *box = static_cast<QLineEdit *>(m_fields.value(maker.box));
     box->setText(text);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(text) + 10);
+    box->setCursorPosition(0);
+    // As wide as the name, short of the remark's box with the caption
+    // between them.
+    int width = box->fontMetrics().horizontalAdvance(text) + 10;
+    if (const HeaderField *remark = m_kind.field(FieldKind::Text)) {
+        const auto *label = m_frame->findChild<QLabel *>(maker.labelName);
+        width = std::min(width, twips(maker.place.right() - remark->place.right() - 120) - label->sizeHint().width());
+    }
+    box->setMinimumWidth(width);
 }
 
 void BillWindow::initGrid()
