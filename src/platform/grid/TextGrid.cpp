@@ -43,6 +43,7 @@ TextGrid::TextGrid(QWidget *parent) : QTableView(parent), m_model(new TextGridMo
 
 void TextGrid::bind(ResultPtr result)
 {
+    m_colTwips.clear(); // widths are set for the list shown
     m_model->bind(std::move(result));
     m_corner->clear();
     m_row = m_model->rows() > 1 ? 1 : 0;
@@ -130,6 +131,8 @@ void TextGrid::setColWidth(int col, int tw)
         m_colTwips.resize(col + 1);
     m_colTwips[col] = tw;
     setColumnHidden(col - 1, tw <= 0);
+    if (tw > 0)
+        setColumnWidth(col - 1, pixels(tw));
     fitColumn(col);
 }
 
@@ -139,8 +142,13 @@ void TextGrid::setColWidens(int col, bool on)
         return;
     if (m_colWidens.size() <= col)
         m_colWidens.resize(col + 1);
+    const bool was = m_colWidens[col];
     m_colWidens[col] = on;
-    fitColumn(col);
+    const int tw = col < m_colTwips.size() ? m_colTwips[col] : 0;
+    if (on)
+        fitColumn(col);
+    else if (was && col < m_model->cols() && tw > 0)
+        setColumnWidth(col - 1, pixels(tw));
 }
 
 int TextGrid::valueWidth(const QString &text) const
@@ -153,23 +161,19 @@ int TextGrid::valueWidth(const QString &text) const
 
 void TextGrid::fitColumn(int col)
 {
-    if (col < 1 || col >= m_model->cols() || isColumnHidden(col - 1))
+    if (col < 1 || col >= m_model->cols() || col >= m_colWidens.size() || !m_colWidens[col] || isColumnHidden(col - 1))
         return;
     const int tw = col < m_colTwips.size() ? m_colTwips[col] : 0;
     int width = tw > 0 ? pixels(tw) : horizontalHeader()->defaultSectionSize();
-    if (col < m_colWidens.size() && m_colWidens[col]) {
-        for (const QString &text : m_model->widestTexts(col))
-            width = std::max(width, valueWidth(text));
-    }
+    for (const QString &text : m_model->widestTexts(col))
+        width = std::max(width, valueWidth(text));
     setColumnWidth(col - 1, width);
 }
 
 void TextGrid::fitWidened()
 {
-    for (int col = 1; col < m_colWidens.size(); ++col) {
-        if (m_colWidens[col])
-            fitColumn(col);
-    }
+    for (int col = 1; col < m_colWidens.size(); ++col)
+        fitColumn(col);
 }
 
 void TextGrid::fitWritten(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
