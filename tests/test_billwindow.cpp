@@ -131,6 +131,10 @@ private slots:
         QVERIFY(!w->cellEditor()->isVisible());
         w->clickCell(3, 6); // the total row's quantity
         QVERIFY(!w->cellEditor()->isVisible());
+        // Amounts and the total show whole, however long.
+        receiptLine(*w, 2, QStringLiteral("G1"), QString(), QStringLiteral("250"), QStringLiteral("4938.27"));
+        QCOMPARE(cell(*w, 2, 8), QStringLiteral(" 1234567.5"));
+        QVERIFY(shownWhole(*w->grid(), 2, 8) && shownWhole(*w->grid(), 4, 8));
     }
 
     void saveReceiptThroughTheWindow()

@@ -180,6 +180,8 @@ private slots:
         QTest::newRow("real") << QVariant(12.5) << "12.5";
         QTest::newRow("0.1+0.2") << QVariant(0.1 + 0.2) << "0.3";
         QTest::newRow("large real") << QVariant(123456789012.345) << "123456789012.345";
+        QTest::newRow("bill line amount") << QVariant(250 * 4938.27) << "1234567.5";
+        QTest::newRow("login name") << QVariant(QStringLiteral("Administrator")) << "Administrator";
         QTest::newRow("huge real") << QVariant(1e20) << "1e+20";
         QTest::newRow("negative zero") << QVariant(-0.0) << "0";
         QTest::newRow("null") << QVariant() << "";
@@ -212,6 +214,15 @@ private slots:
         QCOMPARE(rs->value(1, 0).typeId(), value.typeId());
         QCOMPARE(rs->value(1, 0), value);
         QCOMPARE(rs->isNull(1, 0), !value.isValid() || value.isNull());
+        // Numbers and texts show whole in a column that widens to its values,
+        // as bound and as written afterwards, however narrow it was set.
+        if ((isNumberValue(value) || value.typeId() == QMetaType::QString) && text.size() < 100) {
+            g.setColWidth(1, 300);
+            g.setColWidens(1, true);
+            QVERIFY(shownWhole(g, 2, 1));
+            g.setTextMatrix(3, 1, text + text);
+            QVERIFY(shownWhole(g, 3, 1));
+        }
     }
 
     void repeatedTextsKeepTheirRows()

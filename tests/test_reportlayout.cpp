@@ -220,34 +220,64 @@ private slots:
         QCOMPARE(b.pageLayout().orientation(), QPageLayout::Landscape);
     }
 
+    void nothingOverlapsItsNeighbour_data()
+    {
+        QTest::addColumn<int>("columns");   // long texts, a short one between each two
+        QTest::addColumn<int>("repeats");   // of the long text in each long cell
+        QTest::addColumn<bool>("number");   // a column of long numbers at the end
+        QTest::addColumn<bool>("overPages"); // the first row goes on over the next page
+        QTest::newRow("long texts wrap, their rows grow") << 12 << 1 << false << false;
+        QTest::newRow("a long number stays whole beside them") << 12 << 1 << true << false;
+        QTest::newRow("a row taller than a page") << 2 << 150 << true << true;
+    }
     void nothingOverlapsItsNeighbour()
     {
-        // Too much text for the sheet: long cells are cut short ("…"), short
-        // ones are kept whole, and every text stays inside its own cell.
+        // Too much text for the sheet: long cells wrap inside their column,
+        // every word kept, numbers never wrap, and every text stays inside
+        // its own cell.
+        QFETCH(int, columns);
+        QFETCH(int, repeats);
+        QFETCH(bool, number);
+        QFETCH(bool, overPages);
         QStringList cols;
         QVector<QVariantList> rows;
-        for (int c = 0; c < 12; ++c)
+        for (int c = 0; c < columns; ++c)
             cols << QStringLiteral("备注%1").arg(c);
+        if (number)
+            cols << QStringLiteral("金额");
         for (int r = 0; r < 3; ++r) {
             QVariantList row;
-            for (int c = 0; c < 12; ++c)
-                row << (c % 2 ? QStringLiteral("短") : QStringLiteral("这是一段很长很长的备注文字，O'Brien 的订单，第%1行").arg(r));
+            for (int c = 0; c < columns; ++c)
+                row << (c % 2 ? QStringLiteral("短")
+                              : QStringLiteral("这是一段很长很长的备注文字，O'Brien 的订单，第%1行").arg(r).repeated(repeats));
+            if (number)
+                row << 123456789012.345;
             rows << row;
         }
-        const Report r{"备注", table(cols, rows), false};
+        const ResultPtr rs = table(cols, rows);
+        const Report r{"备注", rs, false};
         const report::Layout l = report::layout(r);
         const QFontMetricsF fm(report::font(report::FontRole::Cell));
-        int elided = 0;
-        for (const Item &i : itemsOf(r, l, 0, Item::Cell)) {
-            QVERIFY2(fm.horizontalAdvance(i.text) <= i.rect.width() + 0.01, qPrintable(i.text));
-            const int col = int(std::lower_bound(l.columnLeft.begin(), l.columnLeft.end(), i.rect.left()) - l.columnLeft.begin()) - 1;
-            QVERIFY(i.rect.left() >= l.columnLeft[col] && i.rect.right() <= l.columnLeft[col] + l.columnWidth[col]);
-            if (i.text.endsWith(QChar(0x2026)))
-                ++elided;
-            else
-                QVERIFY(i.text == QStringLiteral("短") || i.text.startsWith(QStringLiteral("这是")));
+        QVector<QString> shown(cols.size());
+        for (int p = 0; p < l.pageCount; ++p) {
+            for (const Item &i : itemsOf(r, l, p, Item::Cell)) {
+                QVERIFY2(fm.horizontalAdvance(i.text) <= i.rect.width() + 0.01, qPrintable(i.text));
+                const int col = int(std::lower_bound(l.columnLeft.begin(), l.columnLeft.end(), i.rect.left()) - l.columnLeft.begin()) - 1;
+                QVERIFY(i.rect.left() >= l.columnLeft[col] && i.rect.right() <= l.columnLeft[col] + l.columnWidth[col]);
+                QVERIFY(!i.text.endsWith(QChar(0x2026)));
+                if (number && col == columns)
+                    QCOMPARE(i.text, QStringLiteral("123456789012.345"));
+                shown[col] += i.text;
+            }
         }
-        QCOMPARE(elided, 18);
+        for (int c = 0; c < cols.size(); ++c) {
+            QString all;
+            for (int row = 0; row < 3; ++row)
+                all += rs->text(row, c);
+            QCOMPARE(shown[c], all);
+        }
+        QVERIFY(l.linesOf(0) > 1);
+        QCOMPARE(l.pageCount > 1 && l.pageStart[1].row == 0 && l.pageStart[1].line > 0, overPages);
     }
 
     void failuresSayWhy_data()

@@ -53,6 +53,13 @@ bool editedWithBox(ColRole role)
            || role == ColRole::Reason;
 }
 
+// Columns of numbers are shown whole, however long the number.
+bool holdsNumbers(ColRole role)
+{
+    return role == ColRole::Qty || role == ColRole::Price || role == ColRole::Amount || role == ColRole::Extra
+           || role == ColRole::BookQty || role == ColRole::CountQty || role == ColRole::Diff;
+}
+
 } // namespace
 
 BillWindow::BillWindow(AppState &state, const BillKind &kind, int mode, const QString &id, QWidget *parent)
@@ -323,6 +330,7 @@ void BillWindow::initGrid()
         m_grid->setColAlignment(c, 4);
         m_grid->setFixedAlignment(c, 4);
         m_grid->setColWidth(c, m_kind.columns[c - 1].width);
+        m_grid->setColWidens(c, holdsNumbers(m_kind.columns[c - 1].role));
     }
 }
 

@@ -205,6 +205,11 @@ QVector<ListSpec> buildSpecs()
                        "where B.OperatorID=A.OperatorID Order By A.OperatorLogID"),
         {600, 1000, 1000, 1000, 2100, 4200});
     add(606, K::Action, "系统帮助", "", QString(), {});
+    // The goods summaries' goods code and the log's login name beside the key.
+    for (ListSpec &l : s) {
+        if (l.code == 403 || l.code == 404 || l.code == 605)
+            l.codeColumns = {1, 2};
+    }
     return s;
 }
 

@@ -17,6 +17,9 @@ struct ListSpec {
     QString title;   // the list title
     QString sql;     // the list query; its aliases are the column headers
     QVector<int> widths; // twips from column 0; empty: the grid's defaults
+    // The columns of codes and login names, shown whole like numbers (the
+    // key, column 1, of every list).
+    QVector<int> codeColumns{1};
 };
 
 // The six groups of the navigation bar and the items of each, in order.

@@ -1,9 +1,12 @@
 #include "TestSupport.h"
 
 #include "core/Startup.h"
+#include "platform/grid/TextGrid.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QStyle>
 #include <sqlite3.h>
 
 bool createSuppliedDatabase(const QString &file, QString *error)
@@ -115,4 +118,11 @@ void TestApp::seedMasterData()
     };
     for (const QString &q : sql)
         db.exec(q);
+}
+
+bool shownWhole(const TextGrid &grid, int row, int col)
+{
+    const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
+    const QRect cell = grid.visualRect(grid.model()->index(row - 1, col - 1));
+    return QFontMetricsF(grid.font()).horizontalAdvance(grid.textMatrix(row, col)) <= cell.width() - 2 * margin;
 }

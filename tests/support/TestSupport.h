@@ -43,6 +43,10 @@ private:
     bool m_ok = false;
 };
 
+class TextGrid;
+// Whether the data cell (row, col) of the grid has room for its whole text.
+bool shownWhole(const TextGrid &grid, int row, int col);
+
 // Finds a child by objectName and fails the test when it is missing.
 template <typename T> T *child(QObject *parent, const char *name)
 {

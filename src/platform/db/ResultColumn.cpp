@@ -1,16 +1,20 @@
 #include "ResultColumn.h"
 
+#include "ValueText.h"
+
 #include <bit>
 #include <cstring>
 
 void ResultColumn::appendReal(double v)
 {
+    noteReal(v);
     push(Real, std::bit_cast<quint64>(v));
 }
 
 void ResultColumn::appendText(const char *utf8, qsizetype bytes)
 {
     if (quint64(bytes) > kMaxLength) {
+        noteText(utf8, bytes);
         m_other.append(QVariant(QString::fromUtf8(utf8, bytes)));
         push(Other, quint64(m_other.size() - 1));
         return;
@@ -23,6 +27,7 @@ void ResultColumn::appendText(const char *utf8, qsizetype bytes)
             return;
         }
     }
+    noteText(utf8, bytes);
     const quint64 offset = quint64(m_text.size());
     m_text.append(utf8, bytes);
     push(Text, (offset << kLengthBits) | quint64(bytes));
@@ -54,6 +59,7 @@ void ResultColumn::append(const QVariant &v)
             break;
         }
     }
+    noteOther(v);
     m_other.append(v);
     push(Other, quint64(m_other.size() - 1));
 }
@@ -101,4 +107,68 @@ void ResultColumn::squeeze()
     m_word.squeeze();
     m_text.squeeze();
     m_other.squeeze();
+}
+
+void ResultColumn::noteReal(double v)
+{
+    const int chars = numberTextLength(v);
+    if (chars > m_widestRealChars) {
+        m_widestRealChars = chars;
+        m_widestReal = size();
+    }
+}
+
+void ResultColumn::noteText(const char *utf8, qsizetype bytes)
+{
+    if (bytes > m_mostBytesLength) {
+        m_mostBytesLength = bytes;
+        m_mostBytes = size();
+    }
+    // A text has no more characters than bytes: most are passed over unread.
+    if (bytes <= m_mostCharsLength)
+        return;
+    qsizetype chars = 0;
+    for (qsizetype i = 0; i < bytes; ++i)
+        chars += (quint8(utf8[i]) & 0xC0) != 0x80;
+    if (chars > m_mostCharsLength) {
+        m_mostCharsLength = chars;
+        m_mostChars = size();
+    }
+}
+
+void ResultColumn::noteOther(const QVariant &v)
+{
+    if (!v.isValid() || v.isNull())
+        return;
+    if (!isNumberValue(v)) {
+        m_otherNumbersOnly = false;
+        return;
+    }
+    const int type = v.typeId();
+    if (type == QMetaType::Double || type == QMetaType::Float)
+        noteReal(v.toDouble());
+    else
+        noteInteger(v.toLongLong());
+}
+
+bool ResultColumn::holdsNumbers() const
+{
+    const quint8 numbers = (1u << Integer) | (1u << Real);
+    const quint8 others = m_otherNumbersOnly ? (1u << Other) : 0;
+    const bool someNumber = (m_kinds & numbers) || m_widestReal >= 0 || m_minInteger <= m_maxInteger;
+    return someNumber && (m_kinds & ~(numbers | others | (1u << Null))) == 0;
+}
+
+QStringList ResultColumn::widestTexts() const
+{
+    QStringList texts;
+    if (m_minInteger <= m_maxInteger)
+        texts << QString::number(m_minInteger) << QString::number(m_maxInteger);
+    for (const qsizetype row : {m_widestReal, m_mostBytes, m_mostChars}) {
+        if (row >= 0)
+            texts << valueText(value(row));
+    }
+    if (m_kinds & (1u << Bool))
+        texts << valueText(true) << valueText(false);
+    return texts;
 }

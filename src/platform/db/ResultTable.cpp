@@ -61,3 +61,13 @@ QString ResultTable::text(int row, const QString &alias) const
 {
     return valueText(value(row, alias));
 }
+
+bool ResultTable::holdsNumbers(int col) const
+{
+    return col >= 0 && col < columnCount() && m_data[col].holdsNumbers();
+}
+
+QStringList ResultTable::widestTexts(int col) const
+{
+    return col >= 0 && col < columnCount() ? m_data[col].widestTexts() : QStringList();
+}

@@ -39,6 +39,11 @@ public:
     QString text(int row, int col) const;
     QString text(int row, const QString &alias) const;
 
+    // What the column knows of its values without reading them again (see
+    // ResultColumn): whether they are numbers, and the texts of its widest.
+    bool holdsNumbers(int col) const;
+    QStringList widestTexts(int col) const;
+
 private:
     bool contains(int row, int col) const;
 

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 
+#include <algorithm>
 #include <cmath>
 
 QString numberText(double value)
@@ -10,6 +11,43 @@ QString numberText(double value)
     if (value == 0.0 || std::isnan(value))
         return QStringLiteral("0");
     return QString::number(value, 'g', 15);
+}
+
+int numberTextLength(double value)
+{
+    const double a = std::fabs(value);
+    if (a == 0.0 || std::isnan(a))
+        return 1;
+    // Written with an exponent below 1e-4 and from 1e15 on.
+    if (!(a >= 1e-4 && a < 1e15))
+        return int(numberText(value).size());
+    static const double tens[] = {1e-4, 1e-3, 1e-2, 1e-1, 1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
+    const auto ten = [](int power) { return tens[power + 4]; };
+    // The digits before the point (0 or less below 1): a lies in [2^(b-1), 2^b).
+    int b = 0;
+    std::frexp(a, &b);
+    int digits = int(std::floor((b - 1) * 0.30102999566398120)) + 1;
+    if (a >= ten(digits))
+        ++digits;
+    // The fifteen significant digits as one whole number, rounded as printing
+    // rounds them (on the exact product: fma gives its rounding error), then
+    // its trailing zeros.
+    const double scaled = a * ten(15 - digits);
+    const double whole = std::floor(scaled);
+    qint64 m = qint64(whole) + ((scaled - whole) + std::fma(a, ten(15 - digits), -scaled) >= 0.5 ? 1 : 0);
+    if (m >= qint64(1e15)) { // rounded up to one more digit
+        if (++digits > 15)
+            return int(numberText(value).size());
+        m /= 10;
+    }
+    int zeros = 0;
+    for (; m % 10000 == 0; m /= 10000)
+        zeros += 4;
+    for (; m % 10 == 0; m /= 10)
+        ++zeros;
+    const int decimals = std::max(0, 15 - digits - zeros);
+    return (value < 0 ? 1 : 0) + std::max(digits, 1) + (decimals > 0 ? decimals + 1 : 0);
 }
 
 double roundedNumber(double value)

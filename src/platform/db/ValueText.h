@@ -14,6 +14,9 @@ bool isNumberValue(const QVariant &value);
 
 // A number in its shortest form, as above.
 QString numberText(double value);
+// The length of numberText(value), found without writing the text (at most
+// one more where the digit after the fifteenth is an exact tie).
+int numberTextLength(double value);
 
 // Every number computed from quantities, prices and amounts (line amounts,
 // totals, balances, a count's difference, stock after a bill) is its decimal

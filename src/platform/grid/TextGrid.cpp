@@ -9,12 +9,16 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <cmath>
+
 TextGrid::TextGrid(QWidget *parent) : QTableView(parent), m_model(new TextGridModel(this))
 {
     setModel(m_model);
     setItemDelegate(new TextGridDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // The current cell shows as the cells around it, apart from the focus
+    // mark: a selection is never more than that cell, so none is shown.
+    setSelectionMode(QAbstractItemView::NoSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setCornerButtonEnabled(false);
     setWordWrap(false);
@@ -32,10 +36,14 @@ TextGrid::TextGrid(QWidget *parent) : QTableView(parent), m_model(new TextGridMo
     m_corner->setAlignment(Qt::AlignCenter);
     m_corner->setAttribute(Qt::WA_TransparentForMouseEvents);
     setSelectionColors(Qt::black, Qt::white);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &TextGrid::fitWritten);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &TextGrid::fitWidened);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &TextGrid::fitWidened);
 }
 
 void TextGrid::bind(ResultPtr result)
 {
+    m_colTwips.clear(); // widths are set for the list shown
     m_model->bind(std::move(result));
     m_corner->clear();
     m_row = m_model->rows() > 1 ? 1 : 0;
@@ -119,9 +127,70 @@ void TextGrid::setColWidth(int col, int tw)
     }
     if (col < 1 || col >= m_model->cols())
         return;
+    if (m_colTwips.size() <= col)
+        m_colTwips.resize(col + 1);
+    m_colTwips[col] = tw;
     setColumnHidden(col - 1, tw <= 0);
     if (tw > 0)
         setColumnWidth(col - 1, pixels(tw));
+    fitColumn(col);
+}
+
+void TextGrid::setColWidens(int col, bool on)
+{
+    if (col < 1)
+        return;
+    if (m_colWidens.size() <= col)
+        m_colWidens.resize(col + 1);
+    const bool was = m_colWidens[col];
+    m_colWidens[col] = on;
+    const int tw = col < m_colTwips.size() ? m_colTwips[col] : 0;
+    if (on)
+        fitColumn(col);
+    else if (was && col < m_model->cols() && tw > 0)
+        setColumnWidth(col - 1, pixels(tw));
+}
+
+int TextGrid::valueWidth(const QString &text) const
+{
+    // The cell's text box: the cell less the grid line and the style's margins.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const qreal advance = QFontMetricsF(font()).horizontalAdvance(text.left(256));
+    return int(std::ceil(advance)) + 2 * margin + 2;
+}
+
+void TextGrid::fitColumn(int col)
+{
+    if (col < 1 || col >= m_model->cols() || col >= m_colWidens.size() || !m_colWidens[col] || isColumnHidden(col - 1))
+        return;
+    const int tw = col < m_colTwips.size() ? m_colTwips[col] : 0;
+    int width = tw > 0 ? pixels(tw) : horizontalHeader()->defaultSectionSize();
+    for (const QString &text : m_model->widestTexts(col))
+        width = std::max(width, valueWidth(text));
+    setColumnWidth(col - 1, width);
+}
+
+void TextGrid::fitWidened()
+{
+    for (int col = 1; col < m_colWidens.size(); ++col)
+        fitColumn(col);
+}
+
+void TextGrid::fitWritten(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
+{
+    if (!roles.isEmpty() && !roles.contains(Qt::DisplayRole))
+        return;
+    for (int col = topLeft.column() + 1; col <= bottomRight.column() + 1 && col < m_colWidens.size(); ++col) {
+        if (!m_colWidens[col] || isColumnHidden(col - 1))
+            continue;
+        if (topLeft.row() != bottomRight.row()) {
+            fitColumn(col);
+            continue;
+        }
+        const int width = valueWidth(m_model->textMatrix(topLeft.row() + 1, col));
+        if (width > columnWidth(col - 1))
+            setColumnWidth(col - 1, width);
+    }
 }
 
 int TextGrid::pixels(int tw) const
@@ -159,8 +228,10 @@ void TextGrid::setBackgrounds(const QColor &cells, const QColor &fixed, const QC
     QPalette p = viewport()->palette();
     p.setColor(QPalette::Base, outside);
     viewport()->setPalette(p);
-    const QString header = QStringLiteral("QHeaderView::section { background-color: %1; border: 1px solid #a0a0a0; padding: 1px; }")
-                               .arg(fixed.name());
+    // The header's own background is the strip beyond its last section.
+    const QString header = QStringLiteral("QHeaderView { background-color: %2; } "
+                                          "QHeaderView::section { background-color: %1; border: 1px solid #a0a0a0; padding: 1px; }")
+                               .arg(fixed.name(), outside.name());
     horizontalHeader()->setStyleSheet(header);
     verticalHeader()->setStyleSheet(header);
     m_corner->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #a0a0a0;").arg(fixed.name()));

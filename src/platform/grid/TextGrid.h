@@ -46,6 +46,10 @@ public:
     // wider face every width grows in proportion, so nothing is cut off.
     void setColWidth(int col, int twips);
     int colWidth(int col) const; // in twips
+    // A column that widens to its widest value, never narrower than the
+    // width set: as a list is bound or its widths set, and as cells are
+    // written (it narrows again when rows go or the grid is bound anew).
+    void setColWidens(int col, bool on);
     int pixels(int twips) const;
     double widthScale() const { return m_widthScale; }
     // 1 = left, 4 = centre.
@@ -80,12 +84,18 @@ protected:
 private:
     void syncCurrent();
     void placeCorner();
+    int valueWidth(const QString &text) const; // pixels for the text of a data cell, whole
+    void fitColumn(int col);
+    void fitWidened();
+    void fitWritten(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles);
 
     TextGridModel *m_model;
     QLabel *m_corner = nullptr;
     int m_row = 0;
     int m_col = 0;
     int m_fixedColTwips = 600;
+    QVector<int> m_colTwips;    // the width set for each column, 0 for none
+    QVector<bool> m_colWidens;
     double m_widthScale = 1.0;
     bool m_silent = false;
 };

@@ -112,6 +112,18 @@ void TextGridModel::setTextMatrix(int row, int col, const QString &text)
     }
 }
 
+QStringList TextGridModel::widestTexts(int col) const
+{
+    QStringList texts;
+    if (col >= 1 && col <= baseCols() && baseRows() > 0)
+        texts = m_base->widestTexts(col - 1);
+    for (auto it = m_cells.constBegin(); it != m_cells.constEnd(); ++it) {
+        if (int(it.key() & 0xFFFFFFFF) == col && (it.key() >> 32) >= 1)
+            texts << it.value();
+    }
+    return texts;
+}
+
 void TextGridModel::setRowNumbers(bool on)
 {
     m_rowNumbers = on;

@@ -30,6 +30,10 @@ public:
 
     QString textMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString &text);
+    // Texts of the data cells of col, the widest of which is as wide as its
+    // widest cell: what the bound result knows of its widest values, and the
+    // cells written.
+    QStringList widestTexts(int col) const;
 
     // Column 0 shows each row's number ("1", "2", ...) unless written.
     void setRowNumbers(bool on);

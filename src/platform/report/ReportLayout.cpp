@@ -1,5 +1,6 @@
 #include "ReportLayout.h"
 
+#include "PrintFace.h"
 #include "platform/db/ValueText.h"
 
 #include <QFontMetricsF>
@@ -29,13 +30,16 @@ public:
     double width(const QString &text)
     {
         double w = 0;
-        for (const QChar c : text) {
-            float &a = m_advance[c.unicode()];
-            if (a < 0)
-                a = float(c.isSurrogate() ? m_fm.horizontalAdvance(QChar(0x4E2D)) : m_fm.horizontalAdvance(c));
-            w += a;
-        }
-        return w * kSafety;
+        for (const QChar c : text)
+            w += advance(c);
+        return w;
+    }
+    double advance(QChar c)
+    {
+        float &a = m_advance[c.unicode()];
+        if (a < 0)
+            a = float(kSafety * (c.isSurrogate() ? m_fm.horizontalAdvance(QChar(0x4E2D)) : m_fm.horizontalAdvance(c)));
+        return a;
     }
     const QFontMetricsF &metrics() const { return m_fm; }
 
@@ -101,6 +105,70 @@ QVector<double> fitWidths(const QVector<double> &natural, const QVector<double> 
     return w;
 }
 
+// The lines of a cell's text at that width: broken after a blank or a
+// Chinese character where there is one on the line, anywhere else.
+QStringList wrapLines(const QString &text, double width)
+{
+    Measure &m = measure(FontRole::Cell);
+    QStringList lines;
+    qsizetype start = 0, breakAfter = -1;
+    double w = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const double a = m.advance(c);
+        if (w + a > width && i > start && !c.isLowSurrogate()) {
+            const qsizetype end = breakAfter > start ? breakAfter : i;
+            lines << text.mid(start, end - start);
+            start = end;
+            breakAfter = -1;
+            w = m.width(text.mid(start, i - start));
+        }
+        w += a;
+        if (c.isSpace() || c.unicode() >= 0x2E80)
+            breakAfter = i + 1;
+    }
+    lines << text.mid(start);
+    return lines;
+}
+
+// Pages filled row after row: a row goes whole onto the page where it fits,
+// else onto the next; a row taller than a page goes on over the next pages.
+void placeRows(Layout &l, double room)
+{
+    const double eps = 1e-6;
+    auto height = [&l](int lines) { return lines * l.lineHeight + 2 * kPadY; };
+    double used = 0;
+    l.pageStart = {Layout::Place{0, 0}};
+    auto newPage = [&](int row, int line) {
+        l.pageStart << Layout::Place{row, line};
+        used = 0;
+    };
+    for (int r = 0; r < l.rowCount; ++r) {
+        const int lines = l.linesOf(r);
+        if (used + height(lines) > room + eps && used > 0 && height(lines) <= room + eps)
+            newPage(r, 0);
+        for (int line = 0; line < lines;) {
+            const int fit = int(std::floor((room - used - 2 * kPadY + eps) / l.lineHeight));
+            if (fit < 1) {
+                newPage(r, line);
+                continue;
+            }
+            const int n = std::min(fit, lines - line);
+            used += height(n);
+            line += n;
+            if (line < lines)
+                newPage(r, line);
+        }
+    }
+    if (l.totalColumn >= 0) {
+        if (used + l.rowHeight > room + eps)
+            newPage(l.rowCount, 0);
+        l.totalPage = int(l.pageStart.size()) - 1;
+    }
+    l.pageCount = int(l.pageStart.size());
+    l.pageStart << Layout::Place{l.rowCount, 0};
+}
+
 double wrappedHeight(FontRole role, const QString &text, double width)
 {
     return measure(role).metrics().boundingRect(QRectF(0, 0, std::max(width, 1.0), 1e9),
@@ -111,18 +179,24 @@ double wrappedHeight(FontRole role, const QString &text, double width)
 
 QFont font(FontRole role)
 {
-    // Latin from DejaVu Sans, Chinese from Droid Sans Fallback, Noto Sans CJK
-    // SC for anything else: a PDF's text then reads back as it was written
-    // (Noto's Chinese comes out of a PDF as look-alike radicals, and its
-    // digits after Latin letters not at all).
+    // Latin from DejaVu Sans, Chinese from Droid Sans Fallback or, in bold,
+    // from Noto Sans CJK SC Bold made for print (Droid has no bold), Noto
+    // Sans CJK SC for anything else: a PDF's text then reads back as it was
+    // written (Noto's Chinese as installed comes out of a PDF as look-alike
+    // radicals, and its digits after Latin letters not at all).
+    const bool bold = role == FontRole::Title || role == FontRole::Caption;
+    QStringList families{QStringLiteral("DejaVu Sans"), QStringLiteral("Droid Sans Fallback"),
+                         QStringLiteral("Noto Sans CJK SC")};
+    if (bold && !boldChineseFamily().isEmpty())
+        families.insert(1, boldChineseFamily());
     QFont f;
-    f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Droid Sans Fallback"),
-                   QStringLiteral("Noto Sans CJK SC")});
+    f.setFamilies(families);
     f.setStyleHint(QFont::SansSerif);
     f.setHintingPreference(QFont::PreferNoHinting);
+    f.setBold(bold);
     switch (role) {
-    case FontRole::Title: f.setPixelSize(160); f.setBold(true); break;
-    case FontRole::Caption: f.setPixelSize(90); f.setBold(true); break;
+    case FontRole::Title: f.setPixelSize(160); break;
+    case FontRole::Caption: f.setPixelSize(90); break;
     case FontRole::Cell: f.setPixelSize(90); break;
     case FontRole::Footer: f.setPixelSize(80); break;
     }
@@ -131,12 +205,26 @@ QFont font(FontRole role)
 
 int Layout::rowsOn(int page) const
 {
-    return std::clamp(rowCount - firstRow(page), 0, rowsPerPage);
+    if (page < 0 || page >= pageCount)
+        return 0;
+    const Place from = pageStart[page], to = pageStart[page + 1];
+    return to.row - from.row + (to.line > 0 ? 1 : 0);
 }
 
-bool Layout::totalOn(int page) const
+QVector<RowPiece> Layout::piecesOn(int page) const
 {
-    return totalColumn >= 0 && rowCount / rowsPerPage == page;
+    QVector<RowPiece> pieces;
+    if (page < 0 || page >= pageCount)
+        return pieces;
+    const Place to = pageStart[page + 1];
+    double y = tableTop() + captionHeight;
+    for (Place at = pageStart[page]; at.row < to.row || (at.row == to.row && at.line < to.line); ++at.row, at.line = 0) {
+        const int lines = (at.row == to.row ? to.line : linesOf(at.row)) - at.line;
+        const double h = lines * lineHeight + 2 * kPadY;
+        pieces << RowPiece{at.row, at.line, lines, y, h};
+        y += h;
+    }
+    return pieces;
 }
 
 QString Layout::pageText(int page) const
@@ -196,9 +284,10 @@ Layout layout(const Report &report)
                 natural[0] = std::max(natural[0], captionMeasure.width(QStringLiteral("金额合计")));
         }
     }
+    // Numbers keep their whole width; text may go down to two characters.
     for (int c = 0; c < cols; ++c) {
         natural[c] += 2 * kPadX;
-        minimum[c] = std::min(natural[c], twoChars);
+        minimum[c] = (numeric[c] && !other[c]) ? natural[c] : std::min(natural[c], twoChars);
     }
 
     // Portrait when the columns fit across it, landscape otherwise.
@@ -214,11 +303,26 @@ Layout layout(const Report &report)
         l.columnLeft << x;
         x += l.columnWidth[c];
         l.columnAlign << ((numeric[c] && !other[c]) ? Qt::AlignRight : Qt::AlignLeft);
-        l.columnElided << (l.columnWidth[c] + 0.5 < natural[c]);
+        l.columnWraps << (other[c] && l.columnWidth[c] + 0.5 < natural[c]);
     }
 
-    // Heights: captions and the title wrap, lines are one text high.
-    l.rowHeight = cellMeasure.metrics().height() + 2 * kPadY;
+    // Heights: captions and the title wrap, and so do texts wider than their
+    // column, each row as high as its most lines.
+    l.lineHeight = cellMeasure.metrics().height();
+    l.rowHeight = l.lineHeight + 2 * kPadY;
+    for (int c = 0; c < cols; ++c) {
+        if (!l.columnWraps[c])
+            continue;
+        const double box = l.columnWidth[c] - 2 * kPadX;
+        for (int r = 0; r < l.rowCount; ++r) {
+            const QString text = t.text(r, c);
+            if (cellMeasure.width(text) > box) {
+                const int lines = int(wrapLines(text, box).size());
+                if (lines > l.linesOf(r))
+                    l.rowLines[r] = lines;
+            }
+        }
+    }
     l.captionHeight = l.rowHeight;
     for (int c = 0; c < cols; ++c)
         l.captionHeight = std::max(l.captionHeight, wrappedHeight(FontRole::Caption, t.columns()[c],
@@ -229,8 +333,7 @@ Layout layout(const Report &report)
     l.rowsPerPage = int(std::floor(room / l.rowHeight));
     if (l.rowsPerPage < 1)
         throw ReportError(QStringLiteral("报表的标题太长，页面上放不下表格。"));
-    const int lines = l.rowCount + (l.totalColumn >= 0 ? 1 : 0);
-    l.pageCount = std::max(1, (lines + l.rowsPerPage - 1) / l.rowsPerPage);
+    placeRows(l, room);
     return l;
 }
 
@@ -249,25 +352,31 @@ QVector<Item> pageItems(const Report &report, const Layout &l, int page)
         items << Item{Item::Caption, cellRect(c, top + kPadY, l.captionHeight - 2 * kPadY), t.columns()[c],
                       int(Qt::AlignCenter | Qt::TextWrapAnywhere)};
 
+    // The box of a line: as high as a row of one line, so that a line is
+    // never cut; a wrapped text's lines one line height apart.
     Measure &m = measure(FontRole::Cell);
-    const int first = l.firstRow(page);
-    const int n = l.rowsOn(page);
     double y = top + l.captionHeight;
-    for (int i = 0; i < n; ++i, y += l.rowHeight) {
+    auto line = [&](int c, double lineTop) { return cellRect(c, lineTop - kPadY, l.rowHeight); };
+    for (const RowPiece &piece : l.piecesOn(page)) {
+        const double textTop = piece.top + kPadY;
         for (int c = 0; c < cols; ++c) {
-            QString text = t.text(first + i, c);
-            const QRectF box = cellRect(c, y, l.rowHeight);
-            if (l.columnElided[c] && m.width(text) > box.width())
-                text = m.metrics().elidedText(text, Qt::ElideRight, box.width() / kSafety);
-            items << Item{Item::Cell, box, text, int(l.columnAlign[c] | Qt::AlignVCenter)};
+            const QString text = t.text(piece.row, c);
+            const int flags = int(l.columnAlign[c] | Qt::AlignVCenter);
+            if (l.columnWraps[c] && m.width(text) > l.columnWidth[c] - 2 * kPadX) {
+                const QStringList lines = wrapLines(text, l.columnWidth[c] - 2 * kPadX);
+                for (int i = piece.firstLine; i < piece.firstLine + piece.lines && i < lines.size(); ++i)
+                    items << Item{Item::Cell, line(c, textTop + (i - piece.firstLine) * l.lineHeight), lines[i], flags};
+            } else if (piece.firstLine == 0) {
+                items << Item{Item::Cell, line(c, textTop), text, flags};
+            }
         }
+        y = piece.top + piece.height;
     }
     if (l.totalOn(page)) {
         if (l.totalColumn > 0)
-            items << Item{Item::TotalLabel, cellRect(0, y, l.rowHeight), QStringLiteral("金额合计"),
+            items << Item{Item::TotalLabel, line(0, y + kPadY), QStringLiteral("金额合计"),
                           int(Qt::AlignLeft | Qt::AlignVCenter)};
-        items << Item{Item::Total, cellRect(l.totalColumn, y, l.rowHeight), l.totalText,
-                      int(Qt::AlignRight | Qt::AlignVCenter)};
+        items << Item{Item::Total, line(l.totalColumn, y + kPadY), l.totalText, int(Qt::AlignRight | Qt::AlignVCenter)};
     }
     items << Item{Item::PageNumber,
                   QRectF(l.body.left(), l.body.bottom() - measure(FontRole::Footer).metrics().height(),

@@ -3,6 +3,7 @@
 #include "Report.h"
 
 #include <QFont>
+#include <QHash>
 #include <QPageLayout>
 #include <QRectF>
 #include <QVector>
@@ -20,8 +21,8 @@ enum class FontRole { Title, Caption, Cell, Footer };
 // device.
 QFont font(FontRole role);
 
-// One text of a page, ready to draw: its box, its text (elided to fit) and
-// the drawText flags (alignment, wrapping).
+// One text of a page, ready to draw: its box, its text (one line of it
+// where a cell wraps) and the drawText flags (alignment).
 struct Item {
     enum Kind { Title, Caption, Cell, TotalLabel, Total, PageNumber };
     Kind kind;
@@ -30,23 +31,41 @@ struct Item {
     int flags;
 };
 
+// A row's lines on one page: all of them, or the part of a row taller than
+// a page that falls on it.
+struct RowPiece {
+    int row;
+    int firstLine, lines;
+    double top, height;
+};
+
 struct Layout {
     QSizeF pageSize; // the sheet
     bool landscape = false;
     QRectF body; // the sheet inside its margins
-    double titleHeight = 0, captionHeight = 0, rowHeight = 0, footerHeight = 0;
+    double titleHeight = 0, captionHeight = 0, lineHeight = 0, rowHeight = 0, footerHeight = 0;
     QVector<double> columnLeft, columnWidth;
     QVector<Qt::Alignment> columnAlign; // numbers right, anything else left
-    QVector<bool> columnElided;         // narrower than its widest text
+    QVector<bool> columnWraps;          // text narrower than its widest: wraps
     int rowCount = 0;
-    int rowsPerPage = 1; // lines under the caption row of each page
+    int rowsPerPage = 1; // rows of one line that a page holds under its captions
     int pageCount = 1;
     int totalColumn = -1; // the column summed under the lines, or -1
     QString totalText;
+    // Text lines of the rows of more than one (a row without is one line).
+    QHash<int, int> rowLines;
+    // Where each page begins (a row and its first line there), and the end.
+    struct Place {
+        int row = 0, line = 0;
+    };
+    QVector<Place> pageStart;
+    int totalPage = -1;
 
-    int firstRow(int page) const { return page * rowsPerPage; }
-    int rowsOn(int page) const;       // data rows on that page (0-based)
-    bool totalOn(int page) const;     // whether the sum line is on that page
+    int linesOf(int row) const { return rowLines.value(row, 1); }
+    int firstRow(int page) const { return pageStart.value(page).row; }
+    int rowsOn(int page) const;       // data rows on that page, whole or in part
+    QVector<RowPiece> piecesOn(int page) const;
+    bool totalOn(int page) const { return page == totalPage; }
     QString pageText(int page) const; // "第 n 页 / 共 m 页"
     double tableTop() const;
     QPageLayout pageLayout() const; // A4, its orientation, no margins

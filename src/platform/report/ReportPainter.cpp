@@ -28,16 +28,15 @@ void paintGrid(QPainter &p, const Layout &l, int page)
     const double right = l.columnLeft.last() + l.columnWidth.last();
     const double top = l.tableTop();
     const double captionBottom = top + l.captionHeight;
-    const int lines = l.rowsOn(page) + (l.totalOn(page) ? 1 : 0);
-    const double bottom = captionBottom + lines * l.rowHeight;
+    const QVector<RowPiece> pieces = l.piecesOn(page);
+    const double rowsBottom = pieces.isEmpty() ? captionBottom : pieces.last().top + pieces.last().height;
+    const double bottom = rowsBottom + (l.totalOn(page) ? l.rowHeight : 0);
 
     p.fillRect(QRectF(left, top, right - left, l.captionHeight), QColor(0xE8, 0xE8, 0xE8));
     QPen thin(QColor(0xA0, 0xA0, 0xA0), 3);
     p.setPen(thin);
-    for (int i = 1; i < lines; ++i) {
-        const double y = captionBottom + i * l.rowHeight;
-        p.drawLine(QPointF(left, y), QPointF(right, y));
-    }
+    for (int i = 1; i < pieces.size(); ++i)
+        p.drawLine(QPointF(left, pieces[i].top), QPointF(right, pieces[i].top));
     for (int c = 1; c < l.columnLeft.size(); ++c)
         p.drawLine(QPointF(l.columnLeft[c], top), QPointF(l.columnLeft[c], bottom));
     QPen strong(Qt::black, 6);
@@ -45,10 +44,8 @@ void paintGrid(QPainter &p, const Layout &l, int page)
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(left, top, right - left, bottom - top));
     p.drawLine(QPointF(left, captionBottom), QPointF(right, captionBottom));
-    if (l.totalOn(page)) {
-        const double y = bottom - l.rowHeight;
-        p.drawLine(QPointF(left, y), QPointF(right, y));
-    }
+    if (l.totalOn(page))
+        p.drawLine(QPointF(left, rowsBottom), QPointF(right, rowsBottom));
 }
 
 } // namespace
