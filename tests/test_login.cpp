@@ -108,6 +108,8 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("系统登录"));
         QCOMPARE(child<QLineEdit>(&w, "txt_UserID")->text(), QStringLiteral("Administrator"));
         QCOMPARE(child<QLineEdit>(&w, "txt_Password")->echoMode(), QLineEdit::Password);
+        child<QLineEdit>(&w, "txt_Password")->setText(QStringLiteral("ab"));
+        QCOMPARE(child<QLineEdit>(&w, "txt_Password")->displayText(), QStringLiteral("**"));
         QCOMPARE(child<QPushButton>(&w, "cmd_OK")->text(), QStringLiteral("登录"));
         QCOMPARE(child<QPushButton>(&w, "cmd_Exit")->text(), QStringLiteral("退出"));
     }

@@ -36,6 +36,9 @@ private slots:
         QCOMPARE(dlg->focusWidget()->objectName(), QStringLiteral("txt_OperatorID"));
         QCOMPARE(child<QLineEdit>(dlg.get(), "txt_Password")->echoMode(), QLineEdit::Password);
         QCOMPARE(child<QLineEdit>(dlg.get(), "txt_ConfirmPassword")->echoMode(), QLineEdit::Password);
+        child<QLineEdit>(dlg.get(), "txt_ConfirmPassword")->setText(QStringLiteral("x1"));
+        QCOMPARE(child<QLineEdit>(dlg.get(), "txt_ConfirmPassword")->displayText(), QStringLiteral("**"));
+        child<QLineEdit>(dlg.get(), "txt_ConfirmPassword")->clear();
         typeInto(dlg.get(), "txt_OperatorID", QStringLiteral(" O'Hara "));
         typeInto(dlg.get(), "txt_OperatorName", QStringLiteral("\"老王\"'"));
         typeInto(dlg.get(), "txt_Password", QStringLiteral("p'w \""));

@@ -123,6 +123,9 @@ private slots:
         FrmComName w(app.state());
         w.show();
         replaceText(child<QLineEdit>(&w, "txt_FullName"), QStringLiteral("不保存"));
+        QTest::keyClick(child<QLineEdit>(&w, "txt_FullName"), Qt::Key_Escape);
+        QVERIFY(w.isVisible()); // Escape keeps what was typed
+        QCOMPARE(child<QLineEdit>(&w, "txt_FullName")->text(), QStringLiteral("不保存"));
         click(&w, "cmd_Exit");
         QVERIFY(!w.isVisible());
         QCOMPARE(setting(app, "title", "FullName"), QString());

@@ -30,7 +30,7 @@ FrmChangePassword::FrmChangePassword(AppState &state, QWidget *parent) : QDialog
         l->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         boxes[i] = new QLineEdit(frame);
         boxes[i]->setObjectName(QString::fromLatin1(names[i]));
-        boxes[i]->setEchoMode(QLineEdit::Password);
+        showStars(boxes[i]);
         grid->addWidget(l, i, 0, Qt::AlignRight);
         grid->addWidget(boxes[i], i, 1);
     }

@@ -7,6 +7,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -58,4 +59,13 @@ void FrmComName::saveCompanyNames()
     // A file that cannot be written keeps its old values; nothing is said.
     ini::write(m_state.setupIni(), Section, QStringLiteral("FullName"), m_fullName->text().trimmed());
     ini::write(m_state.setupIni(), Section, QStringLiteral("ShortName"), m_shortName->text().trimmed());
+}
+
+void FrmComName::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -65,7 +65,7 @@ FrmLogin::FrmLogin(AppState &state, Mode mode, QWidget *parent)
     label2->setObjectName(QStringLiteral("Label2"));
     m_password = new QLineEdit(frame);
     m_password->setObjectName(QStringLiteral("txt_Password"));
-    m_password->setEchoMode(QLineEdit::Password);
+    showStars(m_password);
 
     auto *fields = new QGridLayout(frame);
     fields->addWidget(image, 0, 0, 2, 1);

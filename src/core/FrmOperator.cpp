@@ -1,5 +1,7 @@
 #include "FrmOperator.h"
 
+#include "platform/ui/Widgets.h"
+
 #include "masterdata/EditorTexts.h"
 #include "platform/db/Database.h"
 
@@ -18,9 +20,9 @@ FrmOperator::FrmOperator(AppState &state, const QString &id, QWidget *parent)
     m_login = lineEdit(QStringLiteral("txt_OperatorID"));
     m_name = lineEdit(QStringLiteral("txt_OperatorName"));
     m_password = lineEdit(QStringLiteral("txt_Password"));
-    m_password->setEchoMode(QLineEdit::Password);
+    showStars(m_password);
     m_confirm = lineEdit(QStringLiteral("txt_ConfirmPassword"));
-    m_confirm->setEchoMode(QLineEdit::Password);
+    showStars(m_confirm);
     m_stop = new QCheckBox(QStringLiteral("停用该用户名"), this);
     m_stop->setObjectName(QStringLiteral("chk_Stop"));
 

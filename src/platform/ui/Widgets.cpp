@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 QColor colorFromNumber(const QString &number, const QPalette &palette)
@@ -57,4 +58,11 @@ void focusNext(QWidget *w)
         }
         next = next->nextInFocusChain();
     }
+}
+
+void showStars(QLineEdit *box)
+{
+    box->setEchoMode(QLineEdit::Password);
+    // The style's own mask character is a dot; a style sheet names another.
+    box->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
 }

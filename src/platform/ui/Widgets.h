@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QString>
 
+class QLineEdit;
 class QWidget;
 
 // Window sizes and positions are given in twips; geometry::px turns them
@@ -38,3 +39,6 @@ protected:
 
 // Moves the focus from w to the next control in its window's tab order.
 void focusNext(QWidget *w);
+
+// A password box that shows "*" for every typed character.
+void showStars(QLineEdit *box);
