@@ -218,6 +218,35 @@ private slots:
         QCOMPARE(app.log().size(), 0);
     }
 
+    // Hiding "新增" in modify mode moves nothing: the OK and cancel buttons
+    // and the window keep the places they have when adding.
+    void buttonsKeepTheirPlacesWhenModifying_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("id");
+        QTest::newRow("FrmAccepter") << 511 << "A1";
+        QTest::newRow("FrmCustomer") << 502 << "C1";
+        QTest::newRow("FrmGoods") << 501 << "G1";
+        QTest::newRow("FrmOperator") << 602 << "Administrator";
+    }
+    void buttonsKeepTheirPlacesWhenModifying()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, id);
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        const auto shape = [](QDialog *d) {
+            return QList<QRect>{child<QPushButton>(d, "cmd_OK")->geometry(),
+                                child<QPushButton>(d, "cmd_Cancel")->geometry(), d->rect()};
+        };
+        auto adding = openEditor(app, code);
+        auto modifying = openEditor(app, code, id);
+        QVERIFY(modifying->isVisible());
+        QVERIFY(child<QPushButton>(modifying.get(), "cmd_Add")->isHidden());
+        QCOMPARE(shape(modifying.get()), shape(adding.get()));
+    }
+
     void aRecordThatIsGoneIsNotOpened()
     {
         TestApp app;

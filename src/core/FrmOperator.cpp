@@ -1,19 +1,16 @@
 #include "FrmOperator.h"
 
-#include "platform/ui/Widgets.h"
-
 #include "masterdata/EditorTexts.h"
 #include "platform/db/Database.h"
+#include "platform/ui/Geometry.h"
+#include "platform/ui/Widgets.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 FrmOperator::FrmOperator(AppState &state, const QString &id, QWidget *parent)
-    : RecordEditor(state, id, QStringLiteral("确定"), parent)
+    : RecordEditor(state, id, QStringLiteral("确定"), QSize(3270, 2400), parent)
 {
     setObjectName(QStringLiteral("FrmOperator"));
     setWindowTitle(QStringLiteral("用户管理"));
@@ -26,22 +23,24 @@ FrmOperator::FrmOperator(AppState &state, const QString &id, QWidget *parent)
     m_stop = new QCheckBox(QStringLiteral("停用该用户名"), this);
     m_stop->setObjectName(QStringLiteral("chk_Stop"));
 
-    auto *grid = new QGridLayout;
-    const QStringList captions{QStringLiteral("用户登录名："), QStringLiteral("用户真实名："), QStringLiteral("密码："),
-                               QStringLiteral("确认密码：")};
-    const QList<QLineEdit *> boxes{m_login, m_name, m_password, m_confirm};
-    for (int i = 0; i < 4; ++i) {
-        grid->addWidget(label(captions[i], QStringLiteral("Label%1").arg(i + 1)), i, 0);
-        grid->addWidget(boxes[i], i, 1);
-    }
-    grid->setColumnStretch(1, 1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(m_stop);
-    layout->addLayout(buttonRow());
+    const struct {
+        QLineEdit *box;
+        const char *caption;
+        int top;
+    } fields[] = {
+        {m_login, "用户登录名：", 225},
+        {m_name, "用户真实名：", 600},
+        {m_password, "密码：", 975},
+        {m_confirm, "确认密码：", 1350},
+    };
+    int n = 0;
+    for (const auto &f : fields)
+        placeField({f.box, QRect(1275, f.top, 1665, 315), QString::fromUtf8(f.caption), 225,
+                    QStringLiteral("Label%1").arg(++n)});
+    places()->place(m_stop, 225, 1800, 1440, 180);
+    placeButtons(2100, 1050, 1800, 2550);
 
     setFocusOrder({m_login, m_name, m_password, m_confirm, addButton(), okButton(), cancelButton(), m_stop});
-    fixClientSize(3270, 2400);
 }
 
 const RecordTable &FrmOperator::table() const

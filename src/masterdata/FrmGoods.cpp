@@ -3,15 +3,14 @@
 #include "EditorTexts.h"
 #include "FieldInput.h"
 #include "platform/db/Database.h"
+#include "platform/ui/Geometry.h"
 #include "platform/ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 QComboBox *codeCombo(QWidget *owner, const char *name)
@@ -24,7 +23,7 @@ QComboBox *codeCombo(QWidget *owner, const char *name)
 } // namespace
 
 FrmGoods::FrmGoods(AppState &state, const QString &id, QWidget *parent)
-    : RecordEditor(state, id, QStringLiteral("确认"), parent)
+    : RecordEditor(state, id, QStringLiteral("确认"), QSize(6885, 4125), parent)
 {
     setObjectName(QStringLiteral("FrmGoods"));
     setWindowTitle(QStringLiteral("商品属性"));
@@ -40,30 +39,34 @@ FrmGoods::FrmGoods(AppState &state, const QString &id, QWidget *parent)
     m_salePrice = lineEdit(QStringLiteral("txt_SaleUnitPrice"));
     m_remark = lineEdit(QStringLiteral("txt_Remark"));
 
-    using P = Place;
-    auto *grid = new QGridLayout;
-    layOutFields(this, grid,
-                 {
-                     {m_code, QStringLiteral("商品编码"), QStringLiteral("Label1"), 0, P::Left, true, QStringLiteral("Label11")},
-                     {m_type, QStringLiteral("商品类别"), QStringLiteral("Label2"), 0, P::Right, true, QStringLiteral("Label12")},
-                     {m_name, QStringLiteral("商品名称"), QStringLiteral("Label3"), 1, P::Wide, true, QStringLiteral("Label14")},
-                     {m_home, QStringLiteral("产    地"), QStringLiteral("Label4"), 2, P::Wide, false, {}},
-                     {m_unit, QStringLiteral("单    位"), QStringLiteral("Label5"), 3, P::Left, false, {}},
-                     {m_model, QStringLiteral("规格型号"), QStringLiteral("Label6"), 3, P::Right, false, {}},
-                     {m_storage, QStringLiteral("仓库库位"), QStringLiteral("Label7"), 4, P::Left, true, QStringLiteral("Label15")},
-                     {m_minStorage, QStringLiteral("最小库存"), QStringLiteral("Label8"), 4, P::Right, true, QStringLiteral("Label16")},
-                     {m_buyPrice, QStringLiteral("采购单价"), QStringLiteral("Label9"), 5, P::Left, false, {}},
-                     {m_salePrice, QStringLiteral("销售单价"), QStringLiteral("Label10"), 5, P::Right, false, {}},
-                     {m_remark, QStringLiteral("备    注"), QStringLiteral("Label13"), 6, P::Wide, false, {}},
-                 });
-    auto *note = new QHBoxLayout;
-    note->addWidget(carryOverBox());
-    note->addStretch();
-    note->addWidget(requiredNote(QStringLiteral("Label17")));
-    auto *outer = new QVBoxLayout(this);
-    outer->addLayout(grid);
-    outer->addLayout(note);
-    outer->addLayout(buttonRow());
+    // Boxes in two columns (captions at 300 and 3750), the wide ones across
+    // both; a required field has a "*" (its name given here).
+    const struct {
+        QWidget *input;
+        QRect box;
+        const char *caption;
+        int captionLeft;
+        const char *captionName, *starName;
+    } fields[] = {
+        {m_code, {1125, 315, 2000, 300}, "商品编码", 300, "Label1", "Label11"},
+        {m_type, {4575, 300, 2000, 300}, "商品类别", 3750, "Label2", "Label12"},
+        {m_name, {1125, 750, 5445, 300}, "商品名称", 300, "Label3", "Label14"},
+        {m_home, {1125, 1185, 5445, 300}, "产    地", 300, "Label4", nullptr},
+        {m_unit, {1125, 1620, 2000, 300}, "单    位", 300, "Label5", nullptr},
+        {m_model, {4575, 1620, 2000, 300}, "规格型号", 3750, "Label6", nullptr},
+        {m_storage, {1125, 2055, 2000, 300}, "仓库库位", 300, "Label7", "Label15"},
+        {m_minStorage, {4575, 2055, 2000, 300}, "最小库存", 3750, "Label8", "Label16"},
+        {m_buyPrice, {1125, 2490, 2000, 300}, "采购单价", 300, "Label9", nullptr},
+        {m_salePrice, {4575, 2490, 2000, 300}, "销售单价", 3750, "Label10", nullptr},
+        {m_remark, {1125, 2925, 5445, 300}, "备    注", 300, "Label13", nullptr},
+    };
+    for (const auto &f : fields)
+        placeField({f.input, f.box, QString::fromUtf8(f.caption), f.captionLeft, QString::fromLatin1(f.captionName),
+                    f.starName != nullptr, QString::fromLatin1(f.starName)});
+    // The note stands on the tick box's line.
+    places()->place(carryOverBox(), 300, 3450, 2640, 180);
+    places()->place(requiredNote(QStringLiteral("Label17")), 5325, 3450, 0, 180);
+    placeButtons(3825, 4680, 5407, 6135);
 
     // The combos come after the buttons; Enter moves on from every box and
     // combo (and so walks from the storage combo round to the code).
@@ -71,7 +74,6 @@ FrmGoods::FrmGoods(AppState &state, const QString &id, QWidget *parent)
                    carryOverBox(), addButton(), okButton(), cancelButton(), m_type, m_storage});
     EnterToTab::install(this, {m_code, m_name, m_home, m_unit, m_model, m_minStorage, m_buyPrice, m_salePrice,
                                m_remark, m_type, m_type->lineEdit(), m_storage, m_storage->lineEdit()});
-    fixClientSize(6885, 4125);
 }
 
 const RecordTable &FrmGoods::table() const

@@ -2,14 +2,13 @@
 
 #include "FieldInput.h"
 #include "platform/db/Database.h"
+#include "platform/ui/Geometry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -17,8 +16,8 @@ namespace {
 // caption prefix of the record as read ("客户").
 struct PartnerField {
     const char *column, *input, *caption;
-    int row;
-    int place; // 0 left, 1 right, 2 wide
+    int line; // index into the kind's line tops
+    int side; // 0 left column, 1 right column, 2 across both
 };
 const PartnerField Fields[] = {
     {"%1ID", "txt_%1ID", "%2编码", 0, 0},
@@ -53,17 +52,20 @@ const QVector<PartnerKind> &partnerKinds()
         {502, "FrmCustomer", "客户资料", "Customer", "客户", "的客户资料",
          {"客户编码", "客户类别", "客户名称", "联 系 人", "联系人职位", "地    址", "电    话", "邮    编", "传    真",
           "电子邮件", "帐    号", "税    号", "开户银行", "备    注"},
-         6810, 4875},
+         {6810, 4875, {225, 3675}, 1050, 5445, {165, 600, 1050, 1485, 1920, 2355, 2790, 3225, 3675}, 150, 4200,
+          4575, {4575, 5325, 6075}}},
         {503, "FrmSupplier", "供应商资料", "Supplier", "供应商", "的供应商资料",
          {"供应商编码", "供应商类别", "供应商名称", "联  系  人", "联系人职位", "地      址", "电      话",
           "邮      编", "传      真", "电 子邮 件", "帐      号", "税      号", "开 户银 行", "备      注"},
-         6840, 4890},
+         {6840, 4890, {225, 3525}, 1200, 5295, {150, 615, 1065, 1500, 1935, 2370, 2805, 3240, 3690}, 165, 4215,
+          4590, {4650, 5400, 6135}}},
     };
     return kinds;
 }
 
 PartnerEditor::PartnerEditor(const PartnerKind &kind, AppState &state, const QString &id, QWidget *parent)
-    : RecordEditor(state, id, QStringLiteral("确认"), parent), m_kind(kind)
+    : RecordEditor(state, id, QStringLiteral("确认"), QSize(kind.places.widthTwips, kind.places.heightTwips), parent),
+      m_kind(kind)
 {
     setObjectName(kind.window);
     setWindowTitle(kind.caption);
@@ -74,7 +76,7 @@ PartnerEditor::PartnerEditor(const PartnerKind &kind, AppState &state, const QSt
     m_type->setObjectName(fill(Fields[TypeField].input, kind));
     makeCodeCombo(m_type);
 
-    QList<Field> layout;
+    const PartnerKind::Places &at = kind.places;
     QList<QWidget *> order;
     int i = 0;
     for (const PartnerField &f : Fields) {
@@ -87,27 +89,24 @@ PartnerEditor::PartnerEditor(const PartnerKind &kind, AppState &state, const QSt
         }
         if (i != CodeField)
             m_table.columns << column;
+        const bool right = f.side == 1;
+        QRect box(right ? 4500 : at.boxLeft, i == TypeField ? at.comboTop : at.tops[f.line],
+                  f.side == 2 ? at.wideWidth : 2000, 300);
+        const int captionLeft = column == QLatin1String("LinkManJob") ? 3495 : at.captionLefts[right ? 1 : 0];
         const bool required = i == CodeField || i == TypeField || i == NameField;
-        layout.append(Field{input, kind.labels.value(i), QString(), f.row, Place(f.place), required, QString()});
+        placeField({input, box, kind.labels.value(i), captionLeft, QString(), required});
         order << input;
         ++i;
     }
     m_table.updated = m_table.columns;
 
-    auto *grid = new QGridLayout;
-    layOutFields(this, grid, layout);
-    auto *note = new QHBoxLayout;
-    note->addWidget(carryOverBox());
-    note->addStretch();
-    note->addWidget(requiredNote());
-    auto *outer = new QVBoxLayout(this);
-    outer->addLayout(grid);
-    outer->addLayout(note);
-    outer->addLayout(buttonRow());
+    // The note stands on the tick box's line.
+    places()->place(carryOverBox(), 225, at.tickTop, 2640, 180);
+    places()->place(requiredNote(), 5250, at.tickTop, 0, 180);
+    placeButtons(at.buttonsTop, at.buttonLefts[0], at.buttonLefts[1], at.buttonLefts[2]);
 
     order << carryOverBox() << addButton() << okButton() << cancelButton();
     setFocusOrder(order);
-    fixClientSize(kind.widthTwips, kind.heightTwips);
 }
 
 QLineEdit *PartnerEditor::box(const QString &column) const

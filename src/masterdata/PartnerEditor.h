@@ -19,7 +19,19 @@ struct PartnerKind {
     // name, contact, contact's position, address, telephone, postal code,
     // fax, e-mail, account, tax number, bank, remark.
     QStringList labels;
-    int widthTwips, heightTwips;
+    // Where everything stands (twips). Boxes are 300 high; the right
+    // column's boxes stand at 4500, 2000 wide, like the left column's
+    // narrow ones.
+    struct Places {
+        int widthTwips, heightTwips; // client area
+        int captionLefts[2];         // left and right column ("联系人职位" stands at 3495)
+        int boxLeft;                 // left column
+        int wideWidth;               // boxes across both columns
+        int tops[9];                 // the lines, from the code box's down
+        int comboTop;                // the category, beside the code box
+        int tickTop;                 // the tick box and the note
+        int buttonsTop, buttonLefts[3];
+    } places;
 };
 
 // Customer (502) and supplier (503).

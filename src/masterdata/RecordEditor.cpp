@@ -4,12 +4,10 @@
 #include "FieldInput.h"
 #include "core/AppState.h"
 #include "platform/ui/Msg.h"
-#include "platform/ui/Widgets.h"
+#include "platform/ui/Geometry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,9 +24,11 @@ void paintBlue(QLabel *l)
 }
 } // namespace
 
-RecordEditor::RecordEditor(AppState &state, const QString &id, const QString &okCaption, QWidget *parent)
+RecordEditor::RecordEditor(AppState &state, const QString &id, const QString &okCaption, QSize clientTwips,
+                           QWidget *parent)
     : QDialog(parent), m_state(state), m_id(id), m_adding(state.editMode != 2)
 {
+    m_places = new TwipsLayout(this, clientTwips.width(), clientTwips.height());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_add = new QPushButton(QStringLiteral("新增"), this);
     m_add->setObjectName(QStringLiteral("cmd_Add"));
@@ -39,7 +39,6 @@ RecordEditor::RecordEditor(AppState &state, const QString &id, const QString &ok
     for (QPushButton *b : {m_add, m_ok, m_cancel}) {
         b->setAutoDefault(false);
         b->setDefault(false);
-        b->setMinimumSize(twips(700), twips(300));
     }
     connect(m_add, &QPushButton::clicked, this, &RecordEditor::addClicked);
     connect(m_ok, &QPushButton::clicked, this, &RecordEditor::okClicked);
@@ -99,34 +98,27 @@ QLabel *RecordEditor::requiredNote(const QString &objectName)
     return l;
 }
 
-QHBoxLayout *RecordEditor::buttonRow()
+void RecordEditor::placeField(const FieldPlace &f)
 {
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(m_add);
-    row->addWidget(m_ok);
-    row->addWidget(m_cancel);
-    return row;
+    m_places->place(f.input, f.box);
+    if (auto *combo = qobject_cast<QComboBox *>(f.input))
+        geometry::keepComboWidth(combo);
+    // Captions are as wide as their text and as high as the box's line, so
+    // their text stands on it.
+    QLabel *caption = label(f.caption, f.captionName);
+    m_places->place(caption, f.captionLeft, f.box.top(), 0, f.box.height());
+    if (f.required) {
+        QLabel *star = label(QStringLiteral("*"), f.starName);
+        paintBlue(star);
+        m_places->place(star, f.captionLeft - 150, f.box.top(), 0, f.box.height());
+    }
 }
 
-void RecordEditor::layOutFields(QWidget *owner, QGridLayout *grid, const QList<Field> &fields)
+void RecordEditor::placeButtons(int top, int addLeft, int okLeft, int cancelLeft)
 {
-    // Columns: star, caption, box | star, caption, box.
-    for (const Field &f : fields) {
-        const int col = f.place == Place::Right ? 3 : 0;
-        if (f.required) {
-            auto *star = new QLabel(QStringLiteral("*"), owner);
-            star->setObjectName(f.starName);
-            paintBlue(star);
-            grid->addWidget(star, f.row, col, Qt::AlignRight);
-        }
-        auto *caption = new QLabel(f.caption, owner);
-        caption->setObjectName(f.labelName);
-        grid->addWidget(caption, f.row, col + 1);
-        grid->addWidget(f.input, f.row, col + 2, 1, f.place == Place::Wide ? 4 : 1);
-    }
-    grid->setColumnStretch(2, 1);
-    grid->setColumnStretch(5, 1);
+    m_places->place(m_add, addLeft, top, 700, 300);
+    m_places->place(m_ok, okLeft, top, 700, 300);
+    m_places->place(m_cancel, cancelLeft, top, 700, 300);
 }
 
 void RecordEditor::setFocusOrder(const QList<QWidget *> &order)
@@ -134,11 +126,6 @@ void RecordEditor::setFocusOrder(const QList<QWidget *> &order)
     m_focusOrder = order;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
-}
-
-void RecordEditor::fixClientSize(int widthTwips, int heightTwips)
-{
-    setFixedSize(QSize(twips(widthTwips), twips(heightTwips)).expandedTo(minimumSizeHint()));
 }
 
 void RecordEditor::refuse(const QString &text, QWidget *focus)

@@ -5,16 +5,17 @@
 
 #include <QDialog>
 #include <QList>
+#include <QRect>
+#include <QSize>
 
 struct AppState;
 class Database;
 class QCheckBox;
 class QComboBox;
-class QGridLayout;
-class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TwipsLayout;
 
 // The record-editor pattern shared by every master-data editor and the
 // operator editor: a modal window made fresh for each use, in add mode
@@ -25,6 +26,10 @@ class QPushButton;
 // the record and its operation-log entry in one transaction; when it fails
 // the window shows why and keeps the input. No button is the default and
 // Escape presses none.
+//
+// Every box, caption and button stands at its place in twips (TwipsLayout):
+// hiding "新增" in modify mode moves nothing, and the client area is the
+// window's own, larger only where the font needs it.
 class RecordEditor : public QDialog, public LoadableWindow
 {
     Q_OBJECT
@@ -37,7 +42,8 @@ public:
     const QString &id() const { return m_id; }
 
 protected:
-    RecordEditor(AppState &state, const QString &id, const QString &okCaption, QWidget *parent);
+    // clientTwips: the client area.
+    RecordEditor(AppState &state, const QString &id, const QString &okCaption, QSize clientTwips, QWidget *parent);
 
     AppState &state() const { return m_state; }
     Database &db() const;
@@ -52,27 +58,27 @@ protected:
     QCheckBox *carryOverBox();
     // The note "注：* 为必填项" (blue).
     QLabel *requiredNote(const QString &objectName = QString());
-    // The three buttons in a row on the right.
-    QHBoxLayout *buttonRow();
-    enum class Place { Left, Right, Wide };
-    struct Field {
+    // Where a box stands and how it is captioned (twips): the caption sizes
+    // itself to its text, its left edge at captionLeft, on the box's line; a
+    // required field has a blue "*" 150 twips left of its caption. A combo
+    // keeps the width of its place whatever its items.
+    struct FieldPlace {
         QWidget *input;
+        QRect box; // left, top, width, height
         QString caption;
-        QString labelName; // objectName of the caption, may be empty
-        int row;
-        Place place;
-        bool required = false; // a blue "*" stands before its caption
-        QString starName;      // objectName of that "*", may be empty
+        int captionLeft;
+        QString captionName = {}; // objectName of the caption, may be empty
+        bool required = false;
+        QString starName = {}; // objectName of the "*", may be empty
     };
-    // Lays fields out in two columns (a wide field takes both), each with its
-    // caption and, for required ones, a blue "*" before it.
-    static void layOutFields(QWidget *owner, QGridLayout *grid, const QList<Field> &fields);
+    void placeField(const FieldPlace &f);
+    // The three buttons, each 700 x 300 twips, on one line.
+    void placeButtons(int top, int addLeft, int okLeft, int cancelLeft);
+    // The window's places, for what else it shows (tick boxes, the note).
+    TwipsLayout *places() const { return m_places; }
     // The tab order; on opening, the focus goes to the first control in it
     // that is visible and enabled.
     void setFocusOrder(const QList<QWidget *> &order);
-    // A fixed client area of about this many twips, never smaller than the
-    // layout needs.
-    void fixClientSize(int widthTwips, int heightTwips);
     // "错误" with the critical icon; the focus goes to focus when given.
     void refuse(const QString &text, QWidget *focus = nullptr);
     // The stored code of table (key column <table>ID) that the combo names,
@@ -108,6 +114,7 @@ private:
     QPushButton *m_add;
     QPushButton *m_ok;
     QPushButton *m_cancel;
+    TwipsLayout *m_places;
     QCheckBox *m_carryOver = nullptr;
     QList<QWidget *> m_focusOrder;
 };
