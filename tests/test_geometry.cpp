@@ -5,8 +5,17 @@
 
 #include "bills/BillStore.h"
 #include "bills/FrmOrderConn.h"
+#include "core/FrmAbout.h"
+#include "core/FrmBackup.h"
+#include "core/FrmBillBColor.h"
+#include "core/FrmChangePassword.h"
+#include "core/FrmComName.h"
+#include "core/FrmFirst.h"
+#include "core/FrmLogin.h"
+#include "core/FrmRestore.h"
 #include "masterdata/FrmGoodsConn.h"
 #include "platform/grid/TextGrid.h"
+#include "platform/ui/Geometry.h"
 #include "purchasing/FrmBuyIn.h"
 
 #include <QRegularExpression>
@@ -30,6 +39,24 @@ QVector<QRect> shapeOf(TestApp &app, int code, QStringList *narrow = nullptr)
             *narrow << b->objectName();
     }
     return places << w->rect();
+}
+
+// The first visible child of w, or of a child, that is not wholly inside
+// its parent or covers a sibling; empty when there is none.
+QString misplaced(QWidget *w)
+{
+    QList<QWidget *> kids;
+    for (QWidget *k : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (k->isVisible())
+            kids << k;
+    for (QWidget *k : kids) {
+        for (QWidget *other : kids)
+            if (!w->rect().contains(k->geometry()) || (other != k && other->geometry().intersects(k->geometry())))
+                return k->objectName();
+        if (const QString inside = misplaced(k); !inside.isEmpty())
+            return inside;
+    }
+    return QString();
 }
 
 } // namespace
@@ -77,6 +104,28 @@ private slots:
         QCOMPARE(shapeOf(app, code), before);
         if (twin)
             QCOMPARE(shapeOf(app, twin), before);
+    }
+
+    // The small windows: at least as large as drawn, every control inside
+    // its window or frame, no caption over its box.
+    void smallWindowsHoldTheirControls()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        AppState &s = app.state();
+        const std::pair<QWidget *, QSize> windows[] = {
+            {new FrmLogin(s, FrmLogin::Mode::SignInAgain), {4680, 2145}}, {new FrmChangePassword(s), {3390, 1905}},
+            {new FrmBackup(s), {5715, 2175}}, {new FrmRestore(s), {5715, 2055}},
+            {new FrmComName(s), {4320, 1335}}, {new FrmBillBColor(s), {3390, 1020}},
+            {new FrmAbout, {4380, 3120}}, {new FrmFirst(s), {3660, 2265}}};
+        for (const auto &[w, client] : windows) {
+            std::unique_ptr<QWidget> owned(w);
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            QVERIFY(w->width() >= geometry::px(client.width()) && w->height() >= geometry::px(client.height()));
+            QCOMPARE(w->minimumSize(), w->maximumSize());
+            QCOMPARE(misplaced(w), QString());
+        }
     }
 
     // Both pickers have a fixed size and show every column beside a

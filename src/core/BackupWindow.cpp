@@ -9,13 +9,11 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
-#include <QVBoxLayout>
 
 #include <exception>
 
@@ -25,59 +23,47 @@ BackupWindow::BackupWindow(AppState &state, const BackupWindowTexts &texts,
       m_saveDialog(texts.saveDialog)
 {
     setUpFixedDialog(this, texts.objectName, texts.caption);
+    auto *layout = new TwipsLayout(this, 5715, texts.clientHeight);
 
     m_frame = new QGroupBox(QStringLiteral("警告"), this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
-    m_frame->setMinimumSize(twips(5415), twips(1065));
+    layout->place(m_frame, 150, 75, 5415, 1065);
     auto *warning = new QLabel(texts.warning, m_frame);
     warning->setObjectName(QStringLiteral("Label2"));
     warning->setWordWrap(true);
-    auto *frameLayout = new QVBoxLayout(m_frame);
-    frameLayout->addWidget(warning);
+    auto *inFrame = new TwipsLayout(m_frame, 5415, 1065);
+    inFrame->placeText(warning, 150, 225, 5115, 765);
+    // A face that needs more lines makes the frame, and the window, taller.
+    inFrame->makeRoomBelow(warning);
 
     // In place of the copy animation: a bar that keeps moving while the
     // work runs.
     m_busyPage = new QWidget(this);
-    m_busyPage->setMinimumSize(twips(5415), twips(1065));
     m_busyPage->hide();
+    layout->place(m_busyPage, 150, 75, 5415, 1065);
     m_animation = new QProgressBar(m_busyPage);
     m_animation->setObjectName(QStringLiteral("Animation1"));
     m_animation->setRange(0, 0);
     m_animation->setTextVisible(false);
-    auto *busyLayout = new QVBoxLayout(m_busyPage);
-    busyLayout->addStretch();
-    busyLayout->addWidget(m_animation);
-    busyLayout->addStretch();
+    auto *busyLayout = new TwipsLayout(m_busyPage, 5415, 1065);
+    busyLayout->place(m_animation, 150, 420, 5115, 225);
 
     auto *label = new QLabel(texts.pathLabel, this);
     label->setObjectName(QStringLiteral("Label1"));
     m_path = new QLineEdit(this);
     m_path->setObjectName(QStringLiteral("txt_Path"));
-    m_path->setMinimumWidth(twips(2400));
     m_browse = plainButton(QStringLiteral("浏览"), "cmd_Browse", this);
-    m_browse->setMaximumWidth(twips(900));
     m_ok = plainButton(texts.okCaption, "cmd_OK", this);
     m_cancel = plainButton(QStringLiteral("关闭"), "cmd_Cancel", this);
     // No button answers Enter.
-    m_ok->setMinimumWidth(twips(990));
-    m_cancel->setMinimumWidth(twips(990));
-
-    auto *pathRow = new QHBoxLayout;
-    pathRow->addWidget(label);
-    pathRow->addWidget(m_path, 1);
-    pathRow->addWidget(m_browse);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(3);
-    buttons->addWidget(m_ok);
-    buttons->addStretch(2);
-    buttons->addWidget(m_cancel);
-    buttons->addStretch(3);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_frame);
-    layout->addWidget(m_busyPage);
-    layout->addLayout(pathRow);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->place(m_path, 1350, 1200, 3615, 315);
+    layout->place(label, 150, 1200, 0, 315);
+    layout->place(m_browse, 5025, 1200, 540, 315);
+    layout->place(m_ok, 1500, 1650, 990, 390);
+    layout->place(m_cancel, 3225, 1650, 990, 390);
+    layout->makeRoomBelow(m_frame);
+    const QRect frameAt = layout->placeOf(m_frame);
+    layout->replace(m_busyPage, frameAt.left(), frameAt.top(), frameAt.width(), frameAt.height());
 
     // "备份"/"还原" can be used exactly while a path is typed; an empty path
     // at opening leaves it as it is.

@@ -20,6 +20,7 @@ struct BackupWindowTexts {
     QString pathLabel;  // before the path box
     QString okCaption;  // "备份" / "还原"
     bool saveDialog;    // "浏览" asks for a file to write
+    int clientHeight;   // twips
 };
 
 // The window both backup and restore are made of: a warning frame, the path

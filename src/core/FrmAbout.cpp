@@ -5,7 +5,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -55,19 +54,15 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     small.setPointSize(8);
     maker->setFont(small);
 
-    auto *heading = new QVBoxLayout;
-    heading->setContentsMargins(twips(960) - twips(240), 0, 0, 0);
-    heading->addWidget(title);
-    heading->addWidget(version);
-    heading->addWidget(description);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twips(240), twips(75), twips(240), twips(240));
-    layout->addLayout(heading);
-    layout->addStretch();
-    layout->addWidget(support);
-    layout->addWidget(line);
-    layout->addWidget(maker);
-    setFixedSize(twips(4380), twips(3120));
+    // The notices wrap inside the window's margins; the etched rule runs
+    // across the whole window.
+    auto *layout = new TwipsLayout(this, 4380, 3120);
+    layout->placeText(title, 960, 75);
+    layout->placeText(version, 960, 615);
+    layout->placeText(description, 960, 960);
+    layout->placeText(support, 240, 1740, 3900);
+    layout->place(line, 0, 2280, 4380, 30);
+    layout->placeText(maker, 240, 2640, 3900);
 }
 
 void FrmAbout::mouseReleaseEvent(QMouseEvent *event)

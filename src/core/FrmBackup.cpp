@@ -17,6 +17,7 @@ FrmBackup::FrmBackup(AppState &state, QWidget *parent, std::unique_ptr<DbOperati
                        QStringLiteral("将数据备份到"),
                        QStringLiteral("备份"),
                        true,
+                       2175,
                    },
                    std::move(operation), parent)
 {

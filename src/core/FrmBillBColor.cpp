@@ -6,37 +6,30 @@
 #include "platform/ui/Widgets.h"
 
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QRadioButton>
 
 FrmBillBColor::FrmBillBColor(AppState &state, QWidget *parent) : QDialog(parent), m_state(state)
 {
     setUpFixedDialog(this, "FrmBillBColor", QStringLiteral("单据背景色设置"));
 
+    auto *layout = new TwipsLayout(this, 3390, 1020);
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setFrameShape(QFrame::StyledPanel);
+    layout->place(frame, 0, 0, 3390, 615);
     // Neither is chosen when the window opens.
     m_color1 = new QRadioButton(QStringLiteral("默认颜色一"), frame);
     m_color1->setObjectName(QStringLiteral("B8"));
     m_color2 = new QRadioButton(QStringLiteral("默认颜色二"), frame);
     m_color2->setObjectName(QStringLiteral("B9"));
-    auto *options = new QHBoxLayout(frame);
-    options->addWidget(m_color1);
-    options->addWidget(m_color2);
+    auto *inFrame = new TwipsLayout(frame, 3390, 615);
+    inFrame->place(m_color1, 240, 180, 1335, 255);
+    inFrame->place(m_color2, 1815, 180, 1335, 255);
 
     QPushButton *save = plainButton(QStringLiteral("保存"), "cmd_Save", this);
     QPushButton *exit = plainButton(QStringLiteral("退出"), "cmd_Exit", this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(exit);
-    buttons->addStretch();
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->place(save, 1830, 675, 765, 315);
+    layout->place(exit, 2625, 675, 765, 315);
 
     setTabOrder(m_color1, m_color2);
     setTabOrder(m_color2, save);

@@ -5,13 +5,10 @@
 #include "platform/ui/Msg.h"
 #include "platform/ui/Widgets.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 FrmChangePassword::FrmChangePassword(AppState &state, QWidget *parent) : QDialog(parent), m_state(state)
 {
@@ -19,20 +16,30 @@ FrmChangePassword::FrmChangePassword(AppState &state, QWidget *parent) : QDialog
     setWindowTitle(QStringLiteral("更改密码"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
+    auto *layout = new TwipsLayout(this, 3390, 1905);
     auto *frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    auto *grid = new QGridLayout(frame);
-    const char *names[] = {"txt_OldPassword", "txt_NewPassword", "txt_ConfirmPassword"};
-    const QStringList captions{QStringLiteral("旧密码："), QStringLiteral("新密码："), QStringLiteral("确认新密码：")};
+    layout->place(frame, 0, 0, 3390, 1515);
+    auto *inFrame = new TwipsLayout(frame, 3390, 1515);
+    const struct {
+        const char *name;
+        QString caption;
+        int labelLeft, top;
+    } rows[] = {
+        {"txt_OldPassword", QStringLiteral("旧密码："), 450, 225},
+        {"txt_NewPassword", QStringLiteral("新密码："), 450, 660},
+        {"txt_ConfirmPassword", QStringLiteral("确认新密码："), 75, 1095},
+    };
     QLineEdit *boxes[3];
     for (int i = 0; i < 3; ++i) {
-        auto *l = new QLabel(captions[i], frame);
+        auto *l = new QLabel(rows[i].caption, frame);
         l->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         boxes[i] = new QLineEdit(frame);
-        boxes[i]->setObjectName(QString::fromLatin1(names[i]));
+        boxes[i]->setObjectName(QString::fromLatin1(rows[i].name));
         showStars(boxes[i]);
-        grid->addWidget(l, i, 0, Qt::AlignRight);
-        grid->addWidget(boxes[i], i, 1);
+        inFrame->place(boxes[i], 1200, rows[i].top, 1890, 270);
+        // On the box's line.
+        inFrame->place(l, rows[i].labelLeft, rows[i].top, 0, 270);
     }
     m_old = boxes[0];
     m_new = boxes[1];
@@ -44,23 +51,14 @@ FrmChangePassword::FrmChangePassword(AppState &state, QWidget *parent) : QDialog
     auto *close = new QPushButton(QStringLiteral("关闭"), this);
     close->setObjectName(QStringLiteral("cmd_Close"));
     close->setAutoDefault(false);
-    for (QPushButton *b : {ok, close})
-        b->setMinimumSize(twips(765), twips(315));
+    layout->place(ok, 1830, 1575, 765, 315);
+    layout->place(close, 2625, 1575, 765, 315);
     m_ok = ok;
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(close);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addLayout(buttons);
 
     setTabOrder(ok, close);
     setTabOrder(close, m_old);
     setTabOrder(m_old, m_new);
     setTabOrder(m_new, m_confirm);
-    setFixedSize(QSize(twips(3390), twips(1905)).expandedTo(minimumSizeHint()));
 
     connect(ok, &QPushButton::clicked, this, &FrmChangePassword::confirm);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

@@ -5,8 +5,6 @@
 #include "platform/ui/DialogParts.h"
 #include "platform/ui/Widgets.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,25 +17,25 @@ FrmComName::FrmComName(AppState &state, QWidget *parent) : QDialog(parent), m_st
 {
     setUpFixedDialog(this, "FrmComName", QStringLiteral("单位名称"));
 
+    auto *layout = new TwipsLayout(this, 4320, 1335);
     auto *fullLabel = new QLabel(QStringLiteral("单位全称："), this);
     fullLabel->setObjectName(QStringLiteral("Label1"));
     auto *shortLabel = new QLabel(QStringLiteral("单位简称："), this);
     shortLabel->setObjectName(QStringLiteral("Label2"));
     m_fullName = new QLineEdit(this);
     m_fullName->setObjectName(QStringLiteral("txt_FullName"));
-    m_fullName->setMinimumWidth(twips(2955));
     m_shortName = new QLineEdit(this);
     m_shortName->setObjectName(QStringLiteral("txt_ShortName"));
-    m_shortName->setMinimumWidth(twips(2955));
     QPushButton *save = plainButton(QStringLiteral("保存"), "cmd_Save", this);
     QPushButton *exit = plainButton(QStringLiteral("关闭"), "cmd_Exit", this);
 
-    auto *fields = new QGridLayout;
-    fields->addWidget(fullLabel, 0, 0);
-    fields->addWidget(m_fullName, 0, 1);
-    fields->addWidget(shortLabel, 1, 0);
-    fields->addWidget(m_shortName, 1, 1);
-    layOutFixedDialog(this, fields, {save, exit});
+    // Each caption on its box's line; the buttons under the boxes' right end.
+    layout->place(m_fullName, 1200, 75, 2955, 270);
+    layout->placeLabel(fullLabel, m_fullName, 120);
+    layout->place(m_shortName, 1200, 480, 2955, 270);
+    layout->placeLabel(shortLabel, m_shortName, 120);
+    layout->place(save, 2595, 885, 765, 315);
+    layout->place(exit, 3390, 885, 765, 315);
 
     setTabOrder(m_fullName, m_shortName);
     setTabOrder(m_shortName, save);

@@ -7,8 +7,6 @@
 #include "platform/ui/Widgets.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -19,6 +17,7 @@ FrmFirst::FrmFirst(AppState &state, QWidget *parent) : QDialog(parent), m_state(
     m_library = new QComboBox(this);
     m_library->setObjectName(QStringLiteral("cmb_Libary"));
     m_library->setEditable(true);
+    geometry::keepComboWidth(m_library);
     m_library->addItems({QStringLiteral("ACCESS"), QStringLiteral("SQL SERVER")});
     m_library->setCurrentIndex(0);
     m_serverName = new QLineEdit(this);
@@ -26,20 +25,20 @@ FrmFirst::FrmFirst(AppState &state, QWidget *parent) : QDialog(parent), m_state(
     m_dbName = new QLineEdit(this);
     m_dbName->setObjectName(QStringLiteral("txt_DbName"));
 
-    auto *fields = new QGridLayout;
+    auto *layout = new TwipsLayout(this, 3660, 2265);
     const QList<QPair<QString, QWidget *>> rows{{QStringLiteral("数据库类型："), m_library},
                                                 {QStringLiteral("服务器名称："), m_serverName},
                                                 {QStringLiteral("数据库名称："), m_dbName}};
     for (int i = 0; i < rows.size(); ++i) {
         auto *label = new QLabel(rows[i].first, this);
         label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        fields->addWidget(label, i, 0);
-        fields->addWidget(rows[i].second, i, 1);
-        rows[i].second->setMinimumWidth(twips(2000));
+        layout->place(rows[i].second, 1200, 240 + 420 * i, 2220, 300);
+        layout->placeLabel(label, rows[i].second, 120);
     }
     QPushButton *ok = plainButton(QStringLiteral("确定"), "cmd_OK", this);
     QPushButton *exit = plainButton(QStringLiteral("退出"), "cmd_Exit", this);
-    layOutFixedDialog(this, fields, {ok, exit});
+    layout->place(ok, 1860, 1755, 765, 315);
+    layout->place(exit, 2655, 1755, 765, 315);
 
     ok->setFocus();
     setTabOrder(ok, exit);

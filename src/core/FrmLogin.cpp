@@ -3,14 +3,11 @@
 #include "AppState.h"
 #include "GenFunc.h"
 #include "Login.h"
-#include "platform/ui/DialogParts.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/Widgets.h"
 
 #include <QDateTime>
 #include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -50,12 +47,17 @@ FrmLogin::FrmLogin(AppState &state, Mode mode, QWidget *parent)
     if (mode == Mode::Startup)
         setAttribute(Qt::WA_DeleteOnClose);
 
+    // The picture at the frame's left, the two boxes beside it, the
+    // buttons under the frame's right end.
+    auto *layout = new TwipsLayout(this, 4680, 2145);
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setFrameShape(QFrame::StyledPanel);
+    layout->place(frame, 120, 120, 4440, 1440);
     auto *image = new QLabel(frame);
     image->setObjectName(QStringLiteral("Image1"));
     image->setPixmap(loginPicture());
+    image->setAlignment(Qt::AlignCenter);
 
     auto *label1 = new QLabel(QStringLiteral("用户名："), frame);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -67,13 +69,12 @@ FrmLogin::FrmLogin(AppState &state, Mode mode, QWidget *parent)
     m_password->setObjectName(QStringLiteral("txt_Password"));
     showStars(m_password);
 
-    auto *fields = new QGridLayout(frame);
-    fields->addWidget(image, 0, 0, 2, 1);
-    fields->addWidget(label1, 0, 1);
-    fields->addWidget(m_userId, 0, 2);
-    fields->addWidget(label2, 1, 1);
-    fields->addWidget(m_password, 1, 2);
-    fields->setColumnMinimumWidth(2, twips(2400));
+    auto *inFrame = new TwipsLayout(frame, 4440, 1440);
+    inFrame->place(image, 240, 240, 960, 960);
+    inFrame->place(m_userId, 2160, 330, 2040, 315);
+    inFrame->place(label1, 1380, 330, 0, 315);
+    inFrame->place(m_password, 2160, 810, 2040, 315);
+    inFrame->place(label2, 1380, 810, 0, 315);
 
     auto *ok = new QPushButton(QStringLiteral("登录"), this);
     ok->setObjectName(QStringLiteral("cmd_OK"));
@@ -81,8 +82,8 @@ FrmLogin::FrmLogin(AppState &state, Mode mode, QWidget *parent)
     auto *exit = new QPushButton(QStringLiteral("退出"), this);
     exit->setObjectName(QStringLiteral("cmd_Exit"));
     exit->setAutoDefault(false);
-
-    layOutFixedDialog(this, frame, {ok, exit});
+    layout->place(ok, 2640, 1680, 900, 345);
+    layout->place(exit, 3660, 1680, 900, 345);
 
     setTabOrder(m_userId, m_password);
     setTabOrder(m_password, ok);

@@ -17,6 +17,7 @@ FrmRestore::FrmRestore(AppState &state, QWidget *parent, std::unique_ptr<DbOpera
                        QStringLiteral("将数据还原到"),
                        QStringLiteral("还原"),
                        false,
+                       2055,
                    },
                    std::move(operation), parent)
 {

@@ -118,6 +118,34 @@ void TwipsLayout::placeLabel(QWidget *label, const QWidget *box, int gapTwips)
     m_entries.last().box = box;
 }
 
+void TwipsLayout::placeText(QWidget *label, int left, int top, int widthTwips, int heightTwips)
+{
+    addChildWidget(label);
+    Entry e{new QWidgetItem(label), QRect(left, top, widthTwips, heightTwips), Qt::AlignLeft};
+    e.text = true;
+    m_entries.append(e);
+    invalidate();
+}
+
+void TwipsLayout::makeRoomBelow(const QWidget *w)
+{
+    auto it = std::find_if(m_entries.begin(), m_entries.end(), [w](const Entry &e) { return e.item->widget() == w; });
+    if (it == m_entries.end())
+        return;
+    const double f = geometry::scale();
+    const int extraPx = pixelRect(*it).height() - geometry::px(it->twips.height(), f);
+    if (extraPx <= 0)
+        return;
+    const int extra = int(std::ceil(extraPx * 15.0 / f));
+    const int bottom = it->twips.top() + it->twips.height();
+    for (Entry &e : m_entries)
+        if (e.twips.top() >= bottom)
+            e.twips.translate(0, extra);
+    it->twips.setHeight(it->twips.height() + extra);
+    m_client.rheight() += extra;
+    invalidate();
+}
+
 void TwipsLayout::replace(QWidget *w, int left, int top, int width, int height)
 {
     for (Entry &e : m_entries) {
@@ -178,6 +206,16 @@ QRect TwipsLayout::pixelRect(const Entry &e) const
     // may be wider.
     if (qobject_cast<QComboBox *>(w))
         need.setWidth(0);
+    if (e.text) {
+        const int width = e.twips.width() > 0 ? std::max(geometry::px(e.twips.width(), f), need.width())
+                                              : std::max(need.width(), w ? w->sizeHint().width() : 0);
+        int height = std::max(geometry::px(e.twips.height(), f), need.height());
+        if (w && w->hasHeightForWidth())
+            height = std::max(height, w->heightForWidth(width));
+        else if (w)
+            height = std::max(height, w->sizeHint().height());
+        return QRect(geometry::px(e.twips.left(), f), geometry::px(e.twips.top(), f), width, height);
+    }
     // A button keeps the width of its place while its caption fits.
     if (auto *b = qobject_cast<QPushButton *>(w))
         need.setWidth(std::max(captionWidth(b), b->minimumWidth()));

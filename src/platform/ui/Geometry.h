@@ -63,6 +63,15 @@ public:
     void placeLabel(QWidget *label, int boxLeft, int boxTop, int boxHeight, int gapTwips = 60);
     // The same beside a box already placed, following it where it grows.
     void placeLabel(QWidget *label, const QWidget *box, int gapTwips = 60);
+    // A text whose top left corner stands at left, top (twips). Without a
+    // width it is as wide as its text; with one, a word-wrapped label breaks
+    // its lines there. It is at least heightTwips high and grows downwards
+    // as its lines need.
+    void placeText(QWidget *label, int left, int top, int widthTwips = 0, int heightTwips = 0);
+    // When w needs to be taller than its place, its place grows downwards by
+    // the difference, everything placed below it moves down as far and the
+    // client area grows with it. Call once the window's widgets are placed.
+    void makeRoomBelow(const QWidget *w);
     // Moves or resizes a widget already placed (twips).
     void replace(QWidget *w, int left, int top, int width, int height);
     // The place a widget was given, in twips (null when it has none).
@@ -86,6 +95,7 @@ private:
         bool label = false;
         int gap = 0;
         const QWidget *box = nullptr; // the box a label stands beside
+        bool text = false;            // top left anchored, grows downwards
     };
     // The pixel rectangle of an entry: its twips scaled, grown to what the
     // widget needs.
