@@ -40,7 +40,6 @@ BackupWindow::BackupWindow(AppState &state, const BackupWindowTexts &texts,
     // work runs.
     m_busyPage = new QWidget(this);
     m_busyPage->hide();
-    layout->place(m_busyPage, 150, 75, 5415, 1065);
     m_animation = new QProgressBar(m_busyPage);
     m_animation->setObjectName(QStringLiteral("Animation1"));
     m_animation->setRange(0, 0);
@@ -62,8 +61,7 @@ BackupWindow::BackupWindow(AppState &state, const BackupWindowTexts &texts,
     layout->place(m_ok, 1500, 1650, 990, 390);
     layout->place(m_cancel, 3225, 1650, 990, 390);
     layout->makeRoomBelow(m_frame);
-    const QRect frameAt = layout->placeOf(m_frame);
-    layout->replace(m_busyPage, frameAt.left(), frameAt.top(), frameAt.width(), frameAt.height());
+    layout->place(m_busyPage, layout->placeOf(m_frame));
 
     // "备份"/"还原" can be used exactly while a path is typed; an empty path
     // at opening leaves it as it is.

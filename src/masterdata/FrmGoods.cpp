@@ -3,7 +3,6 @@
 #include "EditorTexts.h"
 #include "FieldInput.h"
 #include "platform/db/Database.h"
-#include "platform/ui/Geometry.h"
 #include "platform/ui/Widgets.h"
 
 #include <QCheckBox>
@@ -63,9 +62,7 @@ FrmGoods::FrmGoods(AppState &state, const QString &id, QWidget *parent)
     for (const auto &f : fields)
         placeField({f.input, f.box, QString::fromUtf8(f.caption), f.captionLeft, QString::fromLatin1(f.captionName),
                     f.starName != nullptr, QString::fromLatin1(f.starName)});
-    // The note stands on the tick box's line.
-    places()->place(carryOverBox(), 300, 3450, 2640, 180);
-    places()->place(requiredNote(QStringLiteral("Label17")), 5325, 3450, 0, 180);
+    placeCarryOverAndNote(300, 5325, 3450, QStringLiteral("Label17"));
     placeButtons(3825, 4680, 5407, 6135);
 
     // The combos come after the buttons; Enter moves on from every box and

@@ -2,7 +2,6 @@
 
 #include "FieldInput.h"
 #include "platform/db/Database.h"
-#include "platform/ui/Geometry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -100,9 +99,7 @@ PartnerEditor::PartnerEditor(const PartnerKind &kind, AppState &state, const QSt
     }
     m_table.updated = m_table.columns;
 
-    // The note stands on the tick box's line.
-    places()->place(carryOverBox(), 225, at.tickTop, 2640, 180);
-    places()->place(requiredNote(), 5250, at.tickTop, 0, 180);
+    placeCarryOverAndNote(225, 5250, at.tickTop);
     placeButtons(at.buttonsTop, at.buttonLefts[0], at.buttonLefts[1], at.buttonLefts[2]);
 
     order << carryOverBox() << addButton() << okButton() << cancelButton();

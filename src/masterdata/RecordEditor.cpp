@@ -91,11 +91,12 @@ QCheckBox *RecordEditor::carryOverBox()
     return m_carryOver;
 }
 
-QLabel *RecordEditor::requiredNote(const QString &objectName)
+void RecordEditor::placeCarryOverAndNote(int tickLeft, int noteLeft, int top, const QString &noteName)
 {
-    QLabel *l = label(QStringLiteral("注：* 为必填项"), objectName);
-    paintBlue(l);
-    return l;
+    m_places->place(carryOverBox(), tickLeft, top, 2640, 180);
+    QLabel *note = label(QStringLiteral("注：* 为必填项"), noteName);
+    paintBlue(note);
+    m_places->place(note, noteLeft, top, 0, 180);
 }
 
 void RecordEditor::placeField(const FieldPlace &f)

@@ -56,8 +56,9 @@ protected:
     QLabel *label(const QString &text, const QString &objectName = QString());
     // "自动将上述信息带到下一项": ticked, "新增" keeps every input.
     QCheckBox *carryOverBox();
-    // The note "注：* 为必填项" (blue).
-    QLabel *requiredNote(const QString &objectName = QString());
+    // The tick box (180 twips high) at tickLeft and the blue note
+    // "注：* 为必填项" at noteLeft, both on the line at top.
+    void placeCarryOverAndNote(int tickLeft, int noteLeft, int top, const QString &noteName = QString());
     // Where a box stands and how it is captioned (twips): the caption sizes
     // itself to its text, its left edge at captionLeft, on the box's line; a
     // required field has a blue "*" 150 twips left of its caption. A combo

@@ -146,17 +146,6 @@ void TwipsLayout::makeRoomBelow(const QWidget *w)
     invalidate();
 }
 
-void TwipsLayout::replace(QWidget *w, int left, int top, int width, int height)
-{
-    for (Entry &e : m_entries) {
-        if (e.item->widget() == w) {
-            e.twips = e.label ? QRect(left, top, 0, height) : QRect(left, top, width, height);
-            invalidate();
-            return;
-        }
-    }
-}
-
 QRect TwipsLayout::placeOf(const QWidget *w) const
 {
     for (const Entry &e : m_entries)

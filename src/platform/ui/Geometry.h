@@ -72,8 +72,6 @@ public:
     // the difference, everything placed below it moves down as far and the
     // client area grows with it. Call once the window's widgets are placed.
     void makeRoomBelow(const QWidget *w);
-    // Moves or resizes a widget already placed (twips).
-    void replace(QWidget *w, int left, int top, int width, int height);
     // The place a widget was given, in twips (null when it has none).
     QRect placeOf(const QWidget *w) const;
     void setClientSize(int widthTwips, int heightTwips);
