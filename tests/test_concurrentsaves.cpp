@@ -8,6 +8,7 @@
 
 #include "core/GenFunc.h"
 #include "core/Passwords.h"
+#include "platform/ui/Modal.h"
 #include "platform/ui/Msg.h"
 #include "purchasing/FrmPay.h"
 #include "purchasing/FrmBuyIn.h"
@@ -15,6 +16,7 @@
 #include "sales/FrmIncome.h"
 #include "sales/FrmSaleOrder.h"
 #include "sales/FrmSaleOut.h"
+#include "sales/FrmSaleReturn.h"
 #include "stock/FrmCheck.h"
 
 #include <QDir>
@@ -137,6 +139,14 @@ const SaveKind &saveKind(const QString &name)
           [](QDialog *w) { static_cast<BillWindow *>(w)->save(); },
           QStringLiteral("select count(*) from CheckNumber where CheckID='D1'"), "txt_Remark", QStringLiteral("到货验收"),
           true}},
+        {QStringLiteral("sales return"),
+         {[](TestApp &app) {
+              return typeBill(std::make_unique<FrmSaleReturn>(app.state(), 1, QString()), "txt_SaleReturnID", "D1",
+                              {"Customer C1-", "Saler Y1-", "Accepter A1-"}, {"G1", "3", "3"});
+          },
+          [](QDialog *w) { static_cast<BillWindow *>(w)->save(); },
+          QStringLiteral("select count(*) from SaleReturn where SaleReturnID='D1'"), "txt_Remark", "到货验收",
+          true}},
     };
     return kinds.find(name).value();
 }
@@ -144,6 +154,19 @@ const SaveKind &saveKind(const QString &name)
 int countOf(TestApp &app, const QString &sql)
 {
     return app.db().scalar(sql).toInt();
+}
+
+// A double click: the second press waits in the event queue while the
+// first one's work runs.
+void pressTwice(QWidget *window, const QString &button)
+{
+    auto *b = window->findChild<QPushButton *>(button);
+    const QPointF at = b->rect().center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(
+            b, new QMouseEvent(type, at, b->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QTest::mouseClick(b, Qt::LeftButton);
+    QCoreApplication::processEvents();
 }
 
 QString liveFile(TestApp &app)
@@ -239,6 +262,56 @@ private slots:
         k.save(w.get());
         QVERIFY2(box.count() == 0, qPrintable(box.lastText()));
         QCOMPARE(countOf(app, k.savedSql), 1);
+    }
+
+    // A second press while the first one's save waits for the other desk
+    // does nothing: one record, no message, the window closed or, after
+    // "新增", ready for the next.
+    void secondPressDoesNothing_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("via"); // a bill's button opening the voucher pressed twice
+        QTest::addColumn<QString>("button");
+        QTest::newRow("payable from a receipt") << "goods receipt" << "cmd_Pay" << "cmd_OK";
+        QTest::newRow("receivable") << "receivable" << "" << "cmd_OK";
+        QTest::newRow("delivery") << "delivery" << "" << "cmd_Save";
+        QTest::newRow("sales return") << "sales return" << "" << "cmd_Save";
+        QTest::newRow("stock count") << "stock count" << "" << "cmd_Save";
+        QTest::newRow("goods") << "goods" << "" << "cmd_OK";
+        QTest::newRow("code-and-name record, 新增") << "code-and-name record" << "" << "cmd_Add";
+    }
+    void secondPressDoesNothing()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, via);
+        QFETCH(QString, button);
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        msg::Recorder box;
+        modal::Script script;
+        auto w = saveKind(kind).open(app);
+        QVERIFY(w);
+        bool voucherOpen = true;
+        script.then([&](QDialog *voucher) {
+            chooseText(voucher, "cmb_PayMode", QStringLiteral("P1-"));
+            pressTwice(voucher, button);
+            voucherOpen = voucher->isVisible();
+        });
+        OtherDesk desk(liveFile(app));
+        QVERIFY(desk.hold(300));
+        if (via.isEmpty())
+            pressTwice(w.get(), button);
+        else
+            press(w.get(), qPrintable(via));
+        desk.release();
+        QVERIFY2(box.count() == 0, qPrintable(box.lastText()));
+        const QString payable = QStringLiteral("select count(*) from Pay where BuyInID='R1'");
+        QCOMPARE(countOf(app, via.isEmpty() ? saveKind(kind).savedSql : payable), 1);
+        // Only "新增" leaves its window open, its buttons working again.
+        const bool open =
+            via.isEmpty() ? w->isVisible() && w->findChild<QPushButton *>(button)->isEnabled() : voucherOpen;
+        QCOMPARE(open, button == QLatin1String("cmd_Add"));
     }
 
     void restoreWaitsForTheOtherDesk_data()

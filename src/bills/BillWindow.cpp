@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 
 #include <memory>
 
@@ -602,34 +601,22 @@ BillDraft BillWindow::draft(const QVector<FieldInput> &header) const
     return d;
 }
 
-void BillWindow::setCommandsEnabled(bool on)
-{
-    for (QPushButton *b : findChildren<QPushButton *>())
-        b->setEnabled(on);
-}
-
 bool BillWindow::runCommand(const std::function<bool()> &work)
 {
-    if (m_saving)
-        return false;
-    m_saving = true;
-    setCommandsEnabled(false);
-    const auto done = qScopeGuard([this] {
-        setCommandsEnabled(true);
-        m_saving = false;
+    return m_press.run([this, &work] {
+        commitEditor();
+        try {
+            return work();
+        } catch (const DbError &e) {
+            msg::error(this, e.text());
+            return false;
+        }
     });
-    commitEditor();
-    try {
-        return work();
-    } catch (const DbError &e) {
-        msg::error(this, e.text());
-        return false;
-    }
 }
 
 bool BillWindow::save()
 {
-    const bool saved = runCommand([this] {
+    return runCommand([this] {
         // Every amount and count is computed again from its line, so what
         // is saved agrees with the lines saved.
         m_lines.recomputeLines();
@@ -643,11 +630,10 @@ bool BillWindow::save()
             return false;
         }
         m_store.save(draft(header));
+        if (m_kind.closeAfterSave)
+            accept();
         return true;
     });
-    if (saved && m_kind.closeAfterSave)
-        accept();
-    return saved;
 }
 
 void BillWindow::print()

@@ -5,6 +5,7 @@
 #include "BillKind.h"
 #include "BillStore.h"
 #include "core/WindowRegistry.h"
+#include "platform/ui/OnePress.h"
 
 #include <QDialog>
 #include <QHash>
@@ -64,8 +65,8 @@ protected:
     QPushButton *addCommand(const QString &name, const QString &caption);
     // Writes what the cell editor holds into its cell and hides it.
     void commitEditor();
-    // Runs a command that writes: never twice at once, the buttons disabled
-    // meanwhile, the cell editor's text taken first, a database failure
+    // Runs a command that writes as the one press of the window's buttons
+    // (OnePress): the cell editor's text taken first, a database failure
     // shown as "错误". Gives what the work gives (false after a failure).
     bool runCommand(const std::function<bool()> &work);
     void keyPressEvent(QKeyEvent *event) override;
@@ -88,7 +89,6 @@ private:
     QVector<FieldInput> headerInput() const;
     // What a save writes, from the header as the checks left it.
     BillDraft draft(const QVector<FieldInput> &header) const;
-    void setCommandsEnabled(bool on);
 
     AppState &m_state;
     const BillKind &m_kind;
@@ -109,7 +109,7 @@ private:
     QString m_linkedOrder;
     int m_editRow = 0, m_editCol = 0;
     bool m_committing = false;
-    bool m_saving = false;
+    OnePress m_press{this};
 };
 
 // The window of one bill kind, built by the function that gives the kind:

@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 
 namespace {
 
@@ -193,10 +192,6 @@ QString VoucherWindow::comboCode(QComboBox *combo, const QString &chosenCode, co
 
 bool VoucherWindow::saveRecord()
 {
-    if (m_saving)
-        return false;
-    m_saving = true;
-    const auto done = qScopeGuard([this] { m_saving = false; });
     const QString partnerText = m_partner->currentText().trimmed();
     const QString payModeText = m_payMode->currentText().trimmed();
     if (partnerText.isEmpty() || payModeText.isEmpty() || m_must->text().trimmed().isEmpty()) {
@@ -240,20 +235,24 @@ bool VoucherWindow::saveRecord()
 
 bool VoucherWindow::confirm()
 {
-    if (!saveRecord())
-        return false;
-    accept();
-    return true;
+    return m_press.run([this] {
+        if (!saveRecord())
+            return false;
+        accept();
+        return true;
+    });
 }
 
 bool VoucherWindow::saveAndNew()
 {
-    if (!saveRecord())
-        return false;
-    try {
-        m_frame->setTitle(VoucherStore(m_state.db, m_kind).nextNumber(m_state.idByte));
-    } catch (const DbError &e) {
-        msg::error(this, e.text());
-    }
-    return true;
+    return m_press.run([this] {
+        if (!saveRecord())
+            return false;
+        try {
+            m_frame->setTitle(VoucherStore(m_state.db, m_kind).nextNumber(m_state.idByte));
+        } catch (const DbError &e) {
+            msg::error(this, e.text());
+        }
+        return true;
+    });
 }

@@ -3,6 +3,7 @@
 #include "VoucherKind.h"
 #include "core/WindowRegistry.h"
 #include "masterdata/FieldInput.h"
+#include "platform/ui/OnePress.h"
 
 #include <QDialog>
 
@@ -58,7 +59,7 @@ private:
     QComboBox *m_partner, *m_payMode;
     QLineEdit *m_must, *m_have, *m_left, *m_remark;
     QPushButton *m_add;
-    bool m_saving = false;
+    OnePress m_press{this};
 };
 
 // The window of one voucher kind, built by the function that gives the

@@ -69,8 +69,10 @@ BackupWindow::BackupWindow(AppState &state, const BackupWindowTexts &texts,
     connect(m_browse, &QPushButton::clicked, this, &BackupWindow::browse);
     connect(m_cancel, &QPushButton::clicked, this, &BackupWindow::close);
     connect(m_ok, &QPushButton::clicked, this, [this] {
-        if (!m_busy)
+        m_press.run([this] {
             runCommand();
+            return true;
+        });
     });
 
     m_backupPath = m_op->loadBackupPath();
@@ -87,17 +89,10 @@ void BackupWindow::browse()
     m_path->setText(chosen.isEmpty() ? m_backupPath : chosen);
 }
 
-void BackupWindow::setInputEnabled(bool on)
-{
-    m_path->setEnabled(on);
-    m_browse->setEnabled(on);
-    m_cancel->setEnabled(on);
-    m_ok->setEnabled(on);
-}
-
 void BackupWindow::showBusy(bool on)
 {
     m_busy = on;
+    m_path->setEnabled(!on);
     m_frame->setVisible(!on);
     m_busyPage->setVisible(on);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DbOperation.h"
+#include "platform/ui/OnePress.h"
 
 #include <QDialog>
 
@@ -24,9 +25,10 @@ struct BackupWindowTexts {
 };
 
 // The window both backup and restore are made of: a warning frame, the path
-// box with "浏览", and the two buttons. While the work runs, a busy bar takes
-// the frame's place and nothing in the window reacts (buttons, box, close
-// box, Esc) until the work has ended.
+// box with "浏览", and the two buttons. "备份"/"还原" is one press
+// (OnePress). While the backup or restore itself runs, a busy bar takes the
+// frame's place and nothing in the window reacts (buttons, box, close box,
+// Esc) until it has ended.
 class BackupWindow : public QDialog
 {
     Q_OBJECT
@@ -43,14 +45,13 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
 
-    // "备份" / "还原".
+    // "备份" / "还原", with the window's buttons disabled.
     virtual void runCommand() = 0;
 
-    // Runs the job with the busy bar shown and the window's input shut off;
-    // a job that may leave the GUI thread runs on a worker while the window
-    // keeps repainting. Rethrows the job's DbError.
+    // Runs the job with the busy bar shown and the path box shut off; a job
+    // that may leave the GUI thread runs on a worker while the window keeps
+    // repainting. Rethrows the job's DbError.
     void runBusy(const DbOperation::Job &job);
-    void setInputEnabled(bool on);
 
     std::unique_ptr<DbOperation> m_op;
     QLineEdit *m_path;
@@ -65,6 +66,7 @@ private:
     QString m_backupPath; // Setup.ini's, read when the window opens
     bool m_saveDialog;
     bool m_busy = false;
+    OnePress m_press{this};
     QGroupBox *m_frame;
     QWidget *m_busyPage; // in the frame's place while the work runs
     QProgressBar *m_animation;

@@ -30,31 +30,25 @@ FrmBackup::FrmBackup(AppState &state, QWidget *parent, std::unique_ptr<DbOperati
 void FrmBackup::runCommand()
 {
     const QString title = QStringLiteral("系统提示");
-    setInputEnabled(false);
     try {
         m_op->checkAvailable(DbOperation::Work::Backup);
         const QString target = dbop::backupTarget(m_path->text(), m_op->kind());
         if (!dbop::backupPathIsValid(target)) {
             msg::critical(this, title, QStringLiteral("请确认路径是否正确！"));
-            setInputEnabled(true);
             return;
         }
         // Made before the question: the database in use is refused at once.
         const DbOperation::Job job = m_op->backupJob(target);
         if (QFileInfo::exists(target)
             && !msg::okCancel(this, msg::Icon::Question, title,
-                              QStringLiteral("该备份已经存在，\n是否替换旧的备份文件？"))) {
-            setInputEnabled(true);
+                              QStringLiteral("该备份已经存在，\n是否替换旧的备份文件？")))
             return;
-        }
         runBusy(job);
         msg::information(this, title, QStringLiteral("备份成功"));
         m_op->saveBackupPath(target);
     } catch (const DbError &e) {
         msg::error(this, QStringLiteral("备份失败：") + e.text());
-        setInputEnabled(true);
         return;
     }
-    setInputEnabled(true);
     close();
 }

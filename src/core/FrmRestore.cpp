@@ -29,13 +29,11 @@ FrmRestore::FrmRestore(AppState &state, QWidget *parent, std::unique_ptr<DbOpera
 
 void FrmRestore::runCommand()
 {
-    setInputEnabled(false);
     try {
         restore();
     } catch (const DbError &e) {
         msg::error(this, QStringLiteral("还原失败：") + e.text());
     }
-    setInputEnabled(true);
     close();
 }
 

@@ -211,16 +211,23 @@ bool RecordEditor::save()
 
 void RecordEditor::addClicked()
 {
-    if (!checkInput() || !save())
-        return;
-    if (!m_carryOver || !m_carryOver->isChecked())
-        clearAfterAdd();
+    m_press.run([this] {
+        if (!checkInput() || !save())
+            return false;
+        if (!m_carryOver || !m_carryOver->isChecked())
+            clearAfterAdd();
+        return true;
+    });
 }
 
 void RecordEditor::okClicked()
 {
-    if (checkInput() && save())
+    m_press.run([this] {
+        if (!checkInput() || !save())
+            return false;
         accept();
+        return true;
+    });
 }
 
 void RecordEditor::keyPressEvent(QKeyEvent *event)

@@ -2,6 +2,7 @@
 
 #include "RecordStore.h"
 #include "core/WindowRegistry.h"
+#include "platform/ui/OnePress.h"
 
 #include <QDialog>
 #include <QList>
@@ -118,4 +119,5 @@ private:
     TwipsLayout *m_places;
     QCheckBox *m_carryOver = nullptr;
     QList<QWidget *> m_focusOrder;
+    OnePress m_press{this};
 };
