@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sqlite3.h>
 
 class TestDatabase : public QObject
 {
@@ -129,6 +130,17 @@ private slots:
         } catch (const DbError &e) {
             QVERIFY2(e.text().contains(QStringLiteral("NoSuchTable"), Qt::CaseInsensitive), qPrintable(e.text()));
         }
+    }
+
+    // The embedded database's statements are finalized however they fail.
+    void failedStatementsAreFinalized()
+    {
+        auto db = openFresh(QStringLiteral("sqlite"));
+        QVERIFY_THROWS_EXCEPTION(DbError, db->query(QStringLiteral("select ?"), {1, 2}));
+        QVERIFY_THROWS_EXCEPTION(DbError, db->exec(QStringLiteral("update Storage set StorageName=? where StorageID=?"),
+                                                   {QStringLiteral("x")}));
+        QVERIFY_THROWS_EXCEPTION(DbError, db->scalar(QStringLiteral("select * from NoSuchTable")));
+        QVERIFY(!sqlite3_next_stmt(db->sqliteHandle(), nullptr));
     }
 
     void failedTransactionLeavesNothing_data() { viaColumns(); }

@@ -8,10 +8,12 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <sqlite3.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -51,33 +53,44 @@ QString encodingOf(sqlite3 *db)
     return sqlitedirect::scalar(db, QStringLiteral("PRAGMA encoding"), {}).toString();
 }
 
-// A second connection to a backup file, read-only, closed with the object.
+bool inWalMode(sqlite3 *db)
+{
+    return sqlitedirect::scalar(db, QStringLiteral("PRAGMA journal_mode"), {}).toString().toLower()
+           == QStringLiteral("wal");
+}
+
+struct Close {
+    void operator()(sqlite3 *db) const { sqlite3_close(db); }
+};
+
+// A second connection to a backup file, read-only unless told otherwise,
+// closed with the object (also when it cannot be opened: SQLite hands out a
+// handle even then).
 class SourceFile
 {
 public:
-    explicit SourceFile(const QString &file)
+    explicit SourceFile(const QString &file, int flags = SQLITE_OPEN_READONLY)
     {
-        const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &m_db, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3 *opened = nullptr;
+        const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &opened, flags, nullptr);
+        m_db.reset(opened);
         if (rc != SQLITE_OK)
-            throw DbError(QStringLiteral("无法打开所选文件：%1").arg(QString::fromUtf8(sqlite3_errmsg(m_db))));
+            throw DbError(QStringLiteral("无法打开所选文件：%1").arg(QString::fromUtf8(sqlite3_errmsg(opened))));
     }
-    ~SourceFile() { sqlite3_close(m_db); }
-    SourceFile(const SourceFile &) = delete;
-    SourceFile &operator=(const SourceFile &) = delete;
 
-    sqlite3 *get() const { return m_db; }
+    sqlite3 *get() const { return m_db.get(); }
 
     // Runs the checks, against the live database when it is given. What is
     // said is about the chosen file, so the driver's text is quoted bare.
     void check(sqlite3 *live) const
     {
         checkIntegrity();
-        const QMap<QString, Table> own = tablesOf(m_db);
+        const QMap<QString, Table> own = tablesOf(get());
         const QMap<QString, Table> liveTables = live ? tablesOf(live) : QMap<QString, Table>();
         checkTablesPresent(own, liveTables);
         if (!live)
             return;
-        const QString encoding = encodingOf(m_db), liveEncoding = encodingOf(live);
+        const QString encoding = encodingOf(get()), liveEncoding = encodingOf(live);
         if (encoding != liveEncoding)
             throw DbError(QStringLiteral("所选文件的文本编码是 %1，与当前数据库的 %2 不同。").arg(encoding, liveEncoding));
         checkColumnsPresent(own, liveTables);
@@ -89,9 +102,9 @@ private:
     {
         ResultPtr integrity;
         try {
-            integrity = sqlitedirect::query(m_db, QStringLiteral("PRAGMA integrity_check"), {});
+            integrity = sqlitedirect::query(get(), QStringLiteral("PRAGMA integrity_check"), {});
         } catch (const DbError &e) {
-            if (sqlite3_errcode(m_db) == SQLITE_NOTADB)
+            if (sqlite3_errcode(get()) == SQLITE_NOTADB)
                 throw DbError(QStringLiteral("所选文件不是数据库文件。"));
             throw DbError(QStringLiteral("所选文件已损坏：%1").arg(e.driverText()));
         }
@@ -137,7 +150,7 @@ private:
             throw DbError(QStringLiteral("所选文件的数据表与当前数据库不一致（%1）。").arg(gaps.join(QStringLiteral("；"))));
     }
 
-    sqlite3 *m_db = nullptr;
+    std::unique_ptr<sqlite3, Close> m_db;
 };
 
 QString liveFileOf(sqlite3 *live)
@@ -264,14 +277,12 @@ void checkBackupFile(const QString &file, sqlite3 *live)
     SourceFile(file).check(live);
 }
 
-void restoreSqlite(sqlite3 *live, const QString &source)
+namespace {
+
+// Replaces the live database's pages with those of from.
+void copyPages(sqlite3 *from, sqlite3 *live)
 {
-    if (!live)
-        throw DbError(QStringLiteral("数据库没有打开。"));
-    refuseLiveFile(source, live);
-    SourceFile src(source);
-    src.check(live);
-    sqlite3_backup *b = sqlite3_backup_init(live, "main", src.get(), "main");
+    sqlite3_backup *b = sqlite3_backup_init(live, "main", from, "main");
     if (!b)
         throw DbError(QString::fromUtf8(sqlite3_errmsg(live)), QString(), dbfault::fromSqliteCode(sqlite3_errcode(live)));
     // One step copies every page in one write transaction: the live data is
@@ -284,6 +295,33 @@ void restoreSqlite(sqlite3 *live, const QString &source)
                                                   QString::fromUtf8(sqlite3_errstr(rc))),
                       QString(), dbfault::fromSqliteCode(rc));
     }
+}
+
+} // namespace
+
+void restoreSqlite(sqlite3 *live, const QString &source)
+{
+    if (!live)
+        throw DbError(QStringLiteral("数据库没有打开。"));
+    refuseLiveFile(source, live);
+    SourceFile src(source);
+    src.check(live);
+    if (!inWalMode(src.get()) || inWalMode(live)) {
+        copyPages(src.get(), live);
+        return;
+    }
+    // A file whose header names the WAL journal stays in WAL mode for good,
+    // and the pages copied bring the header along. A backup taken in WAL
+    // mode is restored from a copy in the rollback journal's mode, so the
+    // live database keeps its own (WAL does not work on a shared folder).
+    const QTemporaryDir dir;
+    if (!dir.isValid())
+        throw DbError(QStringLiteral("无法在临时文件夹中写入文件：%1").arg(dir.errorString()));
+    const QString copy = dir.filePath(QStringLiteral("restore.db"));
+    sqlitedirect::exec(src.get(), QStringLiteral("VACUUM INTO ?"), {copy});
+    const SourceFile rollback(copy, SQLITE_OPEN_READWRITE);
+    sqlitedirect::exec(rollback.get(), QStringLiteral("PRAGMA journal_mode=DELETE"), {});
+    copyPages(rollback.get(), live);
 }
 
 } // namespace dbop
