@@ -13,7 +13,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <memory>
 #include <sqlite3.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -59,38 +58,37 @@ bool inWalMode(sqlite3 *db)
            == QStringLiteral("wal");
 }
 
-struct Close {
-    void operator()(sqlite3 *db) const { sqlite3_close(db); }
-};
-
 // A second connection to a backup file, read-only unless told otherwise,
-// closed with the object (also when it cannot be opened: SQLite hands out a
-// handle even then).
+// closed with the object. A file that cannot be opened still gets a handle
+// from SQLite: it is closed at once.
 class SourceFile
 {
 public:
     explicit SourceFile(const QString &file, int flags = SQLITE_OPEN_READONLY)
     {
-        sqlite3 *opened = nullptr;
-        const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &opened, flags, nullptr);
-        m_db.reset(opened);
-        if (rc != SQLITE_OK)
-            throw DbError(QStringLiteral("无法打开所选文件：%1").arg(QString::fromUtf8(sqlite3_errmsg(opened))));
+        if (sqlite3_open_v2(QFile::encodeName(file).constData(), &m_db, flags, nullptr) != SQLITE_OK) {
+            const QString why = QString::fromUtf8(sqlite3_errmsg(m_db));
+            sqlite3_close(m_db);
+            throw DbError(QStringLiteral("无法打开所选文件：%1").arg(why));
+        }
     }
+    ~SourceFile() { sqlite3_close(m_db); }
+    SourceFile(const SourceFile &) = delete;
+    SourceFile &operator=(const SourceFile &) = delete;
 
-    sqlite3 *get() const { return m_db.get(); }
+    sqlite3 *get() const { return m_db; }
 
     // Runs the checks, against the live database when it is given. What is
     // said is about the chosen file, so the driver's text is quoted bare.
     void check(sqlite3 *live) const
     {
         checkIntegrity();
-        const QMap<QString, Table> own = tablesOf(get());
+        const QMap<QString, Table> own = tablesOf(m_db);
         const QMap<QString, Table> liveTables = live ? tablesOf(live) : QMap<QString, Table>();
         checkTablesPresent(own, liveTables);
         if (!live)
             return;
-        const QString encoding = encodingOf(get()), liveEncoding = encodingOf(live);
+        const QString encoding = encodingOf(m_db), liveEncoding = encodingOf(live);
         if (encoding != liveEncoding)
             throw DbError(QStringLiteral("所选文件的文本编码是 %1，与当前数据库的 %2 不同。").arg(encoding, liveEncoding));
         checkColumnsPresent(own, liveTables);
@@ -102,9 +100,9 @@ private:
     {
         ResultPtr integrity;
         try {
-            integrity = sqlitedirect::query(get(), QStringLiteral("PRAGMA integrity_check"), {});
+            integrity = sqlitedirect::query(m_db, QStringLiteral("PRAGMA integrity_check"), {});
         } catch (const DbError &e) {
-            if (sqlite3_errcode(get()) == SQLITE_NOTADB)
+            if (sqlite3_errcode(m_db) == SQLITE_NOTADB)
                 throw DbError(QStringLiteral("所选文件不是数据库文件。"));
             throw DbError(QStringLiteral("所选文件已损坏：%1").arg(e.driverText()));
         }
@@ -150,7 +148,7 @@ private:
             throw DbError(QStringLiteral("所选文件的数据表与当前数据库不一致（%1）。").arg(gaps.join(QStringLiteral("；"))));
     }
 
-    std::unique_ptr<sqlite3, Close> m_db;
+    sqlite3 *m_db = nullptr;
 };
 
 QString liveFileOf(sqlite3 *live)

@@ -9,16 +9,10 @@
 #include <QSqlDriver>
 #include <sqlite3.h>
 
-#include <memory>
-
 namespace sqlitedirect {
 namespace {
 
-struct Finalize {
-    void operator()(sqlite3_stmt *s) const { sqlite3_finalize(s); }
-};
-
-// Finalizes the statement however the call ends, a failed bind in the
+// Finalizes the statement however the call ends, a failure in the
 // constructor included.
 class Statement
 {
@@ -26,24 +20,29 @@ public:
     Statement(sqlite3 *db, const QString &sql, const QVariantList &params) : m_db(db), m_sql(sql)
     {
         const QByteArray text = sql.toUtf8();
-        sqlite3_stmt *prepared = nullptr;
-        const int rc = sqlite3_prepare_v2(db, text.constData(), int(text.size()), &prepared, nullptr);
-        m_stmt.reset(prepared);
-        if (rc != SQLITE_OK)
-            fail();
-        const int wanted = sqlite3_bind_parameter_count(prepared);
-        if (wanted != params.size())
-            throw DbError(QStringLiteral("参数个数不符：需要 %1 个，给出 %2 个").arg(wanted).arg(params.size()), sql);
-        for (int i = 0; i < params.size(); ++i)
-            bind(i + 1, params[i]);
+        if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &m_stmt, nullptr) != SQLITE_OK)
+            fail(); // leaves no statement
+        try {
+            const int wanted = sqlite3_bind_parameter_count(m_stmt);
+            if (wanted != params.size())
+                throw DbError(QStringLiteral("参数个数不符：需要 %1 个，给出 %2 个").arg(wanted).arg(params.size()), sql);
+            for (int i = 0; i < params.size(); ++i)
+                bind(i + 1, params[i]);
+        } catch (...) {
+            sqlite3_finalize(m_stmt);
+            throw;
+        }
     }
+    ~Statement() { sqlite3_finalize(m_stmt); }
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
 
-    sqlite3_stmt *get() const { return m_stmt.get(); }
+    sqlite3_stmt *get() const { return m_stmt; }
 
     // True for a row, false at the end; throws on an error.
     bool step()
     {
-        const int rc = sqlite3_step(get());
+        const int rc = sqlite3_step(m_stmt);
         if (rc == SQLITE_ROW)
             return true;
         if (rc == SQLITE_DONE)
@@ -63,17 +62,17 @@ private:
         int rc = SQLITE_OK;
         const int type = v.typeId();
         if (!v.isValid() || v.isNull()) {
-            rc = sqlite3_bind_null(get(), i);
+            rc = sqlite3_bind_null(m_stmt, i);
         } else if (type == QMetaType::Bool) {
-            rc = sqlite3_bind_int(get(), i, v.toBool() ? 1 : 0);
+            rc = sqlite3_bind_int(m_stmt, i, v.toBool() ? 1 : 0);
         } else if (isNumberValue(v)) {
-            rc = type == QMetaType::Double || type == QMetaType::Float ? sqlite3_bind_double(get(), i, v.toDouble())
-                                                                       : sqlite3_bind_int64(get(), i, v.toLongLong());
+            rc = type == QMetaType::Double || type == QMetaType::Float ? sqlite3_bind_double(m_stmt, i, v.toDouble())
+                                                                       : sqlite3_bind_int64(m_stmt, i, v.toLongLong());
         } else {
             switch (type) {
             case QMetaType::QByteArray: {
                 const QByteArray b = v.toByteArray();
-                rc = sqlite3_bind_blob(get(), i, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+                rc = sqlite3_bind_blob(m_stmt, i, b.constData(), int(b.size()), SQLITE_TRANSIENT);
                 break;
             }
             case QMetaType::QDate:
@@ -94,12 +93,12 @@ private:
     int bindText(int i, const QString &s)
     {
         const QByteArray b = s.toUtf8();
-        return sqlite3_bind_text(get(), i, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+        return sqlite3_bind_text(m_stmt, i, b.constData(), int(b.size()), SQLITE_TRANSIENT);
     }
 
     sqlite3 *m_db;
+    sqlite3_stmt *m_stmt = nullptr;
     QString m_sql;
-    std::unique_ptr<sqlite3_stmt, Finalize> m_stmt;
 };
 
 bool isBooleanColumn(sqlite3_stmt *s, int c)
