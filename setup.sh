@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Set-up for a fresh Debian 12 machine (run as root, or with sudo at hand).
-#   bash setup.sh run    install what is missing, build, start the program
+#   bash setup.sh run    install what is missing, build, install the program
+#                        into its program folder and start it from there
 #   bash setup.sh test   install what is missing, build, run every test
+# The program folder is ~/hengyuan, or the folder named by HENGYUAN_HOME. It
+# holds the shop's data (the database and Setup.ini): outside the source tree,
+# so no clean of the build touches it.
 set -euo pipefail
+home=$(realpath -m "${HENGYUAN_HOME:-$HOME/hengyuan}")
 cd "$(dirname "$0")"
 
 packages=(cmake make g++ pkg-config
@@ -28,11 +33,24 @@ build() {
   cmake --build build -j"$(nproc)"
 }
 
+# The new program replaces the old one (which may still be running); the
+# database and Setup.ini are made only when absent, never overwritten.
+install_program() {
+  mkdir -p "$home"
+  rm -f "$home/hengyuan"
+  cmake --install build --prefix "$home"
+}
+
 case "${1:-}" in
   run)
     install_missing
     build
-    exec ./build/bin/hengyuan
+    install_program
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+      echo "setup.sh: installed in $home; starting it needs a desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set)" >&2
+      exit 1
+    fi
+    exec "$home/hengyuan"
     ;;
   test)
     install_missing

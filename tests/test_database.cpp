@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sqlite3.h>
 
 class TestDatabase : public QObject
 {
@@ -129,6 +130,14 @@ private slots:
         } catch (const DbError &e) {
             QVERIFY2(e.text().contains(QStringLiteral("NoSuchTable"), Qt::CaseInsensitive), qPrintable(e.text()));
         }
+    }
+
+    // A statement given the wrong number of values is finalized all the same.
+    void mismatchedValuesLeaveNoStatement()
+    {
+        auto db = openFresh(QStringLiteral("sqlite"));
+        QVERIFY_THROWS_EXCEPTION(DbError, db->query(QStringLiteral("select ?"), {1, 2}));
+        QVERIFY(!sqlite3_next_stmt(db->sqliteHandle(), nullptr));
     }
 
     void failedTransactionLeavesNothing_data() { viaColumns(); }

@@ -243,7 +243,6 @@ bool BillWindow::load()
             fillCodeCombo(m_storageEditor, m_storages);
         }
         m_linkedOrder.clear();
-        m_state.linkedOrderID.clear();
         if (m_mode != 2) {
             const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
             for (const HeaderField &f : m_kind.fields) {
@@ -650,7 +649,6 @@ void BillWindow::selectOrder()
         FrmOrderConn picker(m_store.openOrders(), this);
         modal::exec(&picker);
         m_linkedOrder = picker.orderId();
-        m_state.linkedOrderID = m_linkedOrder;
         if (m_linkedOrder.isEmpty())
             return;
         m_lines.load(m_store.orderLines(m_linkedOrder));

@@ -25,7 +25,6 @@ struct AppState {
     int editMode = 0; // 1 add, 2 modify
     int navCode = 0;
     QString billBColor = QStringLiteral("-2147483643");
-    QString linkedOrderID;
 
     QString setupIni() const { return programDir + QStringLiteral("/Setup.ini"); }
     bool isAdministrator() const { return currentOperatorID == QStringLiteral("Administrator"); }

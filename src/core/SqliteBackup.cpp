@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include <cstring>
@@ -51,15 +52,25 @@ QString encodingOf(sqlite3 *db)
     return sqlitedirect::scalar(db, QStringLiteral("PRAGMA encoding"), {}).toString();
 }
 
-// A second connection to a backup file, read-only, closed with the object.
+bool inWalMode(sqlite3 *db)
+{
+    return sqlitedirect::scalar(db, QStringLiteral("PRAGMA journal_mode"), {}).toString().toLower()
+           == QStringLiteral("wal");
+}
+
+// A second connection to a backup file, read-only unless told otherwise,
+// closed with the object. A file that cannot be opened still gets a handle
+// from SQLite: it is closed at once.
 class SourceFile
 {
 public:
-    explicit SourceFile(const QString &file)
+    explicit SourceFile(const QString &file, int flags = SQLITE_OPEN_READONLY)
     {
-        const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &m_db, SQLITE_OPEN_READONLY, nullptr);
-        if (rc != SQLITE_OK)
-            throw DbError(QStringLiteral("无法打开所选文件：%1").arg(QString::fromUtf8(sqlite3_errmsg(m_db))));
+        if (sqlite3_open_v2(QFile::encodeName(file).constData(), &m_db, flags, nullptr) != SQLITE_OK) {
+            const QString why = QString::fromUtf8(sqlite3_errmsg(m_db));
+            sqlite3_close(m_db);
+            throw DbError(QStringLiteral("无法打开所选文件：%1").arg(why));
+        }
     }
     ~SourceFile() { sqlite3_close(m_db); }
     SourceFile(const SourceFile &) = delete;
@@ -264,14 +275,12 @@ void checkBackupFile(const QString &file, sqlite3 *live)
     SourceFile(file).check(live);
 }
 
-void restoreSqlite(sqlite3 *live, const QString &source)
+namespace {
+
+// Replaces the live database's pages with those of from.
+void copyPages(sqlite3 *from, sqlite3 *live)
 {
-    if (!live)
-        throw DbError(QStringLiteral("数据库没有打开。"));
-    refuseLiveFile(source, live);
-    SourceFile src(source);
-    src.check(live);
-    sqlite3_backup *b = sqlite3_backup_init(live, "main", src.get(), "main");
+    sqlite3_backup *b = sqlite3_backup_init(live, "main", from, "main");
     if (!b)
         throw DbError(QString::fromUtf8(sqlite3_errmsg(live)), QString(), dbfault::fromSqliteCode(sqlite3_errcode(live)));
     // One step copies every page in one write transaction: the live data is
@@ -284,6 +293,33 @@ void restoreSqlite(sqlite3 *live, const QString &source)
                                                   QString::fromUtf8(sqlite3_errstr(rc))),
                       QString(), dbfault::fromSqliteCode(rc));
     }
+}
+
+} // namespace
+
+void restoreSqlite(sqlite3 *live, const QString &source)
+{
+    if (!live)
+        throw DbError(QStringLiteral("数据库没有打开。"));
+    refuseLiveFile(source, live);
+    SourceFile src(source);
+    src.check(live);
+    if (!inWalMode(src.get()) || inWalMode(live)) {
+        copyPages(src.get(), live);
+        return;
+    }
+    // A file whose header names the WAL journal stays in WAL mode for good,
+    // and the pages copied bring the header along. A backup taken in WAL
+    // mode is restored from a copy in the rollback journal's mode, so the
+    // live database keeps its own (WAL does not work on a shared folder).
+    const QTemporaryDir dir;
+    if (!dir.isValid())
+        throw DbError(QStringLiteral("无法在临时文件夹中写入文件：%1").arg(dir.errorString()));
+    const QString copy = dir.filePath(QStringLiteral("restore.db"));
+    sqlitedirect::exec(src.get(), QStringLiteral("VACUUM INTO ?"), {copy});
+    const SourceFile rollback(copy, SQLITE_OPEN_READWRITE);
+    sqlitedirect::exec(rollback.get(), QStringLiteral("PRAGMA journal_mode=DELETE"), {});
+    copyPages(rollback.get(), live);
 }
 
 } // namespace dbop

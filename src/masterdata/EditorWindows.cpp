@@ -2,9 +2,9 @@
 
 #include "CodeNameEditor.h"
 #include "FrmGoods.h"
+#include "FrmOperator.h"
 #include "PartnerEditor.h"
 #include "core/FrmChangePassword.h"
-#include "core/FrmOperator.h"
 #include "core/WindowRegistry.h"
 
 void registerEditorWindows(WindowRegistry &registry)

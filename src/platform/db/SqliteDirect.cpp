@@ -12,7 +12,8 @@
 namespace sqlitedirect {
 namespace {
 
-// Finalizes the statement however the call ends.
+// Finalizes the statement however the call ends, a failure in the
+// constructor included.
 class Statement
 {
 public:
@@ -20,14 +21,17 @@ public:
     {
         const QByteArray text = sql.toUtf8();
         if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &m_stmt, nullptr) != SQLITE_OK)
-            fail();
-        if (sqlite3_bind_parameter_count(m_stmt) != params.size())
-            throw DbError(QStringLiteral("参数个数不符：需要 %1 个，给出 %2 个")
-                              .arg(sqlite3_bind_parameter_count(m_stmt))
-                              .arg(params.size()),
-                          sql);
-        for (int i = 0; i < params.size(); ++i)
-            bind(i + 1, params[i]);
+            fail(); // leaves no statement
+        try {
+            const int wanted = sqlite3_bind_parameter_count(m_stmt);
+            if (wanted != params.size())
+                throw DbError(QStringLiteral("参数个数不符：需要 %1 个，给出 %2 个").arg(wanted).arg(params.size()), sql);
+            for (int i = 0; i < params.size(); ++i)
+                bind(i + 1, params[i]);
+        } catch (...) {
+            sqlite3_finalize(m_stmt);
+            throw;
+        }
     }
     ~Statement() { sqlite3_finalize(m_stmt); }
     Statement(const Statement &) = delete;

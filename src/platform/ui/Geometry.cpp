@@ -34,12 +34,6 @@ int px(int twips)
     return px(twips, scale());
 }
 
-QRect rect(int left, int top, int width, int height)
-{
-    const double f = scale();
-    return QRect(px(left, f), px(top, f), px(width, f), px(height, f));
-}
-
 QSize size(int width, int height)
 {
     const double f = scale();
@@ -152,12 +146,6 @@ QRect TwipsLayout::placeOf(const QWidget *w) const
         if (e.item->widget() == w)
             return e.twips;
     return QRect();
-}
-
-void TwipsLayout::setClientSize(int widthTwips, int heightTwips)
-{
-    m_client = QSize(widthTwips, heightTwips);
-    invalidate();
 }
 
 void TwipsLayout::addItem(QLayoutItem *item)

@@ -25,7 +25,6 @@ double scale(const QFont &font);
 // Twips in pixels at the application font's factor.
 int px(int twips);
 int px(int twips, double scale);
-QRect rect(int left, int top, int width, int height);
 QSize size(int width, int height);
 // The combo's own width no longer follows its items; its drop-down list is
 // as wide as the longest of them.
@@ -74,7 +73,6 @@ public:
     void makeRoomBelow(const QWidget *w);
     // The place a widget was given, in twips (null when it has none).
     QRect placeOf(const QWidget *w) const;
-    void setClientSize(int widthTwips, int heightTwips);
 
     void addItem(QLayoutItem *item) override;
     QLayoutItem *itemAt(int index) const override;

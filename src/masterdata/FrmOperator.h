@@ -1,6 +1,6 @@
 #pragma once
 
-#include "masterdata/RecordEditor.h"
+#include "RecordEditor.h"
 
 class QCheckBox;
 

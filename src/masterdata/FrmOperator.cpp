@@ -1,6 +1,6 @@
 #include "FrmOperator.h"
 
-#include "masterdata/EditorTexts.h"
+#include "EditorTexts.h"
 #include "platform/db/Database.h"
 #include "platform/ui/Geometry.h"
 #include "platform/ui/Widgets.h"
