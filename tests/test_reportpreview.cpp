@@ -19,15 +19,25 @@
 
 namespace {
 
-// Orders PO001..POn of a supplier with an apostrophe in its name.
-Report orders(int n)
+// Orders CGDD-20261209-0001.. of a supplier with an apostrophe in its name,
+// with as many columns of long remarks as asked.
+QString orderNumber(int i)
 {
+    return QStringLiteral("CGDD-20261209-%1").arg(i, 4, 10, QLatin1Char('0'));
+}
+
+Report orders(int n, int remarks = 0)
+{
+    QStringList columns{"采购订单号", "供应商", "金额合计"};
+    for (int c = 1; c <= remarks; ++c)
+        columns << QStringLiteral("备注%1").arg(c);
     QVector<QVariant> cells;
-    for (int i = 1; i <= n; ++i)
-        cells << QStringLiteral("PO%1").arg(i, 3, 10, QLatin1Char('0')) << QStringLiteral("O'Brien 五金")
-              << 100.5 * i;
-    return Report{QStringLiteral("采购订单统计表"),
-                  std::make_shared<const ResultTable>(QStringList{"采购订单号", "供应商", "金额合计"}, cells), false};
+    for (int i = 1; i <= n; ++i) {
+        cells << orderNumber(i) << QStringLiteral("O'Brien 五金") << 100.5 * i;
+        for (int c = 1; c <= remarks; ++c)
+            cells << QStringLiteral("货已验收，包装完好，数量无误，请于月底前付清。");
+    }
+    return Report{QStringLiteral("采购订单统计表"), std::make_shared<const ResultTable>(columns, cells), false};
 }
 
 // The text of a PDF as pdftotext reads it, or why it could not.
@@ -159,15 +169,18 @@ private slots:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("written");
-        QTest::newRow("named .pdf") << "订单.pdf" << "订单.pdf";
-        QTest::newRow("suffix added") << "orders" << "orders.pdf";
+        QTest::addColumn<int>("remarks");
+        QTest::newRow("named .pdf") << "订单.pdf" << "订单.pdf" << 0;
+        QTest::newRow("suffix added") << "orders" << "orders.pdf" << 0;
+        QTest::newRow("wide list: bill numbers whole") << "wide.pdf" << "wide.pdf" << 8;
     }
     void exportsPdf()
     {
         QFETCH(QString, answer);
         QFETCH(QString, written);
+        QFETCH(int, remarks);
         QTemporaryDir dir;
-        auto preview = open(orders(60));
+        auto preview = open(orders(60, remarks));
         filedialog::Script files;
         files.answer(dir.filePath(answer));
         msg::Recorder box;
@@ -190,7 +203,7 @@ private slots:
         // Every row, in order.
         int at = 0;
         for (int i = 1; i <= 60; ++i) {
-            at = int(text.indexOf(QStringLiteral("PO%1").arg(i, 3, 10, QLatin1Char('0')), at));
+            at = int(text.indexOf(orderNumber(i), at));
             QVERIFY2(at >= 0, qPrintable(QString::number(i)));
         }
         QVERIFY(!QApplication::overrideCursor());
