@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QProcess>
 #include <QScrollArea>
 #include <QToolButton>
@@ -70,6 +72,42 @@ void click(QWidget *preview, const char *button)
     QVERIFY(b);
     QTest::mouseClick(b, Qt::LeftButton);
 }
+
+// While it lives, looks at the preview's progress dialog at every turn of
+// the event loop (a print or an export lets it turn after each page): the
+// pages done it shows; once it shows cancelAt of them, "取消" is pressed.
+class ProgressWatch
+{
+public:
+    struct Seen {
+        bool stopped = false;
+        QList<int> done;
+        int pages = 0;
+        QString label;
+    };
+    ProgressWatch(QWidget *preview, int cancelAt) { look(preview, cancelAt, m_seen); }
+    ~ProgressWatch() { m_seen->stopped = true; }
+    const Seen &seen() const { return *m_seen; }
+
+private:
+    static void look(QPointer<QWidget> preview, int cancelAt, std::shared_ptr<Seen> seen)
+    {
+        QMetaObject::invokeMethod(qApp, [=] {
+            if (seen->stopped || !preview)
+                return;
+            auto *d = preview->findChild<QProgressDialog *>(QStringLiteral("ReportProgress"));
+            if (d && d->isVisible()) {
+                seen->done << d->value();
+                seen->pages = d->maximum();
+                seen->label = d->labelText();
+                if (d->value() == cancelAt)
+                    QTest::mouseClick(child<QPushButton>(d, "cmd_Cancel"), Qt::LeftButton);
+            }
+            look(preview, cancelAt, seen);
+        }, Qt::QueuedConnection);
+    }
+    std::shared_ptr<Seen> m_seen = std::make_shared<Seen>();
+};
 
 } // namespace
 
@@ -220,6 +258,44 @@ private slots:
         QCOMPARE(box.count(), 0);
         QVERIFY(preview->isVisible());
         QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void longExportShowsItsProgress_data()
+    {
+        QTest::addColumn<int>("cancelAt"); // pages done when "取消" is pressed; -1 never
+        QTest::addColumn<bool>("earlier"); // a file of that name is there before
+        QTest::newRow("completed, replaces the earlier file") << -1 << true;
+        QTest::newRow("cancelled: the earlier file stays") << 3 << true;
+        QTest::newRow("cancelled: no file") << 3 << false;
+    }
+    void longExportShowsItsProgress()
+    {
+        QFETCH(int, cancelAt);
+        QFETCH(bool, earlier);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("订单.pdf")));
+        if (earlier)
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier") == 7 && file.flush());
+        file.close();
+        auto preview = open(orders(1000));
+        const int pages = preview->viewer()->layout().pageCount;
+        filedialog::Script files;
+        files.answer(file.fileName());
+        msg::Recorder box;
+        ProgressWatch watch(preview.get(), cancelAt);
+        click(preview.get(), "cmd_ExportPdf");
+        QCOMPARE(box.count(), 0);
+        QCOMPARE(watch.seen().pages, pages);
+        QCOMPARE(watch.seen().done.last(), cancelAt < 0 ? pages : cancelAt);
+        QCOMPARE(watch.seen().label, QStringLiteral("正在导出第 %1 页，共 %2 页").arg(cancelAt < 0 ? pages : cancelAt + 1).arg(pages));
+        QVERIFY(!preview->findChild<QProgressDialog *>());
+        QVERIFY(!QApplication::overrideCursor());
+        const bool kept = earlier || cancelAt < 0;
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), kept ? QStringList{"订单.pdf"} : QStringList());
+        if (kept) {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.read(7), cancelAt < 0 ? QByteArray("%PDF-1.") : QByteArray("earlier"));
+        }
     }
 
     void exportFailureIsShownAndClosesThePreview()
