@@ -4,12 +4,15 @@
 #include <QProgressDialog>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 const int kFewPages = 10;
+const int kSteps = 200; // the dialog moves in steps of at least half a percent
 }
 
 PageProgress::PageProgress(QWidget *parent, const QString &caption, const QString &doing, int pages)
-    : m_doing(doing), m_pages(pages)
+    : m_doing(doing), m_pages(pages), m_step(std::max(1, pages / kSteps))
 {
     if (pages <= kFewPages) {
         m_wait.emplace();
@@ -35,7 +38,7 @@ PageProgress::~PageProgress() = default;
 report::PageDone PageProgress::pageDone()
 {
     return [this](int done) {
-        if (!m_dialog)
+        if (!m_dialog || (done % m_step != 0 && done < m_pages))
             return true;
         m_dialog->setValue(done);
         if (done < m_pages)

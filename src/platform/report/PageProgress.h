@@ -35,6 +35,7 @@ private:
 
     QString m_doing;
     int m_pages;
+    int m_step; // the pages between two looks at the dialog
     bool m_cancelled = false;
     std::optional<WaitCursor> m_wait;
     std::unique_ptr<QProgressDialog> m_dialog;
