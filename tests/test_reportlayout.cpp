@@ -280,6 +280,45 @@ private slots:
         QCOMPARE(l.pageCount > 1 && l.pageStart[1].row == 0 && l.pageStart[1].line > 0, overPages);
     }
 
+    void wordsStayWholeAndLinesStartRight_data()
+    {
+        // A row too wide for the sheet (%1: the row's number, %2: more characters from row to row).
+        QTest::addColumn<QVariantList>("row");
+        QTest::newRow("list of bills") << QVariantList{"CGDD-20261209-%1", "2026-12-09", "温州瓯海紧固件制造有限公司%2",
+                                                       123459219.135, "warehouse_keeper_2026",
+                                                       "%2货已验收，包装完好，数量无误。请于月底前（含）付清，谢谢！"};
+        QTest::newRow("goods summary") << QVariantList{"CGRK-20261209-%1", "6901234567892", "%2不锈钢六角扳手，加长型",
+                                                       "千克/箱", "M12×1.75-304 不锈钢", "浙江省温州市瓯海区%2", "A-01-02",
+                                                       25000.5, 4938.27, 123459219.135};
+    }
+    void wordsStayWholeAndLinesStartRight()
+    {
+        // Codes, bill numbers and numbers stay whole on one line; texts wrap
+        // and never start a line with closing punctuation.
+        QFETCH(QVariantList, row);
+        QVector<QVariantList> rows(60, row);
+        for (int r = 0; r < rows.size(); ++r)
+            for (QVariant &v : rows[r])
+                if (v.typeId() == QMetaType::QString)
+                    v = v.toString().replace("%1", QString::number(r + 1).rightJustified(4, '0'))
+                            .replace("%2", QString(r % 9, QChar(0x5F88)));
+        const Report r{"t", table(QStringList(row.size(), "列"), rows), false};
+        const report::Layout l = report::layout(r);
+        QVERIFY(!l.rowLines.isEmpty());
+        QSet<QString> shown;
+        for (int p = 0; p < l.pageCount; ++p) {
+            for (const Item &i : itemsOf(r, l, p, Item::Cell)) {
+                QVERIFY2(!QStringLiteral("，。、；：？！）》」』】").contains(i.text.left(1)), qPrintable(i.text));
+                shown << i.text;
+            }
+        }
+        const QRegularExpression word(QStringLiteral("^[^\\s\\x{2E80}-\\x{FFFF}]+$"));
+        for (int c = 0; c < rows.size() * row.size(); ++c) {
+            const QString text = r.rows->text(c / row.size(), c % row.size());
+            QVERIFY2(!word.match(text).hasMatch() || shown.contains(text), qPrintable(text));
+        }
+    }
+
     void failuresSayWhy_data()
     {
         QTest::addColumn<bool>("noData");

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QProcess>
 #include <QScrollArea>
 #include <QToolButton>
@@ -19,15 +21,21 @@
 
 namespace {
 
-// Orders PO001..POn of a supplier with an apostrophe in its name.
-Report orders(int n)
+// Orders CGDD-20261209-0001.. of a supplier with an apostrophe in its name,
+// with as many columns of long remarks as asked.
+Report orders(int n, int remarks = 0)
 {
+    QStringList columns{"采购订单号", "供应商", "金额合计"};
+    for (int c = 1; c <= remarks; ++c)
+        columns << QStringLiteral("备注%1").arg(c);
     QVector<QVariant> cells;
-    for (int i = 1; i <= n; ++i)
-        cells << QStringLiteral("PO%1").arg(i, 3, 10, QLatin1Char('0')) << QStringLiteral("O'Brien 五金")
+    for (int i = 1; i <= n; ++i) {
+        cells << QStringLiteral("CGDD-20261209-%1").arg(i, 4, 10, QLatin1Char('0')) << QStringLiteral("O'Brien 五金")
               << 100.5 * i;
-    return Report{QStringLiteral("采购订单统计表"),
-                  std::make_shared<const ResultTable>(QStringList{"采购订单号", "供应商", "金额合计"}, cells), false};
+        for (int c = 1; c <= remarks; ++c)
+            cells << QStringLiteral("货已验收，包装完好，数量无误，请于月底前付清。");
+    }
+    return Report{QStringLiteral("采购订单统计表"), std::make_shared<const ResultTable>(columns, cells), false};
 }
 
 // The text of a PDF as pdftotext reads it, or why it could not.
@@ -59,6 +67,22 @@ void click(QWidget *preview, const char *button)
     QToolButton *b = child<QToolButton>(preview, button);
     QVERIFY(b);
     QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// What the preview's progress dialog showed (pages done, text) at the turns
+// of the event loop that a long export lets run after each page, pressing
+// "取消" once it shows cancelAt pages done. Watched while the test holds seen.
+using Seen = std::pair<int, QString>;
+void watchProgress(QPointer<QWidget> preview, int cancelAt, std::shared_ptr<Seen> seen)
+{
+    QMetaObject::invokeMethod(qApp, [=] {
+        if (!preview || seen.use_count() == 1)
+            return;
+        auto *d = preview->findChild<QProgressDialog *>(QStringLiteral("ReportProgress"));
+        if (d && d->isVisible() && (*seen = Seen{d->value(), d->labelText()}).first == cancelAt)
+            QTest::mouseClick(child<QPushButton>(d, "cmd_Cancel"), Qt::LeftButton);
+        watchProgress(preview, cancelAt, seen);
+    }, Qt::QueuedConnection);
 }
 
 } // namespace
@@ -159,15 +183,18 @@ private slots:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("written");
-        QTest::newRow("named .pdf") << "订单.pdf" << "订单.pdf";
-        QTest::newRow("suffix added") << "orders" << "orders.pdf";
+        QTest::addColumn<int>("remarks");
+        QTest::newRow("named .pdf") << "订单.pdf" << "订单.pdf" << 0;
+        QTest::newRow("suffix added") << "orders" << "orders.pdf" << 0;
+        QTest::newRow("wide list: bill numbers whole") << "wide.pdf" << "wide.pdf" << 8;
     }
     void exportsPdf()
     {
         QFETCH(QString, answer);
         QFETCH(QString, written);
+        QFETCH(int, remarks);
         QTemporaryDir dir;
-        auto preview = open(orders(60));
+        auto preview = open(orders(60, remarks));
         filedialog::Script files;
         files.answer(dir.filePath(answer));
         msg::Recorder box;
@@ -190,7 +217,7 @@ private slots:
         // Every row, in order.
         int at = 0;
         for (int i = 1; i <= 60; ++i) {
-            at = int(text.indexOf(QStringLiteral("PO%1").arg(i, 3, 10, QLatin1Char('0')), at));
+            at = int(text.indexOf(preview->viewer()->report().rows->text(i - 1, 0), at));
             QVERIFY2(at >= 0, qPrintable(QString::number(i)));
         }
         QVERIFY(!QApplication::overrideCursor());
@@ -207,6 +234,38 @@ private slots:
         QCOMPARE(box.count(), 0);
         QVERIFY(preview->isVisible());
         QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void longExportShowsItsProgress_data()
+    {
+        QTest::addColumn<int>("cancelAt"); // pages done when "取消" is pressed; -1 never
+        QTest::addColumn<bool>("earlier"); // a file of that name is there before
+        QTest::newRow("completed, replaces the earlier file") << -1 << true;
+        QTest::newRow("cancelled: the earlier file stays") << 3 << true;
+        QTest::newRow("cancelled: no file") << 3 << false;
+    }
+    void longExportShowsItsProgress()
+    {
+        QFETCH(int, cancelAt);
+        QFETCH(bool, earlier);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("订单.pdf")));
+        QVERIFY(!earlier || (file.open(QIODevice::WriteOnly) && file.write("earlier") == 7));
+        file.close();
+        auto preview = open(orders(1000));
+        const int pages = preview->viewer()->layout().pageCount, last = cancelAt < 0 ? pages : cancelAt;
+        filedialog::Script files;
+        files.answer(file.fileName());
+        msg::Recorder box;
+        auto seen = std::make_shared<Seen>();
+        watchProgress(preview.get(), cancelAt, seen);
+        click(preview.get(), "cmd_ExportPdf");
+        QCOMPARE(box.count(), 0);
+        QCOMPARE(*seen, Seen(last, QStringLiteral("正在导出第 %1 页，共 %2 页").arg(std::min(last + 1, pages)).arg(pages)));
+        QVERIFY(!preview->findChild<QProgressDialog *>() && !QApplication::overrideCursor());
+        const QByteArray expected = cancelAt < 0 ? "%PDF-1." : earlier ? "earlier" : "";
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), expected.isEmpty() ? 0 : 1);
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.read(7) : QByteArray(), expected);
     }
 
     void exportFailureIsShownAndClosesThePreview()

@@ -10,6 +10,7 @@
 #include "platform/nav/NavigationBar.h"
 #include "platform/ui/Modal.h"
 #include "platform/ui/Msg.h"
+#include "platform/ui/WaitCursor.h"
 #include "platform/ui/Widgets.h"
 
 #include <QAction>
@@ -245,6 +246,7 @@ void FrmMain::showList(int code)
     // The list shown before is freed before the next one is read.
     m_state.listRs.reset();
     try {
+        WaitCursor wait; // a summary of many lines takes a while
         m_state.listRs = m_state.db.query(list->sql);
     } catch (const DbError &e) {
         m_state.listRs = std::make_shared<const ResultTable>();

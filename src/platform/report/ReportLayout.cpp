@@ -1,14 +1,13 @@
 #include "ReportLayout.h"
 
 #include "PrintFace.h"
+#include "ReportText.h"
 #include "platform/db/ValueText.h"
 
-#include <QFontMetricsF>
 #include <QPageSize>
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace report {
 namespace {
@@ -18,48 +17,6 @@ const double kPadX = 50;        // text inside a cell, left and right
 const double kPadY = 35;        // and above and below
 const double kTitleGap = 150;   // between the title and the table
 const double kFooterGap = 100;  // between the table space and the page number
-const double kSafety = 1.02;    // measured widths leave room for kerning
-
-// Text widths by summing each character's advance: exact enough to size
-// columns over a hundred thousand rows without shaping every text.
-class Measure
-{
-public:
-    explicit Measure(const QFont &f) : m_fm(f), m_advance(0x10000, -1.0f) {}
-
-    double width(const QString &text)
-    {
-        double w = 0;
-        for (const QChar c : text)
-            w += advance(c);
-        return w;
-    }
-    double advance(QChar c)
-    {
-        float &a = m_advance[c.unicode()];
-        if (a < 0)
-            a = float(kSafety * (c.isSurrogate() ? m_fm.horizontalAdvance(QChar(0x4E2D)) : m_fm.horizontalAdvance(c)));
-        return a;
-    }
-    const QFontMetricsF &metrics() const { return m_fm; }
-
-private:
-    QFontMetricsF m_fm;
-    std::vector<float> m_advance;
-};
-
-Measure &measure(FontRole role)
-{
-    static Measure title(font(FontRole::Title)), caption(font(FontRole::Caption)), cell(font(FontRole::Cell)),
-        footer(font(FontRole::Footer));
-    switch (role) {
-    case FontRole::Title: return title;
-    case FontRole::Caption: return caption;
-    case FontRole::Cell: return cell;
-    case FontRole::Footer: break;
-    }
-    return footer;
-}
 
 QSizeF a4(bool landscape)
 {
@@ -103,32 +60,6 @@ QVector<double> fitWidths(const QVector<double> &natural, const QVector<double> 
     for (int c = 0; c < n; ++c)
         w[c] = widthAt(lo, c);
     return w;
-}
-
-// The lines of a cell's text at that width: broken after a blank or a
-// Chinese character where there is one on the line, anywhere else.
-QStringList wrapLines(const QString &text, double width)
-{
-    Measure &m = measure(FontRole::Cell);
-    QStringList lines;
-    qsizetype start = 0, breakAfter = -1;
-    double w = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        const double a = m.advance(c);
-        if (w + a > width && i > start && !c.isLowSurrogate()) {
-            const qsizetype end = breakAfter > start ? breakAfter : i;
-            lines << text.mid(start, end - start);
-            start = end;
-            breakAfter = -1;
-            w = m.width(text.mid(start, i - start));
-        }
-        w += a;
-        if (c.isSpace() || c.unicode() >= 0x2E80)
-            breakAfter = i + 1;
-    }
-    lines << text.mid(start);
-    return lines;
 }
 
 // Pages filled row after row: a row goes whole onto the page where it fits,
@@ -252,13 +183,13 @@ Layout layout(const Report &report)
     Layout l;
     l.rowCount = t.rowCount();
 
-    // Natural widths (the widest text of each column, caption included) and
-    // which columns hold nothing but numbers.
+    // Natural widths (the widest text of each column, caption included), the
+    // widest word of each column and which columns hold nothing but numbers.
     Measure &cellMeasure = measure(FontRole::Cell);
     Measure &captionMeasure = measure(FontRole::Caption);
-    QVector<double> natural(cols), minimum(cols);
+    QVector<double> natural(cols), minimum(cols), widestWord(cols, 0);
     QVector<bool> numeric(cols, false), other(cols, false);
-    const double twoChars = captionMeasure.width(QStringLiteral("中中")) + 2 * kPadX;
+    const double twoChars = captionMeasure.width(QStringLiteral("中中"));
     for (int c = 0; c < cols; ++c)
         natural[c] = captionMeasure.width(t.columns()[c]);
     for (int r = 0; r < l.rowCount; ++r) {
@@ -266,8 +197,16 @@ Layout layout(const Report &report)
             const QVariant v = t.value(r, c);
             if (v.isNull())
                 continue;
-            (isNumberValue(v) ? numeric : other)[c] = true;
-            natural[c] = std::max(natural[c], cellMeasure.width(valueText(v)));
+            const bool number = isNumberValue(v);
+            (number ? numeric : other)[c] = true;
+            const QString text = valueText(v);
+            TextWidth w;
+            if (number)
+                w.whole = w.widestWord = cellMeasure.width(text); // a number is one word
+            else
+                w = textWidth(cellMeasure, text);
+            natural[c] = std::max(natural[c], w.whole);
+            widestWord[c] = std::max(widestWord[c], w.widestWord);
         }
     }
 
@@ -284,10 +223,12 @@ Layout layout(const Report &report)
                 natural[0] = std::max(natural[0], captionMeasure.width(QStringLiteral("金额合计")));
         }
     }
-    // Numbers keep their whole width; text may go down to two characters.
+    // Numbers keep their whole width; text may go down to its widest word,
+    // and to at least two characters.
     for (int c = 0; c < cols; ++c) {
+        minimum[c] = (numeric[c] && !other[c]) ? natural[c] : std::max(widestWord[c], std::min(natural[c], twoChars));
         natural[c] += 2 * kPadX;
-        minimum[c] = (numeric[c] && !other[c]) ? natural[c] : std::min(natural[c], twoChars);
+        minimum[c] += 2 * kPadX;
     }
 
     // Portrait when the columns fit across it, landscape otherwise.

@@ -3,6 +3,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 namespace report {
 namespace {
@@ -69,7 +70,8 @@ void paintPage(QPainter &p, const Report &report, const Layout &layout, int page
     p.restore();
 }
 
-bool renderPages(QPagedPaintDevice &device, const Report &report, const Layout &layout, int first, int last)
+bool renderPages(QPagedPaintDevice &device, const Report &report, const Layout &layout, int first, int last,
+                 const PageDone &pageDone)
 {
     QPainter p;
     if (!p.begin(&device))
@@ -85,18 +87,29 @@ bool renderPages(QPagedPaintDevice &device, const Report &report, const Layout &
         p.scale(sx, sy);
         paintPage(p, report, layout, page);
         p.restore();
+        if (pageDone && !pageDone(page - first + 1)) {
+            p.end();
+            return false;
+        }
     }
     return p.end();
 }
 
-bool writePdf(const QString &file, const Report &report, const Layout &layout)
+bool writePdf(const QString &file, const Report &report, const Layout &layout, const PageDone &pageDone)
 {
-    QPdfWriter writer(file);
-    writer.setResolution(int(kUnitsPerInch));
-    writer.setTitle(report.title);
-    writer.setCreator(QStringLiteral("恒远进销存系统"));
-    writer.setPageLayout(layout.pageLayout());
-    return renderPages(writer, report, layout, 0, layout.pageCount - 1);
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    {
+        QPdfWriter writer(&out);
+        writer.setResolution(int(kUnitsPerInch));
+        writer.setTitle(report.title);
+        writer.setCreator(QStringLiteral("恒远进销存系统"));
+        writer.setPageLayout(layout.pageLayout());
+        if (!renderPages(writer, report, layout, 0, layout.pageCount - 1, pageDone))
+            return false; // the temporary file goes with out
+    }
+    return out.commit();
 }
 
 } // namespace report

@@ -1,10 +1,10 @@
 #include "ReportViewer.h"
 
+#include "PageProgress.h"
 #include "ReportPainter.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/Modal.h"
 #include "platform/ui/Msg.h"
-#include "platform/ui/WaitCursor.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -216,9 +216,11 @@ void ReportViewer::print()
     printer.setPageLayout(m_layout.pageLayout());
     bool ok = false;
     {
-        WaitCursor wait;
-        ok = first <= last && report::renderPages(printer, m_report, m_layout, first, last)
+        PageProgress progress(this, QStringLiteral("打印"), QStringLiteral("打印"), last - first + 1);
+        ok = first <= last && report::renderPages(printer, m_report, m_layout, first, last, progress.pageDone())
              && printer.printerState() != QPrinter::Error;
+        if (progress.cancelled())
+            return; // the pages drawn so far are printed
     }
     if (!ok) {
         const QString target = printer.outputFileName().isEmpty() ? printer.printerName()
@@ -237,8 +239,10 @@ void ReportViewer::exportPdf()
         file += QStringLiteral(".pdf");
     bool ok = false;
     {
-        WaitCursor wait;
-        ok = report::writePdf(file, m_report, m_layout);
+        PageProgress progress(this, QStringLiteral("导出PDF"), QStringLiteral("导出"), m_layout.pageCount);
+        ok = report::writePdf(file, m_report, m_layout, progress.pageDone());
+        if (progress.cancelled())
+            return;
     }
     if (!ok)
         fail(QStringLiteral("无法写入文件“%1”。").arg(msg::quotedPath(QDir::toNativeSeparators(file))));

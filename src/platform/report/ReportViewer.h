@@ -15,8 +15,9 @@ class PageView;
 // The report viewer: its toolbar pages (cmd_First, cmd_Previous, cmd_Next,
 // cmd_Last, lbl_Page), zooms (cmd_ZoomOut, cmd_ZoomIn, cmd_FitWidth,
 // lbl_Zoom), prints through the system's print dialog (cmd_Print) and
-// exports to PDF (cmd_ExportPdf), over the one page it shows: only that
-// page is drawn, however long the report.
+// exports to PDF (cmd_ExportPdf), a long report with its progress and
+// "取消" (PageProgress), over the one page it shows: only that page is
+// drawn, however long the report.
 class ReportViewer : public QWidget
 {
     Q_OBJECT
