@@ -218,7 +218,7 @@ private slots:
         // as bound and as written afterwards, however narrow it was set.
         if ((isNumberValue(value) || value.typeId() == QMetaType::QString) && text.size() < 100) {
             g.setColWidth(1, 300);
-            g.setColWidens(1, true);
+            g.setColFit(1, ColFit::Whole);
             QVERIFY(shownWhole(g, 2, 1));
             g.setTextMatrix(3, 1, text + text);
             QVERIFY(shownWhole(g, 3, 1));
@@ -292,17 +292,35 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&g));
         g.setRow(3);
         g.setCol(2);
+        QImage unfocused;
         for (bool focused : {false, true}) {
             if (focused) {
                 g.activateWindow();
                 g.setFocus();
+            } else {
+                g.clearFocus();
             }
             const QImage ours = g.grab().toImage();
             QAbstractItemDelegate *own = g.itemDelegate();
             g.setItemDelegate(&styled);
             const QImage theirs = g.grab().toImage();
             g.setItemDelegate(own);
-            QVERIFY(ours == theirs);
+            if (!focused) {
+                QVERIFY(ours == theirs);
+                unfocused = ours;
+                continue;
+            }
+            // The current cell keeps the grid's background and shows a focus
+            // frame, where the style would fill it grey; the rest as the style.
+            const QRect cell = g.visualRect(g.currentIndex()).translated(g.viewport()->mapTo(&g, QPoint()));
+            for (int y = 0; y < ours.height(); ++y)
+                for (int x = 0; x < ours.width(); ++x) {
+                    const QPoint p(x, y);
+                    const bool inside = cell.adjusted(1, 1, -1, -1).contains(p);
+                    if (inside || !cell.contains(p))
+                        QCOMPARE(ours.pixel(p), (inside ? unfocused : theirs).pixel(p));
+                }
+            QVERIFY(ours != unfocused);
         }
     }
 
