@@ -69,39 +69,30 @@ TestApp::~TestApp()
 void TestApp::seedRealisticData()
 {
     seedMasterData();
-    Database &db = m_state.db;
-    const QString longName = QStringLiteral("长名称").repeated(13) + QStringLiteral("长");
-    const QString partner = QStringLiteral("insert into %1(%1ID,%1Name,TypeID,Tel,Fax,PostalCode,TaxCode,Account,Bank,"
-                                           "Address) values(?,?,?,'021-58889999转8001','021-58889998转8002','325000',"
-                                           "'91330100MA27XXXX3K',?,'中国工商银行温州瓯海支行','浙江省温州市瓯海区娄桥工业园区')");
-    db.exec(partner.arg(QStringLiteral("Supplier")),
-            {QStringLiteral("GYS002"), QStringLiteral("温州瓯海紧固件制造有限公司"), QStringLiteral("ST1"),
-             QStringLiteral("6222021202012345678")});
-    db.exec(partner.arg(QStringLiteral("Customer")),
-            {QStringLiteral("KH002"), QStringLiteral("上海浦东新区五金交电有限公司"), QStringLiteral("CT1"),
-             QStringLiteral("62220212020123456789")});
-    db.exec(QStringLiteral("insert into Supplier(SupplierID,SupplierName,TypeID) values('L40',?,'ST1')"), {longName});
-    db.exec(QStringLiteral("insert into Customer(CustomerID,CustomerName,TypeID) values('L40',?,'CT1')"), {longName});
-    db.exec(QStringLiteral("insert into Operator(OperatorID,OperatorName) values('warehouse_keeper_2026',?)"), {longName});
-    db.exec(QStringLiteral("insert into Product(GoodsID,GoodsName,Unit,Model,Home,ProductTypeID,BuyUnitPrice,SaleUnitPrice,"
-                           "StorageID) values('6901234567892','不锈钢六角头螺栓全牙','千克/箱','GB/T 5783 M8×30',"
-                           "'浙江温州','T1',4938.27,4938.27,'1')"));
-    for (const char *id : {"CG20261209001", "CGDD-20261209-0001"}) {
-        db.exec(QStringLiteral("insert into PurchaseOrder values(?,'2026-12-09','GYS002',123459219.135,"
-                               "'warehouse_keeper_2026','B1','加急','未入库')"),
-                {QLatin1String(id)});
-        db.exec(QStringLiteral("insert into PurchaseOrderDetail(PurchaseOrderID,GoodsID,GoodsNum,UnitPrice,InNum) "
-                               "values(?,'6901234567892',25000.5,4938.27,0)"),
-                {QLatin1String(id)});
-    }
-    db.exec(QStringLiteral("insert into ReceiveReceipt values('CGRK-20261209-0001','2026-12-09','GYS002',123459219.135,"
-                           "'warehouse_keeper_2026','A1','')"));
-    db.exec(QStringLiteral("insert into ReceiveReceiptDetail(ReceiveReceiptID,GoodsID,StorageID,ReceiveNumber,UnitPrice) "
-                           "values('CGRK-20261209-0001','6901234567892','1',25000.5,4938.27)"));
-    db.exec(QStringLiteral("insert into Pay(PayID,OperateDate,SupplierID,PayModeID,MustPay,HavePay,OperatorID) "
-                           "values('1','2026-12-09','L40','P1',123459219.135,0,'Administrator')"));
-    db.exec(QStringLiteral("insert into Income(IncomeID,OperateDate,CustomerID,PayModeID,MustIncome,HaveIncome,OperatorID) "
-                           "values('1','2026-12-09','L40','P1',123459219.135,0,'Administrator')"));
+    const QString name40 = QStringLiteral("长名称").repeated(13) + QStringLiteral("长");
+    const QString partner = QStringLiteral(
+        "insert into %1(%1ID,%1Name,TypeID,Tel,Fax,PostalCode,TaxCode,Account,Bank) values('%2','%3','%4',"
+        "'021-58889999转8001','021-58889998转8002','325000','91330100MA27XXXX3K','%5','中国工商银行温州瓯海支行'),"
+        "('L40','%6','%4','','','','','','')");
+    const QString order = QStringLiteral("'2026-12-09','GYS002',123459219.135,'warehouse_keeper_2026'");
+    const QStringList sql{
+        partner.arg(u"Supplier", u"GYS002", u"温州瓯海紧固件制造有限公司", u"ST1", u"6222021202012345678", name40),
+        partner.arg(u"Customer", u"KH002", u"上海浦东新区五金交电有限公司", u"CT1", u"62220212020123456789", name40),
+        QStringLiteral("insert into Operator(OperatorID,OperatorName) values('warehouse_keeper_2026','%1')").arg(name40),
+        QStringLiteral("insert into Product(GoodsID,GoodsName,Unit,Model,Home,ProductTypeID,BuyUnitPrice,SaleUnitPrice,"
+                       "StorageID) values('6901234567892','不锈钢六角头螺栓全牙','千克/箱','GB/T 5783 M8×30','浙江温州','T1',"
+                       "4938.27,4938.27,'1')"),
+        QStringLiteral("insert into PurchaseOrder values('CG20261209001',%1,'B1','加急','未入库'),"
+                       "('CGDD-20261209-0001',%1,'B1','加急','未入库')").arg(order),
+        QStringLiteral("insert into PurchaseOrderDetail(PurchaseOrderID,GoodsID,GoodsNum,UnitPrice) "
+                       "select PurchaseOrderID,'6901234567892',25000.5,4938.27 from PurchaseOrder"),
+        QStringLiteral("insert into ReceiveReceipt values('CGRK-20261209-0001',%1,'A1','')").arg(order),
+        QStringLiteral("insert into ReceiveReceiptDetail(ReceiveReceiptID,GoodsID,StorageID,ReceiveNumber,UnitPrice) "
+                       "values('CGRK-20261209-0001','6901234567892','1',25000.5,4938.27)"),
+        QStringLiteral("insert into Pay(PayID,SupplierID,PayModeID,MustPay) values('1','L40','P1',123459219.135)"),
+        QStringLiteral("insert into Income(IncomeID,CustomerID,PayModeID,MustIncome) values('1','L40','P1',123459219.135)")};
+    for (const QString &q : sql)
+        m_state.db.exec(q);
 }
 
 QStringList TestApp::rows(const QString &sql, const QVariantList &params)
