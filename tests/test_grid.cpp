@@ -322,8 +322,8 @@ private slots:
         }
     }
 
-    // A cell cut short shows its whole text as its tooltip; free text grows
-    // with its values up to a readable width.
+    // A cell cut short shows its whole text as its tooltip, up to where a
+    // column of free text stops growing with its values.
     void cutTextShowsInItsTooltip()
     {
         TextGrid g;

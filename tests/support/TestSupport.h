@@ -28,14 +28,9 @@ public:
     // S1, customer C1, pay modes P1 and P2, buyer B1, saler Y1, accepter A1,
     // returner R1, checker K1 and goods G1 (price 2.5), G2 (10), G3 (4).
     void seedMasterData();
-    // A shop's real data on top of seedMasterData: a 13-digit barcode as
-    // goods code (6901234567892, unit 千克/箱, 4938.27), supplier GYS002 and
-    // customer KH002 with 13-character names, 18-character tax numbers,
-    // 19- and 20-digit accounts and long phones, a maker
-    // warehouse_keeper_2026 with a 40-character name, purchase orders
-    // CG20261209001 and CGDD-20261209-0001 and receipt CGRK-20261209-0001 of
-    // 25000.5 at 4938.27, and a payable and a receivable of a partner with a
-    // 40-character name (L40).
+    // seedMasterData and a shop's real data: a barcode as goods code, long
+    // names, tax numbers, accounts and phones, orders CG20261209001 and
+    // CGDD-20261209-0001 by maker warehouse_keeper_2026, amounts of 123459219.135.
     void seedRealisticData();
 
     // Convenience for tests: the rows of a query as texts, one line each with
