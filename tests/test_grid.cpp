@@ -9,6 +9,7 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QLabel>
+#include <QToolTip>
 #include <QStyledItemDelegate>
 #include <QtTest>
 
@@ -182,6 +183,9 @@ private slots:
         QTest::newRow("large real") << QVariant(123456789012.345) << "123456789012.345";
         QTest::newRow("bill line amount") << QVariant(250 * 4938.27) << "1234567.5";
         QTest::newRow("login name") << QVariant(QStringLiteral("Administrator")) << "Administrator";
+        QTest::newRow("barcode") << QVariant(QStringLiteral("6901234567892")) << "6901234567892";
+        QTest::newRow("tax number") << QVariant(QStringLiteral("91330100MA27XXXX3K")) << "91330100MA27XXXX3K";
+        QTest::newRow("large amount") << QVariant(25000.5 * 4938.27) << "123459219.135";
         QTest::newRow("huge real") << QVariant(1e20) << "1e+20";
         QTest::newRow("negative zero") << QVariant(-0.0) << "0";
         QTest::newRow("null") << QVariant() << "";
@@ -218,7 +222,7 @@ private slots:
         // as bound and as written afterwards, however narrow it was set.
         if ((isNumberValue(value) || value.typeId() == QMetaType::QString) && text.size() < 100) {
             g.setColWidth(1, 300);
-            g.setColWidens(1, true);
+            g.setColFit(1, ColFit::Whole);
             QVERIFY(shownWhole(g, 2, 1));
             g.setTextMatrix(3, 1, text + text);
             QVERIFY(shownWhole(g, 3, 1));
@@ -292,18 +296,48 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&g));
         g.setRow(3);
         g.setCol(2);
+        QImage unfocused;
         for (bool focused : {false, true}) {
             if (focused) {
                 g.activateWindow();
                 g.setFocus();
+            } else {
+                g.clearFocus();
             }
             const QImage ours = g.grab().toImage();
             QAbstractItemDelegate *own = g.itemDelegate();
             g.setItemDelegate(&styled);
             const QImage theirs = g.grab().toImage();
             g.setItemDelegate(own);
-            QVERIFY(ours == theirs);
+            if (!focused) {
+                QVERIFY(ours == theirs);
+                unfocused = ours;
+                continue;
+            }
+            // The current cell keeps the grid's background and shows a focus
+            // frame, where the style would fill it grey.
+            const QRect cell = g.visualRect(g.currentIndex()).translated(g.viewport()->mapTo(&g, QPoint()));
+            QCOMPARE(ours.copy(cell.adjusted(1, 1, -1, -1)), unfocused.copy(cell.adjusted(1, 1, -1, -1)));
+            QVERIFY(ours.copy(cell) != unfocused.copy(cell));
         }
+    }
+
+    // A cell cut short shows its whole text as its tooltip, up to where a
+    // column of free text stops growing with its values.
+    void cutTextShowsInItsTooltip()
+    {
+        TextGrid g;
+        const QString name = QStringLiteral("长名称").repeated(13);
+        g.bind(std::make_shared<const ResultTable>(QStringList{"名称"}, QVector<QVariant>{name}));
+        g.setColWidth(1, 1500);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        const QPoint at = g.visualRect(g.model()->index(0, 0)).center();
+        QHelpEvent tip(QEvent::ToolTip, at, g.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(g.viewport(), &tip);
+        QCOMPARE(QToolTip::text(), name);
+        g.setColFit(1, ColFit::Capped);
+        QVERIFY(qAbs(g.colWidth(1) - 3000) < 15);
     }
 
     void nothingIsEditedInTheGrid()

@@ -20,6 +20,7 @@
 #include <QDateTime>
 #include <QFocusEvent>
 #include <QFrame>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,11 +53,24 @@ bool editedWithBox(ColRole role)
            || role == ColRole::Reason;
 }
 
-// Columns of numbers are shown whole, however long the number.
-bool holdsNumbers(ColRole role)
+// Codes and numbers are shown whole, however long; the goods' name and
+// model and a count's reason give way to them.
+ColFit fitOf(ColRole role)
 {
-    return role == ColRole::Qty || role == ColRole::Price || role == ColRole::Amount || role == ColRole::Extra
-           || role == ColRole::BookQty || role == ColRole::CountQty || role == ColRole::Diff;
+    switch (role) {
+    case ColRole::Code:
+    case ColRole::Qty:
+    case ColRole::Price:
+    case ColRole::Amount:
+    case ColRole::Extra:
+    case ColRole::BookQty:
+    case ColRole::CountQty:
+    case ColRole::Diff: return ColFit::Whole;
+    case ColRole::Name:
+    case ColRole::Model:
+    case ColRole::Reason: return ColFit::GivesWay;
+    default: return ColFit::Set;
+    }
 }
 
 } // namespace
@@ -100,9 +114,8 @@ void BillWindow::buildWindow()
         inFrame->place(rule, at.title.left(), y, at.title.width(), 15, Qt::AlignHCenter);
     }
 
-    // The maker's box, at the frame's right edge, widens to the left for
-    // the name it shows. Every box is as high as the highest (a box over a
-    // list), so their lines are drawn alike.
+    // Every box is as high as the highest (a box over a list), so their
+    // lines are drawn alike.
     int boxHeight = 0;
     for (const HeaderField &f : m_kind.fields) {
         auto *label = new QLabel(f.label, m_frame);
@@ -179,6 +192,12 @@ void BillWindow::buildWindow()
     setTabOrder(saveButton, exitButton);
 
     connect(m_grid, &TextGrid::clicked, this, [this] { clickCell(m_grid->row(), m_grid->col()); });
+    // The cell editors follow their cell as the columns widen for what is typed.
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        for (QWidget *editor : {static_cast<QWidget *>(m_txtF), static_cast<QWidget *>(m_storageEditor)})
+            if (editor && editor->isVisible())
+                editor->setGeometry(m_grid->cellRect(m_frame));
+    });
 }
 
 QWidget *BillWindow::makeField(const HeaderField &f, QWidget *parent)
@@ -191,6 +210,10 @@ QWidget *BillWindow::makeField(const HeaderField &f, QWidget *parent)
         auto *box = new QLineEdit(parent);
         box->setObjectName(f.box);
         box->setEnabled(f.kind != FieldKind::Operator);
+        // The maker's box keeps its right edge at its place and one width
+        // whoever made the bill: room for the administrator's name.
+        if (f.kind == FieldKind::Operator)
+            box->setMinimumWidth(boxWidth(box, QStringLiteral("Administrator-系统管理员")));
         w = box;
     }
     m_fields.insert(f.box, w);
@@ -271,6 +294,7 @@ bool BillWindow::load()
         return false;
     }
     initGrid();
+    showStart(m_frame);
     // The bill starts in its first header box that takes input.
     for (QWidget *box : std::as_const(m_headerBoxes)) {
         if (box->isEnabled()) {
@@ -309,15 +333,7 @@ void BillWindow::showOperator(const QString &text)
     const HeaderField &maker = *m_kind.field(FieldKind::Operator);
     auto *box = static_cast<QLineEdit *>(m_fields.value(maker.box));
     box->setText(text);
-    box->setCursorPosition(0);
-    // As wide as the name, short of the remark's box with the caption
-    // between them.
-    int width = box->fontMetrics().horizontalAdvance(text) + 10;
-    if (const HeaderField *remark = m_kind.field(FieldKind::Text)) {
-        const auto *label = m_frame->findChild<QLabel *>(maker.labelName);
-        width = std::min(width, twips(maker.place.right() - remark->place.right() - 120) - label->sizeHint().width());
-    }
-    box->setMinimumWidth(width);
+    box->setToolTip(text);
 }
 
 void BillWindow::initGrid()
@@ -328,7 +344,7 @@ void BillWindow::initGrid()
         m_grid->setColAlignment(c, 4);
         m_grid->setFixedAlignment(c, 4);
         m_grid->setColWidth(c, m_kind.columns[c - 1].width);
-        m_grid->setColWidens(c, holdsNumbers(m_kind.columns[c - 1].role));
+        m_grid->setColFit(c, fitOf(m_kind.columns[c - 1].role));
     }
 }
 
@@ -386,6 +402,7 @@ void BillWindow::openStorageEditor(int row, int col)
     m_editCol = col;
     m_storageEditor->setCurrentIndex(m_storageEditor->findText(m_lines.cell(row, col)));
     m_storageEditor->setEditText(m_lines.cell(row, col));
+    showStart(m_storageEditor);
     placeEditor(m_storageEditor);
 }
 

@@ -78,7 +78,7 @@ private:
     void applyBillColor();
     void initGrid();
     void fillHeader(const ResultTable &head);
-    // The maker as "login-name", whole.
+    // The maker as "login-name", from its start, whole in its tooltip.
     void showOperator(const QString &text);
     void openTextEditor(int row, int col);
     void openStorageEditor(int row, int col);

@@ -1,6 +1,6 @@
 #include "CodeNameField.h"
 
-#include "platform/ui/Geometry.h"
+#include "platform/ui/Widgets.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -71,6 +71,7 @@ void CodeNameField::takeListText()
         m_codeText = text;
     }
     m_box->setText(text);
+    showStart(m_box);
     setFocusProxy(m_box);
     setCurrentWidget(m_box);
 }

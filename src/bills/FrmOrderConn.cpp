@@ -7,6 +7,9 @@
 FrmOrderConn::FrmOrderConn(const ResultPtr &openOrders, QWidget *parent)
     : PickerDialog(QStringLiteral("FrmOrderConn"), QStringLiteral("选择订单"), QStringLiteral("OrderConnGrd"),
                    QSize(10170, 3795), QRect(0, 0, 10155, 3375), {600, 1200, 1000, 1600, 1000, 1000, 1000, 1000, 1600},
+                   // number, date, partner, amount, staff, maker, status, remark
+                   {ColFit::Whole, ColFit::Whole, ColFit::GivesWay, ColFit::Whole, ColFit::GivesWay, ColFit::GivesWay,
+                    ColFit::Set, ColFit::GivesWay},
                    parent)
 {
     setTabOrder(grid(), okButton());

@@ -57,6 +57,9 @@ VoucherWindow::VoucherWindow(AppState &state, const VoucherKind &kind, int mode,
 
     m_frame = new QGroupBox(this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
+    // The number stands a little inside the frame's corner, not on the window's edge.
+    m_frame->setStyleSheet(QStringLiteral("QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                                          " left: 8px; padding: 0 2px; }"));
     layout->place(m_frame, 0, 300, 6090, 2040);
     m_date = new QDateEdit(m_frame);
     m_date->setObjectName(QStringLiteral("DTP_OperateDate"));
@@ -144,6 +147,7 @@ bool VoucherWindow::load()
         m_must->setText(rs->text(0, 6));
         m_have->setText(rs->text(0, 7));
         m_remark->setText(rs->text(0, 8));
+        showStart(m_frame);
         m_add->hide();
     } catch (const DbError &e) {
         msg::error(this, e.text());
@@ -156,6 +160,7 @@ void VoucherWindow::prefillFromBill(const QString &partnerText, const QString &p
                                     const QString &bill)
 {
     m_partner->setEditText(partnerText);
+    showStart(m_partner);
     m_prefillText = partnerText;
     m_prefillCode = partnerCode;
     m_must->setText(total);

@@ -275,8 +275,12 @@ void FrmMain::formatGrid(int code)
     const ListSpec *list = listSpec(code);
     if (!list || list->kind == ListSpec::Action)
         return;
-    for (int c = 1; c < m_grid->cols(); ++c)
-        m_grid->setColWidens(c, list->codeColumns.contains(c) || (m_state.listRs && m_state.listRs->holdsNumbers(c - 1)));
+    // Codes and numbers whole; free text up to a readable width, whole in
+    // its tooltip.
+    for (int c = 1; c < m_grid->cols(); ++c) {
+        const bool whole = list->codeColumns.contains(c) || (m_state.listRs && m_state.listRs->holdsNumbers(c - 1));
+        m_grid->setColFit(c, whole ? ColFit::Whole : ColFit::Capped);
+    }
     const QVector<int> widths = (code == 602 && !m_state.isAdministrator()) ? hiddenOperatorWidths() : list->widths;
     for (int c = 0; c < widths.size() && c < m_grid->cols(); ++c)
         m_grid->setColWidth(c, widths[c]);

@@ -2,6 +2,8 @@
 
 #include "platform/db/ValueText.h"
 
+#include <QHash>
+
 namespace {
 
 const QVector<int> W_Order{600, 1200, 1000, 1600, 1000, 1000, 1000, 1000, 1600};
@@ -205,11 +207,13 @@ QVector<ListSpec> buildSpecs()
                        "where B.OperatorID=A.OperatorID Order By A.OperatorLogID"),
         {600, 1000, 1000, 1000, 2100, 4200});
     add(606, K::Action, "系统帮助", "", QString(), {});
-    // The goods summaries' goods code and the log's login name beside the key.
-    for (ListSpec &l : s) {
-        if (l.code == 403 || l.code == 404 || l.code == 605)
-            l.codeColumns = {1, 2};
-    }
+    // The goods summaries' goods code and the log's login name beside the
+    // key; the partners' numbers; the payment summaries start with a name.
+    const QVector<int> partnerCodes{1, 7, 8, 9, 11, 12};
+    const QHash<int, QVector<int>> codeColumns{{403, {1, 2}}, {404, {1, 2}}, {605, {1, 2}}, {405, {}},
+                                               {406, {}}, {502, partnerCodes}, {503, partnerCodes}};
+    for (ListSpec &l : s)
+        l.codeColumns = codeColumns.value(l.code, l.codeColumns);
     return s;
 }
 

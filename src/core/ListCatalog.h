@@ -17,8 +17,10 @@ struct ListSpec {
     QString title;   // the list title
     QString sql;     // the list query; its aliases are the column headers
     QVector<int> widths; // twips from column 0; empty: the grid's defaults
-    // The columns of codes and login names, shown whole like numbers (the
-    // key, column 1, of every list).
+    // The columns of codes, login names, phones, faxes, postcodes, tax
+    // numbers and accounts, shown whole like numbers (the key, column 1, of
+    // most lists). Every other column that holds text is free text, as wide
+    // as its values up to a readable width.
     QVector<int> codeColumns{1};
 };
 

@@ -1,5 +1,7 @@
 #include "FieldInput.h"
 
+#include "platform/ui/Widgets.h"
+
 #include <QComboBox>
 #include <QRegularExpression>
 
@@ -8,6 +10,7 @@ void makeCodeCombo(QComboBox *combo)
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
+    QObject::connect(combo, &QComboBox::activated, combo, [combo] { showStart(combo); });
 }
 
 QVector<CodeItem> codeItems(const ResultPtr &rows)

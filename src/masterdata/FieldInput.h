@@ -15,7 +15,8 @@ struct CodeItem {
 
 // Combos of "code-name" items over a master table, and typed numbers.
 
-// Editable, no item added by typing, no completion.
+// Editable, no item added by typing, no completion; a chosen item shows its
+// start (its code).
 void makeCodeCombo(QComboBox *combo);
 // One item per row: its text the first field, "-" and the second; its data
 // the first field (the code).

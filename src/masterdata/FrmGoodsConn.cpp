@@ -18,7 +18,10 @@ QString FrmGoodsConn::listSql()
 
 FrmGoodsConn::FrmGoodsConn(AppState &state, QWidget *parent)
     : PickerDialog(QStringLiteral("FrmGoodsConn"), QStringLiteral("选择商品"), QStringLiteral("GoodsConnGrd"),
-                   QSize(7935, 4215), QRect(0, 0, 7935, 3795), {600, 1200, 1000, 1600, 1000, 1000, 1000}, parent)
+                   QSize(7935, 4215), QRect(0, 0, 7935, 3795), {600, 1200, 1000, 1600, 1000, 1000, 1000},
+                   // code, name, unit, model, storage, price
+                   {ColFit::Whole, ColFit::GivesWay, ColFit::GivesWay, ColFit::GivesWay, ColFit::GivesWay, ColFit::Whole},
+                   parent)
 {
     setCornerText(QStringLiteral("选择"));
     m_all = new QCheckBox(QStringLiteral("全部选定"), this);

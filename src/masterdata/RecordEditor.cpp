@@ -4,7 +4,7 @@
 #include "FieldInput.h"
 #include "core/AppState.h"
 #include "platform/ui/Msg.h"
-#include "platform/ui/Geometry.h"
+#include "platform/ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,6 +59,7 @@ bool RecordEditor::load()
                 refuse(editortext::recordGone());
                 return false;
             }
+            showStart(this);
             showModifyLayout();
         }
     } catch (const DbError &e) {

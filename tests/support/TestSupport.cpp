@@ -2,6 +2,7 @@
 
 #include "core/Startup.h"
 #include "platform/grid/TextGrid.h"
+#include "platform/grid/TextGridDelegate.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,6 +66,35 @@ TestApp::~TestApp()
     m_state.db.close();
 }
 
+void TestApp::seedRealisticData()
+{
+    seedMasterData();
+    const QString name40 = QStringLiteral("长名称").repeated(13) + QStringLiteral("长");
+    const QString partner = QStringLiteral(
+        "insert into %1(%1ID,%1Name,TypeID,Tel,Fax,PostalCode,TaxCode,Account,Bank) values('%2','%3','%4',"
+        "'021-58889999转8001','021-58889998转8002','325000','91330100MA27XXXX3K','%5','中国工商银行温州瓯海支行'),"
+        "('L40','%6','%4','','','','','','')");
+    const QString order = QStringLiteral("'2026-12-09','GYS002',123459219.135,'warehouse_keeper_2026'");
+    const QStringList sql{
+        partner.arg(u"Supplier", u"GYS002", u"温州瓯海紧固件制造有限公司", u"ST1", u"6222021202012345678", name40),
+        partner.arg(u"Customer", u"KH002", u"上海浦东新区五金交电有限公司", u"CT1", u"62220212020123456789", name40),
+        QStringLiteral("insert into Operator(OperatorID,OperatorName) values('warehouse_keeper_2026','%1')").arg(name40),
+        QStringLiteral("insert into Product(GoodsID,GoodsName,Unit,Model,Home,ProductTypeID,BuyUnitPrice,SaleUnitPrice,"
+                       "StorageID) values('6901234567892','不锈钢六角头螺栓全牙','千克/箱','GB/T 5783 M8×30','浙江温州','T1',"
+                       "4938.27,4938.27,'1')"),
+        QStringLiteral("insert into PurchaseOrder values('CG20261209001',%1,'B1','加急','未入库'),"
+                       "('CGDD-20261209-0001',%1,'B1','加急','未入库')").arg(order),
+        QStringLiteral("insert into PurchaseOrderDetail(PurchaseOrderID,GoodsID,GoodsNum,UnitPrice) "
+                       "select PurchaseOrderID,'6901234567892',25000.5,4938.27 from PurchaseOrder"),
+        QStringLiteral("insert into ReceiveReceipt values('CGRK-20261209-0001',%1,'A1','')").arg(order),
+        QStringLiteral("insert into ReceiveReceiptDetail(ReceiveReceiptID,GoodsID,StorageID,ReceiveNumber,UnitPrice) "
+                       "values('CGRK-20261209-0001','6901234567892','1',25000.5,4938.27)"),
+        QStringLiteral("insert into Pay(PayID,SupplierID,PayModeID,MustPay) values('1','L40','P1',123459219.135)"),
+        QStringLiteral("insert into Income(IncomeID,CustomerID,PayModeID,MustIncome) values('1','L40','P1',123459219.135)")};
+    for (const QString &q : sql)
+        m_state.db.exec(q);
+}
+
 QStringList TestApp::rows(const QString &sql, const QVariantList &params)
 {
     QStringList out;
@@ -122,7 +152,7 @@ void TestApp::seedMasterData()
 
 bool shownWhole(const TextGrid &grid, int row, int col)
 {
-    const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
+    const int margin = TextGridDelegate::textMargin(&grid);
     const QRect cell = grid.visualRect(grid.model()->index(row - 1, col - 1));
     return QFontMetricsF(grid.font()).horizontalAdvance(grid.textMatrix(row, col)) <= cell.width() - 2 * margin;
 }

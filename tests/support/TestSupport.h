@@ -28,6 +28,10 @@ public:
     // S1, customer C1, pay modes P1 and P2, buyer B1, saler Y1, accepter A1,
     // returner R1, checker K1 and goods G1 (price 2.5), G2 (10), G3 (4).
     void seedMasterData();
+    // seedMasterData and a shop's real data: a barcode as goods code, long
+    // names, tax numbers, accounts and phones, orders CG20261209001 and
+    // CGDD-20261209-0001 by maker warehouse_keeper_2026, amounts of 123459219.135.
+    void seedRealisticData();
 
     // Convenience for tests: the rows of a query as texts, one line each with
     // fields joined by '|'.

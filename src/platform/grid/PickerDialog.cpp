@@ -5,14 +5,13 @@
 
 #include <QHeaderView>
 #include <QPushButton>
-#include <QStyle>
 
 const QString PickerDialog::Mark = QStringLiteral("√");
 
 PickerDialog::PickerDialog(const QString &name, const QString &caption, const QString &gridName,
                            const QSize &clientTwips, const QRect &gridTwips, const QVector<int> &widths,
-                           QWidget *parent)
-    : QDialog(parent), m_grid(new TextGrid(this)), m_widths(widths)
+                           const QVector<ColFit> &fits, QWidget *parent)
+    : QDialog(parent), m_grid(new TextGrid(this)), m_widths(widths), m_fits(fits)
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -20,13 +19,6 @@ PickerDialog::PickerDialog(const QString &name, const QString &caption, const QS
     m_places = new TwipsLayout(this, clientTwips.width(), clientTwips.height());
     m_grid->setObjectName(gridName);
     m_places->place(m_grid, gridTwips);
-    // Every column shows without scrolling sideways, also beside a
-    // vertical scroll bar.
-    int columns = 0;
-    for (int w : widths)
-        columns += m_grid->pixels(w);
-    m_grid->setMinimumWidth(columns + 2 * m_grid->frameWidth()
-                            + m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_grid));
     m_ok = new QPushButton(QStringLiteral("确定"), this);
     m_ok->setObjectName(QStringLiteral("cmd_OK"));
     m_exit = new QPushButton(QStringLiteral("退出"), this);
@@ -76,4 +68,6 @@ void PickerDialog::formatGrid()
     m_grid->setTextMatrix(0, 0, m_corner);
     for (int c = 0; c < m_widths.size() && c < m_grid->cols(); ++c)
         m_grid->setColWidth(c, m_widths[c]);
+    for (int c = 1; c <= m_fits.size() && c < m_grid->cols(); ++c)
+        m_grid->setColFit(c, m_fits[c - 1]);
 }

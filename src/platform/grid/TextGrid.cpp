@@ -8,8 +8,20 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollBar>
 
+#include <algorithm>
 #include <cmath>
+
+namespace {
+// The widest a column of free text grows for its values.
+constexpr int CappedTwips = 3000;
+
+bool followsValues(ColFit fit)
+{
+    return fit == ColFit::Whole || fit == ColFit::Capped;
+}
+} // namespace
 
 TextGrid::TextGrid(QWidget *parent) : QTableView(parent), m_model(new TextGridModel(this))
 {
@@ -37,14 +49,23 @@ TextGrid::TextGrid(QWidget *parent) : QTableView(parent), m_model(new TextGridMo
     m_corner->setAttribute(Qt::WA_TransparentForMouseEvents);
     setSelectionColors(Qt::black, Qt::white);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &TextGrid::fitWritten);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &TextGrid::fitWidened);
-    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &TextGrid::fitWidened);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &TextGrid::fitAll);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &TextGrid::fitAll);
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation o, int first, int last) {
+        if (o == Qt::Horizontal)
+            refit(first + 1, last + 1);
+    });
 }
 
 void TextGrid::bind(ResultPtr result)
 {
-    m_colTwips.clear(); // widths are set for the list shown
+    // Widths and fits are set for the list shown, never left from another.
+    m_colTwips.clear();
+    m_colFit.clear();
     m_model->bind(std::move(result));
+    for (int col = 1; col < m_model->cols(); ++col)
+        setColumnHidden(col - 1, false);
+    fitAll();
     m_corner->clear();
     m_row = m_model->rows() > 1 ? 1 : 0;
     m_col = m_model->cols() > 1 ? 1 : 0;
@@ -123,6 +144,7 @@ void TextGrid::setColWidth(int col, int tw)
         verticalHeader()->setVisible(tw > 0);
         verticalHeader()->setFixedWidth(pixels(tw));
         placeCorner();
+        spread();
         return;
     }
     if (col < 1 || col >= m_model->cols())
@@ -131,66 +153,130 @@ void TextGrid::setColWidth(int col, int tw)
         m_colTwips.resize(col + 1);
     m_colTwips[col] = tw;
     setColumnHidden(col - 1, tw <= 0);
-    if (tw > 0)
-        setColumnWidth(col - 1, pixels(tw));
-    fitColumn(col);
+    refit(col, col);
 }
 
-void TextGrid::setColWidens(int col, bool on)
+void TextGrid::setColFit(int col, ColFit fit)
 {
     if (col < 1)
         return;
-    if (m_colWidens.size() <= col)
-        m_colWidens.resize(col + 1);
-    const bool was = m_colWidens[col];
-    m_colWidens[col] = on;
-    const int tw = col < m_colTwips.size() ? m_colTwips[col] : 0;
-    if (on)
-        fitColumn(col);
-    else if (was && col < m_model->cols() && tw > 0)
-        setColumnWidth(col - 1, pixels(tw));
+    if (m_colFit.size() <= col)
+        m_colFit.resize(col + 1, ColFit::Set);
+    m_colFit[col] = fit;
+    refit(col, col);
+}
+
+ColFit TextGrid::colFit(int col) const
+{
+    return col >= 1 && col < m_colFit.size() ? m_colFit[col] : ColFit::Set;
 }
 
 int TextGrid::valueWidth(const QString &text) const
 {
-    // The cell's text box: the cell less the grid line and the style's margins.
-    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
     const qreal advance = QFontMetricsF(font()).horizontalAdvance(text.left(256));
-    return int(std::ceil(advance)) + 2 * margin + 2;
+    return int(std::ceil(advance)) + 2 * TextGridDelegate::textMargin(this) + 2;
 }
 
-void TextGrid::fitColumn(int col)
+int TextGrid::takenWidth(int col, const QString &text) const
 {
-    if (col < 1 || col >= m_model->cols() || col >= m_colWidens.size() || !m_colWidens[col] || isColumnHidden(col - 1))
-        return;
+    const int width = valueWidth(text);
+    return colFit(col) == ColFit::Capped ? std::min(width, pixels(CappedTwips)) : width;
+}
+
+int TextGrid::captionWidth(int col) const
+{
+    return std::max(0, horizontalHeader()->sectionSizeHint(col - 1));
+}
+
+int TextGrid::wantedWidth(int col) const
+{
     const int tw = col < m_colTwips.size() ? m_colTwips[col] : 0;
-    int width = tw > 0 ? pixels(tw) : horizontalHeader()->defaultSectionSize();
-    for (const QString &text : m_model->widestTexts(col))
-        width = std::max(width, valueWidth(text));
-    setColumnWidth(col - 1, width);
+    const int base = tw > 0 ? pixels(tw) : captionWidth(col);
+    int width = base;
+    if (followsValues(colFit(col))) {
+        for (const QString &text : m_model->widestTexts(col))
+            width = std::max(width, takenWidth(col, text));
+    }
+    return width;
 }
 
-void TextGrid::fitWidened()
+void TextGrid::refit(int first, int last)
 {
-    for (int col = 1; col < m_colWidens.size(); ++col)
-        fitColumn(col);
+    m_wanted.resize(m_model->cols());
+    for (int col = std::max(first, 1); col <= last && col < m_model->cols(); ++col)
+        m_wanted[col] = wantedWidth(col);
+    spread();
+}
+
+void TextGrid::fitAll()
+{
+    refit(1, m_model->cols() - 1);
 }
 
 void TextGrid::fitWritten(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
 {
     if (!roles.isEmpty() && !roles.contains(Qt::DisplayRole))
         return;
-    for (int col = topLeft.column() + 1; col <= bottomRight.column() + 1 && col < m_colWidens.size(); ++col) {
-        if (!m_colWidens[col] || isColumnHidden(col - 1))
+    for (int col = topLeft.column() + 1; col <= bottomRight.column() + 1 && col < m_wanted.size(); ++col) {
+        if (!followsValues(colFit(col)))
             continue;
         if (topLeft.row() != bottomRight.row()) {
-            fitColumn(col);
+            refit(col, col);
             continue;
         }
-        const int width = valueWidth(m_model->textMatrix(topLeft.row() + 1, col));
-        if (width > columnWidth(col - 1))
-            setColumnWidth(col - 1, width);
+        const int width = takenWidth(col, m_model->textMatrix(topLeft.row() + 1, col));
+        if (width > m_wanted[col]) {
+            m_wanted[col] = width;
+            spread();
+        }
     }
+}
+
+void TextGrid::spread()
+{
+    const int cols = m_model->cols();
+    m_wanted.resize(cols);
+    QVector<int> width(cols, 0), floor(cols, 0);
+    int total = 0;
+    bool yields = false;
+    for (int col = 1; col < cols; ++col) {
+        if (isColumnHidden(col - 1))
+            continue;
+        width[col] = m_wanted[col];
+        total += width[col];
+        if (colFit(col) == ColFit::GivesWay) {
+            floor[col] = std::min(width[col], captionWidth(col));
+            yields = true;
+        }
+    }
+    // The room beside the fixed column and a vertical scroll bar, shown or not.
+    const int room = contentsRect().width() - (verticalHeader()->isHidden() ? 0 : verticalHeader()->width())
+                     - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
+    if (yields && total > room) {
+        // The widest columns that give way narrow first, to one level: the
+        // highest at which they free enough, or their floors.
+        const auto freed = [&](int level) {
+            int sum = 0;
+            for (int col = 1; col < cols; ++col)
+                if (colFit(col) == ColFit::GivesWay && !isColumnHidden(col - 1))
+                    sum += width[col] - std::max(floor[col], std::min(width[col], level));
+            return sum;
+        };
+        int low = 0, high = *std::max_element(width.cbegin(), width.cend());
+        while (low < high) {
+            const int mid = (low + high + 1) / 2;
+            if (freed(mid) >= total - room)
+                low = mid;
+            else
+                high = mid - 1;
+        }
+        for (int col = 1; col < cols; ++col)
+            if (colFit(col) == ColFit::GivesWay)
+                width[col] = std::max(floor[col], std::min(width[col], low));
+    }
+    for (int col = 1; col < cols; ++col)
+        if (!isColumnHidden(col - 1) && columnWidth(col - 1) != width[col])
+            setColumnWidth(col - 1, width[col]);
 }
 
 int TextGrid::pixels(int tw) const
@@ -316,6 +402,12 @@ void TextGrid::updateGeometries()
 {
     QTableView::updateGeometries();
     placeCorner();
+}
+
+void TextGrid::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    spread();
 }
 
 void TextGrid::placeCorner()

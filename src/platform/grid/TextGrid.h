@@ -7,6 +7,17 @@
 class QLabel;
 class TextGridModel;
 
+// How a grid column's width follows what it shows. The width set is the
+// least a column takes (without one, its caption's); a cell whose text is
+// cut shows it whole as its tooltip.
+enum class ColFit : quint8 {
+    Set,      // the width set
+    Whole,    // codes and numbers: as wide as the widest value, never cut
+    Capped,   // free text: as wide as the widest value, up to a readable width
+    GivesWay, // free text in a grid of fixed size: narrower, down to its
+              // caption, while the columns are wider than the grid
+};
+
 // The grid of every list, bill and picker. It is addressed as a text matrix:
 // row 0 holds the captions, column 0 is the fixed column (row numbers, tick
 // marks, or hidden), data start at (1,1). Nothing is edited inside the grid:
@@ -46,10 +57,13 @@ public:
     // wider face every width grows in proportion, so nothing is cut off.
     void setColWidth(int col, int twips);
     int colWidth(int col) const; // in twips
-    // A column that widens to its widest value, never narrower than the
-    // width set: as a list is bound or its widths set, and as cells are
-    // written (it narrows again when rows go or the grid is bound anew).
-    void setColWidens(int col, bool on);
+    // How the column's width follows its values: as a list is bound or
+    // its widths set, as cells are written (it narrows again when rows go or
+    // the grid is bound anew) and as the grid is resized. Only the columns
+    // that give way yield to the others; a scroll bar shows when they can
+    // yield no further.
+    void setColFit(int col, ColFit fit);
+    ColFit colFit(int col) const;
     int pixels(int twips) const;
     double widthScale() const { return m_widthScale; }
     // 1 = left, 4 = centre.
@@ -80,14 +94,23 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void updateGeometries() override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void syncCurrent();
     void placeCorner();
     int valueWidth(const QString &text) const; // pixels for the text of a data cell, whole
-    void fitColumn(int col);
-    void fitWidened();
+    int takenWidth(int col, const QString &text) const; // the same as col's fit takes it
+    int captionWidth(int col) const;
+    // The width a column asks for, before any gives way.
+    int wantedWidth(int col) const;
+    // The columns first to last ask anew, and all are spread.
+    void refit(int first, int last);
+    void fitAll();
     void fitWritten(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles);
+    // Sets every shown column to its wanted width, those that give way
+    // narrower as far as the grid needs.
+    void spread();
 
     TextGridModel *m_model;
     QLabel *m_corner = nullptr;
@@ -95,7 +118,8 @@ private:
     int m_col = 0;
     int m_fixedColTwips = 600;
     QVector<int> m_colTwips;    // the width set for each column, 0 for none
-    QVector<bool> m_colWidens;
+    QVector<ColFit> m_colFit;
+    QVector<int> m_wanted;      // pixels, by column
     double m_widthScale = 1.0;
     bool m_silent = false;
 };

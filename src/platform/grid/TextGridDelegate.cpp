@@ -1,23 +1,32 @@
 #include "TextGridDelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QTextLayout>
+#include <QToolTip>
 
-void TextGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+namespace {
+
+QStyle *styleOf(const QWidget *widget)
 {
-    QStyleOptionViewItem opt = option;
-    initStyleOption(&opt, index);
-    const bool plain = !(opt.state & QStyle::State_HasFocus) && !(opt.features & QStyleOptionViewItem::HasCheckIndicator)
-                       && !(opt.features & QStyleOptionViewItem::HasDecoration) && !(opt.features & QStyleOptionViewItem::WrapText)
-                       && !opt.text.contains(QChar::LineSeparator);
+    return widget ? widget->style() : QApplication::style();
+}
+
+void paintText(QPainter *painter, const QStyleOptionViewItem &opt, const QModelIndex &index,
+               const QStyledItemDelegate &styled)
+{
+    const bool plain = !(opt.features & QStyleOptionViewItem::HasCheckIndicator)
+                       && !(opt.features & QStyleOptionViewItem::HasDecoration)
+                       && !(opt.features & QStyleOptionViewItem::WrapText) && !opt.text.contains(QChar::LineSeparator);
     if (!plain) {
-        QStyledItemDelegate::paint(painter, option, index);
+        styled.QStyledItemDelegate::paint(painter, opt, index);
         return;
     }
     const QWidget *widget = opt.widget;
-    QStyle *style = widget ? widget->style() : QApplication::style();
-    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    QStyle *style = styleOf(widget);
+    const int margin = TextGridDelegate::textMargin(widget);
     const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
 
     QTextLayout layout(opt.text, opt.font);
@@ -34,7 +43,7 @@ void TextGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     }
     layout.endLayout();
     if (line.isValid() && line.naturalTextWidth() > textRect.width()) {
-        QStyledItemDelegate::paint(painter, option, index); // cut short with "…" by the style
+        styled.QStyledItemDelegate::paint(painter, opt, index); // cut short with "…" by the style
         return;
     }
 
@@ -51,4 +60,43 @@ void TextGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         layout.draw(painter, QStyle::alignedRect(opt.direction, opt.displayAlignment, size, textRect).topLeft());
     }
     painter->restore();
+}
+
+} // namespace
+
+int TextGridDelegate::textMargin(const QWidget *widget)
+{
+    return styleOf(widget)->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+}
+
+void TextGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const bool current = opt.state & QStyle::State_HasFocus;
+    opt.state &= ~QStyle::State_HasFocus;
+    paintText(painter, opt, index, *this);
+    if (!current)
+        return;
+    painter->save();
+    QPen pen(opt.palette.color(QPalette::Text));
+    pen.setStyle(Qt::DotLine);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(opt.rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
+bool TextGridDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                                 const QModelIndex &index)
+{
+    if (!event || !view || event->type() != QEvent::ToolTip)
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const qreal room = option.rect.width() - 2 * textMargin(view);
+    if (text.isEmpty() || QFontMetricsF(option.font).horizontalAdvance(text) <= room)
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+    return true;
 }

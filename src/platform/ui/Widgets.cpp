@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QWidget>
 
 QColor colorFromNumber(const QString &number, const QPalette &palette)
@@ -65,4 +67,24 @@ void showStars(QLineEdit *box)
     box->setEchoMode(QLineEdit::Password);
     // The style's own mask character is a dot; a style sheet names another.
     box->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+}
+
+void showStart(QWidget *w)
+{
+    QList<QLineEdit *> boxes = w->findChildren<QLineEdit *>();
+    if (auto *box = qobject_cast<QLineEdit *>(w))
+        boxes.prepend(box);
+    for (QLineEdit *box : std::as_const(boxes))
+        box->setCursorPosition(0);
+}
+
+int boxWidth(const QLineEdit *box, const QString &text)
+{
+    QStyleOptionFrame opt;
+    opt.initFrom(box);
+    opt.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box) : 0;
+    const QMargins m = box->textMargins();
+    // The box's own margin of 2 pixels on either side, and the cursor.
+    const int inner = box->fontMetrics().horizontalAdvance(text) + 4 + m.left() + m.right() + 1;
+    return box->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, QSize(inner, box->fontMetrics().height()), box).width();
 }

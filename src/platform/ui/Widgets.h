@@ -42,3 +42,12 @@ void focusNext(QWidget *w);
 
 // A password box that shows "*" for every typed character.
 void showStars(QLineEdit *box);
+
+// Boxes the program fills (on loading a record, on a choice from a list)
+// show the start of their text, the code before its name, also when they
+// are disabled and cannot be scrolled: w's own box, an editable combo's, or
+// every box inside w. The operator's own typing scrolls as usual.
+void showStart(QWidget *w);
+
+// The width a box needs to show text whole.
+int boxWidth(const QLineEdit *box, const QString &text);
