@@ -77,6 +77,10 @@ private:
     void applyBillColor();
     void initGrid();
     void fillHeader(const ResultTable &head);
+    // The stored lines of the bill of that number, into the grid. Throws DbError.
+    void loadLines(const QString &number);
+    // After a save, in a window that stays open: the lines as stored.
+    void showStoredLines();
     // The maker as "login-name", whole.
     void showOperator(const QString &text);
     void openTextEditor(int row, int col);
