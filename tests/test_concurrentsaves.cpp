@@ -241,6 +241,55 @@ private slots:
         QCOMPARE(countOf(app, k.savedSql), 1);
     }
 
+    // Both desks add the same number; the other one saves between this
+    // one's check and its save, which then refuses as its check would.
+    void aNumberTakenMeanwhileIsRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("otherSave");
+        QTest::addColumn<QString>("numberBox");
+        QTest::addColumn<QString>("ownRows"); // what this desk alone would write
+        QTest::newRow("code-and-name record") << "code-and-name record" << QByteArray("insert into Buyer values('B9','别人')")
+                                              << "txt_BuyerID" << "select count(*) from Buyer where BuyerName='新采购员'";
+        QTest::newRow("goods receipt") << "goods receipt"
+                                       << QByteArray("insert into ReceiveReceipt(ReceiveReceiptID) values('R1')")
+                                       << "txt_ReceiveReceiptID"
+                                       << "select (select count(*) from ReceiveReceiptDetail)"
+                                          "+(select NowStorage from Product where GoodsID='G1')";
+        QTest::newRow("delivery") << "delivery" << QByteArray("insert into SaleOut(SaleOutID) values('D1')")
+                                  << "txt_SaleOutID" << "select count(*) from SaleOutDetail";
+    }
+    void aNumberTakenMeanwhileIsRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, otherSave);
+        QFETCH(QString, numberBox);
+        QFETCH(QString, ownRows);
+        const SaveKind &k = saveKind(kind);
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        msg::Recorder box;
+        auto w = k.open(app);
+        QVERIFY(w);
+        const QStringList logBefore = app.log();
+
+        OtherDesk desk(liveFile(app));
+        QVERIFY(desk.saveFirst(otherSave, 300));
+        k.save(w.get());
+        desk.release();
+
+        QCOMPARE(box.count(), 1);
+        QCOMPARE(box.lastTitle(), QStringLiteral("错误"));
+        QCOMPARE(int(box.shown().last().icon), int(msg::Icon::Critical));
+        QCOMPARE(box.lastText(), QStringLiteral("该编号已经存在！"));
+        QCOMPARE(w->focusWidget()->objectName(), numberBox);
+        QVERIFY(w->isVisible());
+        QCOMPARE(countOf(app, k.savedSql), 1); // the other desk's
+        QCOMPARE(countOf(app, ownRows), 0);
+        QCOMPARE(app.log(), logBefore);
+    }
+
     void restoreWaitsForTheOtherDesk_data()
     {
         QTest::addColumn<bool>("released");
@@ -290,9 +339,17 @@ private slots:
         BillStore desk(app.db(), order);
         BillDraft d;
         d.number = QStringLiteral("O1");
+        d.head = {{QStringLiteral("OperateDate"), QStringLiteral("2026-12-01")},
+                  {sales ? QStringLiteral("CustomerID") : QStringLiteral("SupplierID"), sales ? "C1" : "S1"},
+                  {sales ? QStringLiteral("SalerID") : QStringLiteral("BuyerID"), sales ? "Y1" : "B1"}};
         d.lines << BillLine{QStringLiteral("G1"), 2, {QStringLiteral("G1"), 2.0, 3.0, 0.0}};
         desk.save(d);
         d.mode = 2; // opened for modify: nothing booked yet as loaded
+        msg::Recorder box;
+        BillWindow w(app.state(), order, 2, d.number);
+        w.show();
+        QVERIFY(w.load());
+        QCOMPARE(w.lines().cell(1, ColRole::Extra), QStringLiteral("0"));
 
         Database other(QStringLiteral("other desk"));
         other.open(app.db().target());
@@ -305,6 +362,11 @@ private slots:
         desk.save(d);
         QCOMPARE(app.one(QStringLiteral("select %1 from %2").arg(order.lineColumns.last().column, order.lineTable)),
                  QStringLiteral("2"));
+        // A window that stays open after its save shows what was stored.
+        QVERIFY2(w.save(), qPrintable(box.lastText()));
+        QCOMPARE(w.isVisible(), !order.closeAfterSave);
+        if (w.isVisible())
+            QCOMPARE(w.lines().cell(1, ColRole::Extra), QStringLiteral("2"));
     }
 
     // Writes of one statement outside a save wait as well.

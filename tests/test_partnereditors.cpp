@@ -105,6 +105,10 @@ private slots:
         QTest::newRow("customer, unknown") << 502 << "Customer" << "ZZ-不存在" << "" << unknownC;
         QTest::newRow("customer, name only") << 502 << "Customer" << "零售" << "" << unknownC;
         QTest::newRow("customer, blank") << 502 << "Customer" << "   " << "" << "请将数据填写完整！";
+        // Only ASCII letters fold, as in the tables: ä, Ä and Ａ are three codes.
+        QTest::newRow("customer, ä is itself") << 502 << "Customer" << "ä" << "ä" << "";
+        QTest::newRow("customer, Ä is itself") << 502 << "Customer" << "Ä-大" << "Ä" << "";
+        QTest::newRow("customer, ａ is not Ａ") << 502 << "Customer" << "ａ" << "" << unknownC;
         QTest::newRow("supplier, picked") << 503 << "Supplier" << "pick:ST1" << "ST1" << "";
         QTest::newRow("supplier, unknown") << 503 << "Supplier" << "-厂家" << "" << unknownS;
     }
@@ -118,7 +122,8 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
-        app.db().exec(QStringLiteral("insert into %1Type values('W-1','批发'),('01','甲类'),('01-01','乙类')").arg(table));
+        app.db().exec(QStringLiteral("insert into %1Type values('W-1','批发'),('01','甲类'),('01-01','乙类'),"
+                                     "('Ä','大'),('ä','小'),('Ａ','全角')").arg(table));
         msg::Recorder box;
         auto dlg = openEditor(app, code);
         typeInto(dlg.get(), qPrintable(QStringLiteral("txt_%1ID").arg(table)), QStringLiteral("N1"));

@@ -4,6 +4,7 @@
 // a connection of its own that takes the write lock and keeps it for a
 // while, on a thread of its own (the save under test blocks the GUI thread
 // while it waits).
+#include <QByteArray>
 #include <QString>
 
 #include <condition_variable>
@@ -23,11 +24,15 @@ public:
     // back later) and returns once it is held; lets go after holdMs, or at
     // release(), whichever comes first. False when the lock was not taken.
     bool hold(int holdMs);
+    // The same with write as the other desk's write, committed when it lets
+    // go: the other desk saves first.
+    bool saveFirst(const QByteArray &write, int holdMs);
     // Lets go of the lock (if held) and waits for the thread to end.
     void release();
 
 private:
-    void run(int holdMs, std::promise<bool> taken);
+    bool start(const QByteArray &write, bool commit, int holdMs);
+    void run(QByteArray write, bool commit, int holdMs, std::promise<bool> taken);
 
     QString m_file;
     std::thread m_thread;
