@@ -257,10 +257,11 @@ private slots:
         app.db().exec(QStringLiteral("insert into Storage values('A01','原料库'),('0','总库'),('B-1','带横线的库'),"
                                      "('S','1'),('S-1','另一')"));
         app.db().exec(QStringLiteral("update Product set StorageID='S' where GoodsID='G3'"));
+        app.db().exec(QStringLiteral("insert into Supplier(SupplierID,SupplierName) values('S','1'),('S-1','另一')"));
         msg::Recorder box;
         auto w = newReceipt(app);
         type(w->findChild<QLineEdit *>(QStringLiteral("txt_ReceiveReceiptID")), QStringLiteral("R1"));
-        pick(*w, "Supplier", QStringLiteral("S1-"));
+        pick(*w, "Supplier", QStringLiteral("S-1")); // supplier S
         pick(*w, "Accepter", QStringLiteral("A1-"));
         // "S-1" shown for storage S, from the goods item and from the list.
         receiptLine(*w, 1, QStringLiteral("G3"), QString(), QStringLiteral("1"), QStringLiteral("1"));
@@ -273,12 +274,15 @@ private slots:
         QVERIFY(w->save());
         QCOMPARE(app.rows(QStringLiteral("select StorageID from ReceiveReceiptDetail order by LineID")),
                  (QStringList{"S", "S", "A01", "0", "B-1"}));
+        QCOMPARE(app.one(QStringLiteral("select SupplierID from ReceiveReceipt")), QStringLiteral("S"));
 
         // Reopened, line 1 shows the name "1" alone, which is no code (though
         // storage 1 is on file): its storage must be chosen again.
         FrmBuyIn reopened(app.state(), 2, QStringLiteral("R1"));
         QVERIFY(reopened.load());
         QCOMPARE(cell(reopened, 1, 5), QStringLiteral("1"));
+        QCOMPARE(reopened.fieldText(QStringLiteral("txt_Supplier")), QStringLiteral("S-1"));
+        QCOMPARE(reopened.fieldCode(QStringLiteral("txt_Supplier")), QStringLiteral("S"));
         QVERIFY(!reopened.save());
         QCOMPARE(box.lastText(), QStringLiteral("请在第1行输入正确的库位！"));
     }
