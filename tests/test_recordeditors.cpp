@@ -314,65 +314,6 @@ private slots:
         QCOMPARE(app.db().transactionDepth(), 0);
     }
 
-    // A record opened for modify keeps the codes it was loaded with, though
-    // the text shown for one ("S-1" for storage S named "1") is another
-    // code typed; a loaded code that names no row any more is refused.
-    void loadedCodesAreKept_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("record"); // inserted before the editor opens
-        QTest::addColumn<QString>("box");    // one text box retyped
-        QTest::addColumn<QString>("stored"); // read after "确认"
-        QTest::addColumn<QString>("saved");  // empty: refused with message
-        QTest::addColumn<QString>("message");
-        const QString goods = QStringLiteral("select ProductTypeID,StorageID from Product where GoodsID='N1'");
-        QTest::newRow("goods") << 501 << "N1"
-                               << "insert into Product(GoodsID,GoodsName,ProductTypeID,StorageID,MinStorage) "
-                                  "values('N1','锤子','01-01','S',0)"
-                               << "txt_BuyUnitPrice" << goods << "01-01|S" << "";
-        QTest::newRow("gone code over a shorter one")
-            << 501 << "N1"
-            << "insert into Product(GoodsID,GoodsName,ProductTypeID,StorageID,MinStorage) values('N1','锤子','01-01','S-9',0)"
-            << "txt_BuyUnitPrice" << goods << "" << "仓库库位不存在，请从列表中选择！";
-        QTest::newRow("customer") << 502 << "N1"
-                                  << "insert into Customer(CustomerID,CustomerName,TypeID) values('N1','甲','01-01')"
-                                  << "txt_Remark" << "select TypeID from Customer where CustomerID='N1'" << "01-01"
-                                  << "";
-        QTest::newRow("payable") << 103 << "0001"
-                                 << "insert into Pay(PayID,SupplierID,PayModeID,MustPay) values('0001','S1','M',5)"
-                                 << "txt_Remark" << "select PayModeID from Pay" << "M" << "";
-    }
-    void loadedCodesAreKept()
-    {
-        QFETCH(int, code);
-        QFETCH(QString, id);
-        QFETCH(QString, record);
-        QFETCH(QString, box);
-        QFETCH(QString, stored);
-        QFETCH(QString, saved);
-        QFETCH(QString, message);
-        TestApp app;
-        QVERIFY(app.ok());
-        app.seedMasterData();
-        for (const char *sql : {"insert into Storage values('S','1'),('S-1','另一')",
-                                "insert into ProductType values('01-01','A'),('01-01-A','另一')",
-                                "insert into CustomerType values('01-01','A'),('01-01-A','另一')",
-                                "insert into PayMode values('M','1'),('M-1','另一')"})
-            app.db().exec(QString::fromLatin1(sql));
-        app.db().exec(record);
-        msg::Recorder shown;
-        auto dlg = openEditor(app, code, id);
-        QVERIFY(dlg && dlg->isVisible());
-        typeInto(dlg.get(), qPrintable(box), QStringLiteral("7"));
-        press(dlg.get(), "cmd_OK");
-        QCOMPARE(shown.lastText(), message);
-        if (saved.isEmpty())
-            QCOMPARE(app.log().size(), 0);
-        else
-            QCOMPARE(app.one(stored), saved);
-    }
-
     void opensFromTheMainWindowsList()
     {
         TestApp app;

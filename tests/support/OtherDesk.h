@@ -4,7 +4,6 @@
 // a connection of its own that takes the write lock and keeps it for a
 // while, on a thread of its own (the save under test blocks the GUI thread
 // while it waits).
-#include <QByteArray>
 #include <QString>
 
 #include <condition_variable>
@@ -23,16 +22,13 @@ public:
     // Takes the write lock ("BEGIN IMMEDIATE" and a write that is rolled
     // back later) and returns once it is held; lets go after holdMs, or at
     // release(), whichever comes first. False when the lock was not taken.
-    bool hold(int holdMs);
-    // The same with write as the other desk's write, committed when it lets
-    // go: the other desk saves first.
-    bool saveFirst(const QByteArray &write, int holdMs);
+    // Given a write of its own, the other desk commits it as it lets go.
+    bool hold(int holdMs, const char *savedWrite = nullptr);
     // Lets go of the lock (if held) and waits for the thread to end.
     void release();
 
 private:
-    bool start(const QByteArray &write, bool commit, int holdMs);
-    void run(QByteArray write, bool commit, int holdMs, std::promise<bool> taken);
+    void run(int holdMs, const char *savedWrite, std::promise<bool> taken);
 
     QString m_file;
     std::thread m_thread;
