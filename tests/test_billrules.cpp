@@ -192,6 +192,10 @@ private slots:
         store.save(receipt(QStringLiteral("R002"), {{"G3", "1", 0.2, 1}}));
         QCOMPARE(app.one(QStringLiteral("select count(*) from Product where GoodsID='G3' and NowStorage=0.3")),
                  QStringLiteral("1"));
+        app.db().exec(QStringLiteral("insert into Product(GoodsID,GoodsName) values('ä1','小'),('Ä1','大')"));
+        store.save(receipt(QStringLiteral("R003"), {{"ä1", "1", 1, 1}, {"Ä1", "1", 2, 1}})); // two goods
+        QCOMPARE(stock(app, QStringLiteral("ä1")), 1.0);
+        QCOMPARE(stock(app, QStringLiteral("Ä1")), 2.0);
     }
 
     void receiptFromAnOrderRaisesTheFirstOrderLine()
@@ -314,6 +318,8 @@ private slots:
         d.lines[0].values = {QStringLiteral("G1"), 12.0, 2.0, 4.0};
         store.save(d);
         QCOMPARE(app.one(QStringLiteral("select GoodsNum,InNum from PurchaseOrderDetail")), QStringLiteral("12|4"));
+        QCOMPARE(keptLines({QStringLiteral("Ä1"), QStringLiteral("g1")}, {QStringLiteral("ä1"), QStringLiteral("G1")}),
+                 (QVector<int>{-1, 1}));
     }
 
     void pickedGoodsComeInTheOrderChosen()
@@ -326,6 +332,9 @@ private slots:
         QCOMPARE(rs->rowCount(), 2);
         QCOMPARE(rs->text(0, 0), QStringLiteral("G3"));
         QCOMPARE(rs->text(1, QStringLiteral("单价")), QStringLiteral("2.5"));
+        app.db().exec(QStringLiteral("insert into Product(GoodsID,GoodsName,StorageID) values('ä1','小','1'),('Ä1','大','1')"));
+        const ResultPtr both = store.pickedGoods({QStringLiteral("Ä1"), QStringLiteral("ä1")});
+        QCOMPARE(both->text(0, 0) + both->text(1, 0), QStringLiteral("Ä1ä1"));
         QStringList many;
         for (int i = 0; i < 1200; ++i)
             many << QStringLiteral("X%1").arg(i);

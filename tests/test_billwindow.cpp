@@ -187,6 +187,7 @@ private slots:
         QTest::newRow("typed code") << "R1" << "S1-随便写" << "" << good << "" << 0;
         QTest::newRow("code typed alone") << "R1" << "S1" << "" << good << "" << 0;
         QTest::newRow("code in another case") << "R1" << " s1 " << "" << good << "" << 0;
+        QTest::newRow("Ä on file, not ä") << "R1" << "ä" << "" << good << "供应商“ä”不存在，请从列表中选择！" << 0;
         QTest::newRow("not a date") << "R1" << full << "2026-13-01" << good
                                     << "制单日期“2026-13-01”不是有效的日期，请按“年-月-日”输入！" << 0;
         QTest::newRow("no line") << "R1" << full << "" << QStringList{}
@@ -216,6 +217,7 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
+        app.db().exec(QStringLiteral("insert into Supplier(SupplierID,SupplierName,TypeID) values('Ä','大写','ST1')"));
         msg::Recorder box;
         auto w = newReceipt(app);
         type(w->findChild<QLineEdit *>(QStringLiteral("txt_ReceiveReceiptID")), number);
@@ -251,19 +253,33 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
-        app.db().exec(QStringLiteral("insert into Storage values('A01','原料库'),('0','总库'),('B-1','带横线的库')"));
+        app.db().exec(QStringLiteral("insert into Storage values('A01','原料库'),('0','总库'),('B-1','带横线的库'),"
+                                     "('S','1'),('S-1','另一')"));
+        app.db().exec(QStringLiteral("update Product set StorageID='S' where GoodsID='G3'"));
+        app.db().exec(QStringLiteral("insert into Supplier(SupplierID,SupplierName) values('S','1'),('S-1','另一')"));
         msg::Recorder box;
         auto w = newReceipt(app);
         type(w->findChild<QLineEdit *>(QStringLiteral("txt_ReceiveReceiptID")), QStringLiteral("R1"));
-        pick(*w, "Supplier", QStringLiteral("S1-"));
+        pick(*w, "Supplier", QStringLiteral("S-1")); // supplier S
         pick(*w, "Accepter", QStringLiteral("A1-"));
-        receiptLine(*w, 1, QStringLiteral("G1"), QStringLiteral("A01-"), QStringLiteral("1"), QStringLiteral("1"));
-        receiptLine(*w, 2, QStringLiteral("G2"), QStringLiteral("0-"), QStringLiteral("1"), QStringLiteral("1"));
-        receiptLine(*w, 3, QStringLiteral("G3"), QStringLiteral("B-1-"), QStringLiteral("1"), QStringLiteral("1"));
-        w->clickCell(4, 5);
+        // "S-1" shown for storage S, from the goods item and from the list.
+        receiptLine(*w, 1, QStringLiteral("G3"), QString(), QStringLiteral("1"), QStringLiteral("1"));
+        receiptLine(*w, 2, QStringLiteral("G1"), QStringLiteral("S-1"), QStringLiteral("1"), QStringLiteral("1"));
+        receiptLine(*w, 3, QStringLiteral("G1"), QStringLiteral("A01-"), QStringLiteral("1"), QStringLiteral("1"));
+        receiptLine(*w, 4, QStringLiteral("G2"), QStringLiteral("0-"), QStringLiteral("1"), QStringLiteral("1"));
+        receiptLine(*w, 5, QStringLiteral("G3"), QStringLiteral("B-1-"), QStringLiteral("1"), QStringLiteral("1"));
+        w->clickCell(6, 5);
         QVERIFY(w->save());
         QCOMPARE(app.rows(QStringLiteral("select StorageID from ReceiveReceiptDetail order by LineID")),
-                 (QStringList{"A01", "0", "B-1"}));
+                 (QStringList{"S", "S", "A01", "0", "B-1"}));
+        QCOMPARE(app.one(QStringLiteral("select SupplierID from ReceiveReceipt")), QStringLiteral("S"));
+
+        // Reopened, line 1 shows the name "1", no code though storage 1 is on file.
+        FrmBuyIn reopened(app.state(), 2, QStringLiteral("R1"));
+        QVERIFY(reopened.load());
+        QCOMPARE(reopened.fieldCode(QStringLiteral("txt_Supplier")), QStringLiteral("S"));
+        QVERIFY(!reopened.save());
+        QCOMPARE(box.lastText(), QStringLiteral("请在第1行输入正确的库位！"));
     }
 
     void receiptFromAnOrder()
@@ -514,6 +530,13 @@ private slots:
         w.show();
         QTest::keyClick(&w, Qt::Key_Escape);
         QVERIFY(w.isVisible());
+        // Pay mode M named "1" shows as "M-1", a code on file as well: it stays M.
+        app.db().exec(QStringLiteral("insert into PayMode values('M','1'),('M-1','另一')"));
+        app.db().exec(QStringLiteral("update Pay set PayModeID='M' where PayID='0100'"));
+        FrmPay kept(app.state(), 2, QStringLiteral("0100"));
+        QVERIFY(kept.load());
+        QVERIFY(kept.confirm());
+        QCOMPARE(app.one(QStringLiteral("select PayModeID from Pay where PayID='0100'")), QStringLiteral("M"));
         // A payable whose supplier row is gone still opens.
         app.db().exec(QStringLiteral("delete from Supplier"));
         FrmPay old(app.state(), 2, QStringLiteral("0100"));

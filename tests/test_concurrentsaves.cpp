@@ -314,6 +314,36 @@ private slots:
         QCOMPARE(open, button == QLatin1String("cmd_Add"));
     }
 
+    // The other desk saves the same new number between this one's check and save.
+    void aNumberTakenMeanwhileIsRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("otherSave");
+        QTest::newRow("goods receipt") << "goods receipt" << "insert into ReceiveReceipt(ReceiveReceiptID) values('R1')";
+        QTest::newRow("delivery") << "delivery" << "insert into SaleOut(SaleOutID) values('D1')";
+    }
+    void aNumberTakenMeanwhileIsRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, otherSave);
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        msg::Recorder box;
+        auto w = saveKind(kind).open(app);
+        auto *bill = dynamic_cast<BillWindow *>(w.get());
+        OtherDesk desk(liveFile(app));
+        const QByteArray write = otherSave.toUtf8();
+        QVERIFY(desk.hold(300, write.constData()));
+        bill->save();
+        desk.release();
+        QCOMPARE(box.lastTitle() + box.lastText(), QStringLiteral("错误该编号已经存在！"));
+        QCOMPARE(int(box.shown().last().icon), int(msg::Icon::Critical));
+        QCOMPARE(bill->focusWidget()->objectName(), bill->kind().field(FieldKind::Number)->box);
+        QVERIFY(bill->isVisible());
+        QCOMPARE(app.count(bill->kind().lineTable) + app.count(QStringLiteral("OperatorLog")), 0);
+    }
+
     void restoreWaitsForTheOtherDesk_data()
     {
         QTest::addColumn<bool>("released");
@@ -363,9 +393,16 @@ private slots:
         BillStore desk(app.db(), order);
         BillDraft d;
         d.number = QStringLiteral("O1");
+        d.head = {{QStringLiteral("OperateDate"), QStringLiteral("2026-12-01")},
+                  {sales ? QStringLiteral("CustomerID") : QStringLiteral("SupplierID"), sales ? "C1" : "S1"},
+                  {sales ? QStringLiteral("SalerID") : QStringLiteral("BuyerID"), sales ? "Y1" : "B1"}};
         d.lines << BillLine{QStringLiteral("G1"), 2, {QStringLiteral("G1"), 2.0, 3.0, 0.0}};
         desk.save(d);
         d.mode = 2; // opened for modify: nothing booked yet as loaded
+        msg::Recorder box;
+        BillWindow w(app.state(), order, 2, d.number);
+        w.show();
+        QVERIFY(w.load());
 
         Database other(QStringLiteral("other desk"));
         other.open(app.db().target());
@@ -378,6 +415,11 @@ private slots:
         desk.save(d);
         QCOMPARE(app.one(QStringLiteral("select %1 from %2").arg(order.lineColumns.last().column, order.lineTable)),
                  QStringLiteral("2"));
+        // A window that stays open after its save shows what was stored.
+        QVERIFY2(w.save(), qPrintable(box.lastText()));
+        QCOMPARE(w.isVisible(), !order.closeAfterSave);
+        if (w.isVisible())
+            QCOMPARE(w.lines().cell(1, ColRole::Extra), QStringLiteral("2"));
     }
 
     // Writes of one statement outside a save wait as well.

@@ -250,6 +250,19 @@ private slots:
         QVERIFY(loaded);
         QCOMPARE(textOf(dlg.get(), "cmb_Storage"), QStringLiteral("9"));
         QCOMPARE(textOf(dlg.get(), "cmb_ProductType"), QStringLiteral("T1-五金"));
+        // A gone code is refused, not read as a shorter one on file.
+        app.db().exec(QStringLiteral("update Product set StorageID='2-9' where GoodsID='G3'"));
+        press(openEditor(app, 501, QStringLiteral("G3")).get(), "cmd_OK");
+        QCOMPARE(box.lastText(), QStringLiteral("仓库库位不存在，请从列表中选择！"));
+        // Category 01-01 "A" and storage S "1" show as codes on file, "01-01-A" and "S-1".
+        app.db().exec(QStringLiteral("insert into Storage values('S','1'),('S-1','另一')"));
+        app.db().exec(QStringLiteral("insert into ProductType values('01-01','A'),('01-01-A','另一')"));
+        app.db().exec(QStringLiteral("update Product set ProductTypeID='01-01',StorageID='S' where GoodsID='G2'"));
+        auto g2 = openEditor(app, 501, QStringLiteral("G2"));
+        typeInto(g2.get(), "txt_BuyUnitPrice", QStringLiteral("7"));
+        press(g2.get(), "cmd_OK");
+        QCOMPARE(app.one(QStringLiteral("select ProductTypeID,StorageID,BuyUnitPrice from Product where GoodsID='G2'")),
+                 QStringLiteral("01-01|S|7"));
     }
 };
 

@@ -105,6 +105,8 @@ private slots:
         QTest::newRow("customer, unknown") << 502 << "Customer" << "ZZ-不存在" << "" << unknownC;
         QTest::newRow("customer, name only") << 502 << "Customer" << "零售" << "" << unknownC;
         QTest::newRow("customer, blank") << 502 << "Customer" << "   " << "" << "请将数据填写完整！";
+        QTest::newRow("customer, ä is not Ä") << 502 << "Customer" << "ä" << "ä" << "";
+        QTest::newRow("customer, ａ is not Ａ") << 502 << "Customer" << "ａ" << "" << unknownC;
         QTest::newRow("supplier, picked") << 503 << "Supplier" << "pick:ST1" << "ST1" << "";
         QTest::newRow("supplier, unknown") << 503 << "Supplier" << "-厂家" << "" << unknownS;
     }
@@ -118,7 +120,8 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
-        app.db().exec(QStringLiteral("insert into %1Type values('W-1','批发'),('01','甲类'),('01-01','乙类')").arg(table));
+        app.db().exec(QStringLiteral("insert into %1Type values('W-1','批发'),('01','甲类'),('01-01','乙类'),"
+                                     "('Ä','大'),('ä','小'),('Ａ','全角')").arg(table));
         msg::Recorder box;
         auto dlg = openEditor(app, code);
         typeInto(dlg.get(), qPrintable(QStringLiteral("txt_%1ID").arg(table)), QStringLiteral("N1"));

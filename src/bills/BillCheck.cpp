@@ -4,6 +4,7 @@
 #include "BillGrid.h"
 #include "BillNumbers.h"
 #include "BillStore.h"
+#include "platform/db/DbError.h"
 
 QDate parseBillDate(const QString &text)
 {
@@ -24,6 +25,23 @@ std::optional<CheckFailure> checkCountedQty(const BillGrid &grid, int row, doubl
     return std::nullopt;
 }
 
+CheckFailure numberTaken(const BillKind &kind)
+{
+    return CheckFailure{QStringLiteral("该编号已经存在！"), kind.field(FieldKind::Number)->box};
+}
+
+std::optional<CheckFailure> saveChecked(const BillKind &kind, BillStore &store, const BillDraft &draft)
+{
+    try {
+        store.save(draft);
+    } catch (const DbError &) {
+        if (draft.mode != 1 || !dbfault::keyTakenMeanwhile([&] { return store.numberExists(draft.number); }))
+            throw;
+        return numberTaken(kind);
+    }
+    return std::nullopt;
+}
+
 std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, QVector<FieldInput> &header,
                                       const BillGrid &grid, const BillStore &store,
                                       const QVector<CodeItem> &storageItems)
@@ -33,7 +51,7 @@ std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, QVector<Fi
                                  : QStringLiteral("请将数据填写完整！\n") + kind.requiredTail;
     for (const FieldInput &in : header) {
         if (in.field->kind == FieldKind::Number && mode == 1 && store.numberExists(in.text))
-            return CheckFailure{QStringLiteral("该编号已经存在！"), in.field->box};
+            return numberTaken(kind);
     }
     for (const FieldInput &in : header) {
         if (in.field->required && in.text.trimmed().isEmpty())
@@ -74,7 +92,7 @@ std::optional<CheckFailure> checkLines(const BillKind &kind, const BillGrid &gri
         if (grid.cell(r, ColRole::Name).trimmed().isEmpty())
             return CheckFailure{QStringLiteral("请在第%1行输入正确的商品编码！").arg(line), QString(), r, codeCol};
         if (storageCol) {
-            const QString code = codeOfText(grid.cell(r, storageCol), storageItems);
+            const QString code = grid.storageCode(r, storageItems);
             if (code.isEmpty() || !store.storageExists(code))
                 return CheckFailure{QStringLiteral("请在第%1行输入正确的库位！").arg(line), QString(), r, storageCol};
         }

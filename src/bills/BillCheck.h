@@ -9,6 +9,7 @@
 
 class BillGrid;
 class BillStore;
+struct BillDraft;
 
 // A header field as the operator left it: its text and the code it names
 // ("" when it names none).
@@ -40,6 +41,15 @@ QDate parseBillDate(const QString &text);
 std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, QVector<FieldInput> &header,
                                       const BillGrid &grid, const BillStore &store,
                                       const QVector<CodeItem> &storageItems);
+
+// A new bill whose number is on file: "该编号已经存在！", the focus to the
+// number box.
+CheckFailure numberTaken(const BillKind &kind);
+
+// Saves a checked bill (BillStore::save). When another desk saved a new
+// bill of the same number since the check, the save writes nothing and
+// gives numberTaken; any other failure throws DbError.
+std::optional<CheckFailure> saveChecked(const BillKind &kind, BillStore &store, const BillDraft &draft);
 
 // The checks of the lines alone, as checkBill makes them last: every line
 // with content, in grid order.

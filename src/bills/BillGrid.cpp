@@ -10,6 +10,7 @@ void BillGrid::startNew()
 {
     m_loadedCodes.clear();
     m_loadedKept.clear();
+    m_storages.clear();
     m_model.clear();
     m_model.setCols(int(m_kind.columns.size()) + 1);
     m_model.setRows(2);
@@ -27,8 +28,13 @@ void BillGrid::load(const ResultPtr &lines)
 {
     m_loadedCodes.clear();
     m_loadedKept.clear();
+    m_storages.clear();
     m_model.bind(lines);
     writeCaptions();
+    if (const int storage = m_kind.column(ColRole::Storage)) {
+        for (int r = 1; r < m_model.rows(); ++r)
+            m_storages[r].hold(QString(), cell(r, storage));
+    }
     if (const int extra = m_kind.column(ColRole::Extra)) {
         const int code = m_kind.column(ColRole::Code);
         for (int r = 1; r < m_model.rows(); ++r) {
@@ -113,6 +119,17 @@ int BillGrid::goodsStorageColumn() const
     return chosen ? chosen : m_kind.column(ColRole::GoodsStorage);
 }
 
+void BillGrid::setStorage(int row, const QString &code, const QString &text)
+{
+    setCell(row, ColRole::Storage, text);
+    m_storages[row].hold(code, text);
+}
+
+QString BillGrid::storageCode(int row, const QVector<CodeItem> &items) const
+{
+    return m_storages.value(row).codeOf(cell(row, ColRole::Storage), items);
+}
+
 void BillGrid::fillGoods(int row, const ResultTable &goods, int r, bool fromPicker)
 {
     setCell(row, ColRole::Name, goods.text(r, QStringLiteral("商品名称")));
@@ -124,7 +141,9 @@ void BillGrid::fillGoods(int row, const ResultTable &goods, int r, bool fromPick
     if (const int storage = goodsStorageColumn()) {
         const QString code = goods.text(r, fromPicker ? QStringLiteral("库位编号") : QStringLiteral("库房编码"));
         const QString name = goods.text(r, fromPicker ? QStringLiteral("库位名称") : QStringLiteral("库房名称"));
-        setCell(row, storage, code + QLatin1Char('-') + name);
+        const QString text = code + QLatin1Char('-') + name;
+        setCell(row, storage, text);
+        m_storages[row].hold(code, text);
     }
     if (!m_kind.bookQtyAlias.isEmpty())
         setCell(row, ColRole::BookQty, goods.text(r, m_kind.bookQtyAlias));

@@ -22,6 +22,8 @@ public:
     // Shows saved lines (their columns in grid order) and appends the total
     // row. Each line's code and kept value (the quantity received or
     // delivered against an order line) are remembered for codeChanged().
+    // A loaded storage cell holds a name without its code: the line's
+    // storage must be chosen again before a save.
     void load(const ResultPtr &lines);
 
     int rows() const;
@@ -37,8 +39,17 @@ public:
     // Inserts an empty line above the total row; returns its row.
     int insertLineAtEnd();
 
+    // A storage chosen for a line: the cell shows text and holds code.
+    void setStorage(int row, const QString &code, const QString &text);
+    // The storage code of a line, the one reading of a storage cell: the
+    // code the cell holds while its text stands (chosen from the list or
+    // filled from the goods item; none for a loaded name), else the code
+    // the typed text names on items (codeOfText). "" when it names none.
+    QString storageCode(int row, const QVector<CodeItem> &items) const;
+
     // Fills the goods cells of a line from a lookup or picker row (name,
-    // unit, model, price, storage, book quantity), or empties them.
+    // unit, model, price, the goods item's storage as "code-name" holding
+    // its code, book quantity), or empties them.
     void fillGoods(int row, const ResultTable &goods, int goodsRow, bool fromPicker);
     void clearGoods(int row);
     // After goods codes changed: each line that names goods shows the kept
@@ -72,4 +83,5 @@ private:
     TextGridModel &m_model;
     const BillKind &m_kind;
     QStringList m_loadedCodes, m_loadedKept; // the loaded lines' codes and kept values
+    QHash<int, HeldCode> m_storages;         // by row: the storage each line's cell holds
 };

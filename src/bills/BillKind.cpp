@@ -1,16 +1,18 @@
 #include "BillKind.h"
 
+#include "platform/db/CodeKey.h"
+
 #include <QHash>
 
 QVector<int> keptLines(const QStringList &storedCodes, const QStringList &codes)
 {
     QHash<QString, QVector<int>> linesOf; // goods → its stored lines, in order
     for (int i = 0; i < storedCodes.size(); ++i)
-        linesOf[storedCodes[i].trimmed().toCaseFolded()].append(i);
+        linesOf[codeKey(storedCodes[i].trimmed())].append(i);
     QHash<QString, int> taken;
     QVector<int> kept;
     for (const QString &code : codes) {
-        const QString goods = code.trimmed().toCaseFolded();
+        const QString goods = codeKey(code.trimmed());
         const QVector<int> stored = linesOf.value(goods);
         int &next = taken[goods];
         kept.append(!goods.isEmpty() && next < stored.size() ? stored[next++] : -1);

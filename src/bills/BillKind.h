@@ -33,10 +33,11 @@ enum class ColRole {
 };
 
 // Which stored line of a bill each of its lines keeps the received or
-// delivered quantity of (ColRole::Extra): per goods code (case aside), the
-// lines of one goods item take the stored lines of that item in turn; a
-// line beyond them, or of goods the stored bill did not have, keeps none
-// (-1). storedCodes and codes are in line order.
+// delivered quantity of (ColRole::Extra): per goods code (compared as the
+// tables compare codes, codeKey), the lines of one goods item take the
+// stored lines of that item in turn; a line beyond them, or of goods the
+// stored bill did not have, keeps none (-1). storedCodes and codes are in
+// line order.
 QVector<int> keptLines(const QStringList &storedCodes, const QStringList &codes);
 
 struct GridColumn {

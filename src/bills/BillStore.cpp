@@ -2,6 +2,7 @@
 
 #include "platform/ui/Msg.h"
 #include "core/GenFunc.h"
+#include "platform/db/CodeKey.h"
 #include "platform/db/Database.h"
 #include "platform/db/ValueText.h"
 
@@ -49,13 +50,13 @@ ResultPtr BillStore::pickedGoods(const QStringList &codes) const
 {
     QHash<QString, int> wanted;
     for (const QString &c : codes)
-        wanted.insert(c.toLower(), int(wanted.size()));
+        wanted.insert(codeKey(c), int(wanted.size()));
     QVector<QVector<QVariant>> found(codes.size());
     QStringList columns;
     forChunks(m_kind.pickSql, codes, [&](const ResultTable &rs) {
         columns = rs.columns();
         for (int r = 0; r < rs.rowCount(); ++r) {
-            const int at = wanted.value(rs.text(r, 0).toLower(), -1);
+            const int at = wanted.value(codeKey(rs.text(r, 0)), -1);
             if (at < 0 || !found[at].isEmpty())
                 continue;
             for (int c = 0; c < rs.columnCount(); ++c)
@@ -73,7 +74,7 @@ QHash<QString, QString> BillStore::goodsSpelling(const QStringList &codes) const
     QHash<QString, QString> spelt;
     forChunks(QStringLiteral("select GoodsID from Product where GoodsID in (%1)"), codes, [&](const ResultTable &rs) {
         for (int r = 0; r < rs.rowCount(); ++r)
-            spelt.insert(rs.text(r, 0).toCaseFolded(), rs.text(r, 0));
+            spelt.insert(codeKey(rs.text(r, 0)), rs.text(r, 0));
     });
     return spelt;
 }
@@ -136,7 +137,7 @@ QVector<BillLine> BillStore::linesAsSaved(const QVector<BillLine> &lines, const 
     QVector<BillLine> saved = lines;
     for (int i = 0; i < saved.size(); ++i) {
         BillLine &line = saved[i];
-        line.goodsId = spelt.value(line.goodsId.toCaseFolded(), line.goodsId);
+        line.goodsId = spelt.value(codeKey(line.goodsId), line.goodsId);
         if (codeAt >= 0)
             line.values[codeAt] = line.goodsId;
         if (keptAt >= 0)

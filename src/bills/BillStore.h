@@ -50,7 +50,7 @@ public:
     // "code-name" items of a header field's master table, in table order.
     QVector<CodeItem> masterItems(const HeaderField &field) const;
     // The code as the master table stores it (the database compares codes
-    // without regard to case), or "" when there is none.
+    // as codeKey does), or "" when there is none.
     QString masterCode(const HeaderField &field, const QString &code) const;
     QVector<CodeItem> storageItems() const;
     bool storageExists(const QString &code) const;
@@ -69,8 +69,7 @@ private:
     // time, handing each result to take.
     void forChunks(const QString &sql, const QStringList &codes,
                    const std::function<void(const ResultTable &)> &take) const;
-    // The goods codes found, as the goods table spells them, by the code
-    // case-folded.
+    // The goods codes found, as the goods table spells them, by codeKey.
     QHash<QString, QString> goodsSpelling(const QStringList &codes) const;
     // The index of the line column of that role, or -1.
     int lineColumn(ColRole role) const;

@@ -145,8 +145,8 @@ void BillWindow::buildWindow()
         geometry::keepComboWidth(m_storageEditor);
         m_storageEditor->hide();
         m_storageEditor->installEventFilter(this);
-        connect(m_storageEditor, &QComboBox::activated, this, [this] {
-            m_lines.setCell(m_editRow, m_editCol, m_storageEditor->currentText());
+        connect(m_storageEditor, &QComboBox::activated, this, [this](int i) {
+            m_lines.setStorage(m_editRow, m_storageEditor->itemData(i).toString(), m_storageEditor->itemText(i));
         });
     }
 
@@ -283,9 +283,7 @@ bool BillWindow::load()
                 return false;
             }
             fillHeader(*head);
-            const ResultPtr lines = m_store.lines(m_id);
-            m_state.detailRs = lines;
-            m_lines.load(lines);
+            loadLines(m_id);
             if (m_selectOrder)
                 m_selectOrder->hide();
         }
@@ -303,6 +301,28 @@ bool BillWindow::load()
         }
     }
     return true;
+}
+
+void BillWindow::loadLines(const QString &number)
+{
+    const ResultPtr lines = m_store.lines(number);
+    m_state.detailRs = lines;
+    m_lines.load(lines);
+}
+
+void BillWindow::showStoredLines()
+{
+    // Another desk may have received or delivered against an order
+    // meanwhile: its window shows the quantities as they were stored. Other
+    // bills show what they saved already (and keep their chosen storages).
+    if (!m_kind.column(ColRole::Extra))
+        return;
+    try {
+        loadLines(fieldText(m_kind.field(FieldKind::Number)->box));
+    } catch (const DbError &e) {
+        msg::error(this, e.text());
+    }
+    initGrid();
 }
 
 void BillWindow::fillHeader(const ResultTable &head)
@@ -599,7 +619,7 @@ BillDraft BillWindow::draft(const QVector<FieldInput> &header) const
         for (const LineColumn &c : m_kind.lineColumns) {
             switch (c.role) {
             case ColRole::Code: line.values << line.goodsId; break;
-            case ColRole::Storage: line.values << codeOfText(m_lines.cell(r, c.role), m_storages); break;
+            case ColRole::Storage: line.values << m_lines.storageCode(r, m_storages); break;
             case ColRole::Qty: line.values << qty; break;
             case ColRole::Price: line.values << price; break;
             case ColRole::Extra:
@@ -637,7 +657,10 @@ bool BillWindow::save()
         // is saved agrees with the lines saved.
         m_lines.recomputeLines();
         QVector<FieldInput> header = headerInput();
-        if (const auto fail = checkBill(m_kind, m_mode, header, m_lines, m_store, m_storages)) {
+        auto fail = checkBill(m_kind, m_mode, header, m_lines, m_store, m_storages);
+        if (!fail)
+            fail = saveChecked(m_kind, m_store, draft(header));
+        if (fail) {
             if (fail->clearRow && m_kind.clearRefusedCells)
                 m_lines.setCell(fail->clearRow, fail->clearCol, QString());
             msg::critical(this, QStringLiteral("错误"), fail->message);
@@ -645,9 +668,10 @@ bool BillWindow::save()
                 w->setFocus();
             return false;
         }
-        m_store.save(draft(header));
         if (m_kind.closeAfterSave)
             accept();
+        else
+            showStoredLines();
         return true;
     });
 }

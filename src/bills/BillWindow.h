@@ -78,6 +78,11 @@ private:
     void applyBillColor();
     void initGrid();
     void fillHeader(const ResultTable &head);
+    // The stored lines of the bill of that number, into the grid. Throws DbError.
+    void loadLines(const QString &number);
+    // After a save, in an order window (which stays open): its lines as
+    // stored, with what was booked against them meanwhile.
+    void showStoredLines();
     // The maker as "login-name", from its start, whole in its tooltip.
     void showOperator(const QString &text);
     void openTextEditor(int row, int col);

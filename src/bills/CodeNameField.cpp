@@ -34,8 +34,7 @@ void CodeNameField::setItems(const QVector<CodeItem> &items, bool presetFirst)
 
 void CodeNameField::setValue(const QString &code, const QString &text)
 {
-    m_code = code;
-    m_codeText = text;
+    m_held.hold(code, text);
     m_box->setText(text);
     m_combo->setEditText(text);
 }
@@ -47,10 +46,7 @@ QString CodeNameField::text() const
 
 QString CodeNameField::code() const
 {
-    const QString t = m_box->text().trimmed();
-    if (!m_codeText.isNull() && t == m_codeText.trimmed())
-        return m_code;
-    return codeOfText(t, m_items);
+    return m_held.codeOf(m_box->text(), m_items);
 }
 
 void CodeNameField::openList()
@@ -66,10 +62,8 @@ void CodeNameField::takeListText()
 {
     const int i = m_combo->currentIndex();
     const QString text = m_combo->currentText();
-    if (i >= 0 && m_combo->itemText(i) == text) {
-        m_code = m_combo->itemData(i).toString();
-        m_codeText = text;
-    }
+    if (i >= 0 && m_combo->itemText(i) == text)
+        m_held.hold(m_combo->itemData(i).toString(), text);
     m_box->setText(text);
     showStart(m_box);
     setFocusProxy(m_box);

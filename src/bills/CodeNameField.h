@@ -9,9 +9,9 @@ class QLineEdit;
 
 // A header box with its hidden list: the box shows "code-name"; a double
 // click shows the list instead; choosing an item, or leaving the list,
-// puts the list's text back into the box. The chosen item's code is kept
-// as it is, so a code holding "-" survives; text typed into the box is read
-// by codeOfText.
+// puts the list's text back into the box. The box holds the code of the item
+// chosen or loaded (HeldCode), so a code holding "-" survives and "S-1"
+// shown for S stays S; text typed into the box is read by codeOfText.
 class CodeNameField : public QStackedWidget
 {
     Q_OBJECT
@@ -39,6 +39,5 @@ private:
     QLineEdit *m_box;
     QComboBox *m_combo;
     QVector<CodeItem> m_items;
-    QString m_code;     // the code of the value last chosen or loaded
-    QString m_codeText; // the box text that code belongs to
+    HeldCode m_held; // the value last chosen or loaded
 };

@@ -4,6 +4,7 @@
 #include "BillStore.h"
 #include "VoucherStore.h"
 #include "core/AppState.h"
+#include "masterdata/CodeCombo.h"
 #include "platform/db/ValueText.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/Widgets.h"
@@ -18,11 +19,9 @@
 
 namespace {
 
-QComboBox *codeCombo(const QString &name, QWidget *parent)
+CodeCombo *codeCombo(const QString &name, QWidget *parent)
 {
-    auto *c = new QComboBox(parent);
-    c->setObjectName(name);
-    makeCodeCombo(c);
+    auto *c = new CodeCombo(name, parent);
     geometry::keepComboWidth(c);
     return c;
 }
@@ -121,10 +120,8 @@ bool VoucherWindow::load()
 {
     VoucherStore store(m_state.db, m_kind);
     try {
-        m_partners = store.partners();
-        m_payModes = store.payModes();
-        fillCodeCombo(m_partner, m_partners);
-        fillCodeCombo(m_payMode, m_payModes);
+        m_partner->setItems(store.partners());
+        m_payMode->setItems(store.payModes());
         if (m_mode != 2) {
             m_frame->setTitle(store.nextNumber(m_state.idByte));
             m_date->setDate(QDate::currentDate());
@@ -140,10 +137,8 @@ bool VoucherWindow::load()
         m_frame->setTitle(rs->text(0, 0));
         QDate date = QDate::fromString(rs->text(0, 1).left(10), QStringLiteral("yyyy-MM-dd"));
         m_date->setDate(date.isValid() ? date : QDate::currentDate());
-        m_partner->setEditText(rs->text(0, 2) + QLatin1Char('-') + rs->text(0, 3));
-        m_payMode->setEditText(rs->text(0, 4) + QLatin1Char('-') + rs->text(0, 5));
-        m_prefillCode = rs->text(0, 2);
-        m_prefillText = m_partner->currentText();
+        m_partner->showHeld(rs->text(0, 2), rs->text(0, 2) + QLatin1Char('-') + rs->text(0, 3));
+        m_payMode->showHeld(rs->text(0, 4), rs->text(0, 4) + QLatin1Char('-') + rs->text(0, 5));
         m_must->setText(rs->text(0, 6));
         m_have->setText(rs->text(0, 7));
         m_remark->setText(rs->text(0, 8));
@@ -159,10 +154,7 @@ bool VoucherWindow::load()
 void VoucherWindow::prefillFromBill(const QString &partnerText, const QString &partnerCode, const QString &total,
                                     const QString &bill)
 {
-    m_partner->setEditText(partnerText);
-    showStart(m_partner);
-    m_prefillText = partnerText;
-    m_prefillCode = partnerCode;
+    m_partner->showHeld(partnerCode, partnerText);
     m_must->setText(total);
     m_add->hide();
     m_billId = bill;
@@ -188,13 +180,6 @@ void VoucherWindow::showBalance()
     m_left->setText(billnum::balanceText(roundedNumber(billnum::val(m_must->text()) - billnum::val(m_have->text()))));
 }
 
-QString VoucherWindow::comboCode(QComboBox *combo, const QString &chosenCode, const QString &chosenText) const
-{
-    if (!chosenText.isEmpty() && combo->currentText().trimmed() == chosenText.trimmed())
-        return chosenCode;
-    return ::comboCode(combo);
-}
-
 bool VoucherWindow::saveRecord()
 {
     const QString partnerText = m_partner->currentText().trimmed();
@@ -207,8 +192,8 @@ bool VoucherWindow::saveRecord()
     d.mode = m_mode;
     d.number = number();
     d.date = m_date->date();
-    d.partnerId = comboCode(m_partner, m_prefillCode, m_prefillText);
-    d.payModeId = comboCode(m_payMode, QString(), QString());
+    d.partnerId = m_partner->code();
+    d.payModeId = m_payMode->code();
     d.remark = m_remark->text().trimmed();
     d.billId = m_billId;
     d.operatorId = m_state.currentOperatorID;

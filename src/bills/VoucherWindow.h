@@ -8,7 +8,7 @@
 #include <QDialog>
 
 struct AppState;
-class QComboBox;
+class CodeCombo;
 class QDateEdit;
 class QGroupBox;
 class QLineEdit;
@@ -43,20 +43,15 @@ protected:
 private:
     bool saveRecord();
     void showBalance();
-    // The code the combo's text names: the bill's partner while its text
-    // stands, else comboCode's reading.
-    QString comboCode(QComboBox *combo, const QString &chosenCode, const QString &chosenText) const;
 
     AppState &m_state;
     const VoucherKind &m_kind;
     const int m_mode;
     const QString m_id;
     QString m_billId;
-    QString m_prefillCode, m_prefillText;
-    QVector<CodeItem> m_partners, m_payModes;
     QGroupBox *m_frame;
     QDateEdit *m_date;
-    QComboBox *m_partner, *m_payMode;
+    CodeCombo *m_partner, *m_payMode;
     QLineEdit *m_must, *m_have, *m_left, *m_remark;
     QPushButton *m_add;
     OnePress m_press{this};

@@ -1,5 +1,6 @@
 #include "FieldInput.h"
 
+#include "platform/db/CodeKey.h"
 #include "platform/ui/Widgets.h"
 
 #include <QComboBox>
@@ -21,11 +22,6 @@ QVector<CodeItem> codeItems(const ResultPtr &rows)
     return items;
 }
 
-void fillCodeCombo(QComboBox *combo, const ResultPtr &rows)
-{
-    fillCodeCombo(combo, codeItems(rows));
-}
-
 void fillCodeCombo(QComboBox *combo, const QVector<CodeItem> &items)
 {
     combo->clear();
@@ -35,22 +31,17 @@ void fillCodeCombo(QComboBox *combo, const QVector<CodeItem> &items)
     combo->setEditText(QString());
 }
 
-void showCode(QComboBox *combo, const QString &code, const QVariant &name)
-{
-    combo->setEditText(name.isNull() ? code : code + QLatin1Char('-') + name.toString());
-}
-
 QString codeOfText(const QString &text, const QVector<CodeItem> &items)
 {
     const auto listed = [&items](const QString &code) {
         for (const CodeItem &item : items)
-            if (item.code.compare(code, Qt::CaseInsensitive) == 0)
+            if (sameCode(item.code, code))
                 return item.code;
         return code;
     };
     const QString t = text.trimmed();
     for (const CodeItem &item : items)
-        if (item.code.compare(t, Qt::CaseInsensitive) == 0)
+        if (sameCode(item.code, t))
             return item.code;
     for (const CodeItem &item : items)
         if (item.text == t)
@@ -58,15 +49,20 @@ QString codeOfText(const QString &text, const QVector<CodeItem> &items)
     return listed(t.section(QLatin1Char('-'), 0, 0).trimmed());
 }
 
-QString comboCode(const QComboBox *combo)
+void HeldCode::hold(const QString &code, const QString &text)
 {
-    const int current = combo->currentIndex();
-    if (current >= 0 && combo->itemText(current) == combo->currentText())
-        return combo->itemData(current).toString();
-    QVector<CodeItem> items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(CodeItem{combo->itemData(i).toString(), combo->itemText(i)});
-    return codeOfText(combo->currentText(), items);
+    m_code = code;
+    m_text = text.isNull() ? QStringLiteral("") : text;
+}
+
+bool HeldCode::holds(const QString &text) const
+{
+    return !m_text.isNull() && text.trimmed() == m_text.trimmed();
+}
+
+QString HeldCode::codeOf(const QString &text, const QVector<CodeItem> &items) const
+{
+    return holds(text) ? m_code : codeOfText(text, items);
 }
 
 NumberInput readPlainNumber(const QString &text, double *value)

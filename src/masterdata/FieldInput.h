@@ -18,27 +18,39 @@ struct CodeItem {
 // Editable, no item added by typing, no completion; a chosen item shows its
 // start (its code).
 void makeCodeCombo(QComboBox *combo);
-// One item per row: its text the first field, "-" and the second; its data
-// the first field (the code).
-void fillCodeCombo(QComboBox *combo, const ResultPtr &rows);
 // The rows of a two-column result (code, name) as "code-name" items.
 QVector<CodeItem> codeItems(const ResultPtr &rows);
-// The same from items; nothing is chosen and the text is empty afterwards.
+// One item per "code-name" item, its data the code; nothing is chosen and
+// the text is empty afterwards.
 void fillCodeCombo(QComboBox *combo, const QVector<CodeItem> &items);
-// Shows a stored code with its name ("T1-五金"), or the code alone when it
-// has no name (it names no row).
-void showCode(QComboBox *combo, const QString &code, const QVariant &name);
 // The code a typed text names on a list of "code-name" items, the one
 // reading of typed codes everywhere: the text, trimmed, when it is a code on
-// the list (case aside, as the tables compare codes), spelt as the list
+// the list (as the tables compare codes, sameCode), spelt as the list
 // spells it; else the code of the item whose text it is; else the text
 // before its first "-" (all of it when it holds none), spelt as the list
 // spells it when it is on the list. Whether that code exists is for the
 // caller to check.
 QString codeOfText(const QString &text, const QVector<CodeItem> &items);
-// The code the combo's text stands for: the chosen item's own code (so a
-// code holding "-" survives), otherwise codeOfText over the combo's items.
-QString comboCode(const QComboBox *combo);
+
+// The code of an item that a box, combo or cell shows because it was loaded
+// or chosen, kept with the text that shows it: while that text stands, it
+// stands for this code, however the typed-code rule would read it ("S-1"
+// shown for storage S named "1" stays S with a storage S-1 on file). A text
+// that differs was typed and is read by codeOfText. The code held may be
+// empty: the text then names no code (a storage name without its code).
+class HeldCode
+{
+public:
+    void hold(const QString &code, const QString &text);
+    bool holds(const QString &text) const;
+    const QString &code() const { return m_code; }
+    // The held code while text stands, else codeOfText(text, items).
+    QString codeOf(const QString &text, const QVector<CodeItem> &items) const;
+
+private:
+    QString m_code;
+    QString m_text; // null: nothing held
+};
 
 enum class NumberInput { Ok, NotANumber, OutOfRange };
 // The one reading of a typed number: after trimming, a plain decimal (an

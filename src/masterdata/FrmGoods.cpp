@@ -1,7 +1,7 @@
 #include "FrmGoods.h"
 
+#include "CodeCombo.h"
 #include "EditorTexts.h"
-#include "FieldInput.h"
 #include "platform/db/Database.h"
 #include "platform/ui/Widgets.h"
 
@@ -11,28 +11,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-QComboBox *codeCombo(QWidget *owner, const char *name)
-{
-    auto *c = new QComboBox(owner);
-    c->setObjectName(QString::fromLatin1(name));
-    makeCodeCombo(c);
-    return c;
-}
-} // namespace
-
 FrmGoods::FrmGoods(AppState &state, const QString &id, QWidget *parent)
     : RecordEditor(state, id, QStringLiteral("确认"), QSize(6885, 4125), parent)
 {
     setObjectName(QStringLiteral("FrmGoods"));
     setWindowTitle(QStringLiteral("商品属性"));
     m_code = lineEdit(QStringLiteral("txt_GoodsID"));
-    m_type = codeCombo(this, "cmb_ProductType");
+    m_type = new CodeCombo(QStringLiteral("cmb_ProductType"), this);
     m_name = lineEdit(QStringLiteral("txt_GoodsName"));
     m_home = lineEdit(QStringLiteral("txt_Home"));
     m_unit = lineEdit(QStringLiteral("txt_Unit"));
     m_model = lineEdit(QStringLiteral("txt_Model"));
-    m_storage = codeCombo(this, "cmb_Storage");
+    m_storage = new CodeCombo(QStringLiteral("cmb_Storage"), this);
     m_minStorage = lineEdit(QStringLiteral("txt_MinStorage"));
     m_buyPrice = lineEdit(QStringLiteral("txt_BuyUnitPrice"));
     m_salePrice = lineEdit(QStringLiteral("txt_SaleUnitPrice"));
@@ -88,9 +78,10 @@ const RecordTable &FrmGoods::table() const
 
 void FrmGoods::fillCombos()
 {
-    fillCodeCombo(m_type, db().query(QStringLiteral("select ProductTypeID,ProductTypeName from ProductType "
-                                                    "order by ProductTypeID")));
-    fillCodeCombo(m_storage, db().query(QStringLiteral("select StorageID,StorageName from Storage order by StorageID")));
+    m_type->setItems(codeItems(db().query(QStringLiteral("select ProductTypeID,ProductTypeName from ProductType "
+                                                         "order by ProductTypeID"))));
+    m_storage->setItems(codeItems(db().query(QStringLiteral("select StorageID,StorageName from Storage "
+                                                            "order by StorageID"))));
 }
 
 bool FrmGoods::loadRecord(const QString &key)
@@ -109,12 +100,12 @@ bool FrmGoods::loadRecord(const QString &key)
         return false;
     auto text = [&rs](const char *caption) { return rs->text(0, QString::fromUtf8(caption)); };
     m_code->setText(text("商品编码"));
-    showCode(m_type, text("类别编号"), rs->value(0, QStringLiteral("类别名称")));
+    m_type->showCode(text("类别编号"), rs->value(0, QStringLiteral("类别名称")));
     m_name->setText(text("商品名称"));
     m_home->setText(text("产地"));
     m_unit->setText(text("单位"));
     m_model->setText(text("规格型号"));
-    showCode(m_storage, text("仓库编号"), rs->value(0, QStringLiteral("仓库名称")));
+    m_storage->showCode(text("仓库编号"), rs->value(0, QStringLiteral("仓库名称")));
     m_minStorage->setText(text("最小库存"));
     m_buyPrice->setText(text("采购单价"));
     m_salePrice->setText(text("销售单价"));

@@ -2,7 +2,7 @@
 
 #include "RecordEditor.h"
 
-class QComboBox;
+class CodeCombo;
 
 // The goods editor "商品属性": code, name, origin, unit, model, category and
 // default storage (chosen from their tables), minimum stock and the two unit
@@ -28,7 +28,7 @@ private:
     bool checkNumber(QLineEdit *box, const QString &field, bool emptyIsZero, double *value);
 
     QLineEdit *m_code, *m_name, *m_home, *m_unit, *m_model, *m_minStorage, *m_buyPrice, *m_salePrice, *m_remark;
-    QComboBox *m_type, *m_storage;
+    CodeCombo *m_type, *m_storage;
     // What validate() accepted, written by the save.
     QString m_typeCode, m_storageCode;
     double m_min = 0, m_buy = 0, m_sale = 0;

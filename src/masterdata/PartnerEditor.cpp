@@ -1,6 +1,6 @@
 #include "PartnerEditor.h"
 
-#include "FieldInput.h"
+#include "CodeCombo.h"
 #include "platform/db/Database.h"
 
 #include <QCheckBox>
@@ -71,9 +71,7 @@ PartnerEditor::PartnerEditor(const PartnerKind &kind, AppState &state, const QSt
     m_table.table = kind.table;
     m_table.key = fill(Fields[CodeField].column, kind);
 
-    m_type = new QComboBox(this);
-    m_type->setObjectName(fill(Fields[TypeField].input, kind));
-    makeCodeCombo(m_type);
+    m_type = new CodeCombo(fill(Fields[TypeField].input, kind), this);
 
     const PartnerKind::Places &at = kind.places;
     QList<QWidget *> order;
@@ -122,9 +120,9 @@ QLineEdit *PartnerEditor::keyBox() const
 
 void PartnerEditor::fillCombos()
 {
-    fillCodeCombo(m_type, db().query(QStringLiteral("select %1TypeID as %2类型编号,%1TypeName as %2类型名称 "
-                                                    "from %1Type order by %1TypeID")
-                                         .arg(m_kind.table, m_kind.who)));
+    m_type->setItems(codeItems(db().query(QStringLiteral("select %1TypeID as %2类型编号,%1TypeName as %2类型名称 "
+                                                         "from %1Type order by %1TypeID")
+                                              .arg(m_kind.table, m_kind.who))));
 }
 
 bool PartnerEditor::loadRecord(const QString &key)
@@ -147,7 +145,7 @@ bool PartnerEditor::loadRecord(const QString &key)
     for (const PartnerField &f : Fields) {
         const QString caption = fill(f.caption, m_kind);
         if (i++ == TypeField)
-            showCode(m_type, rs->text(0, caption), rs->value(0, QStringLiteral("类别名称")));
+            m_type->showCode(rs->text(0, caption), rs->value(0, QStringLiteral("类别名称")));
         else
             box(fill(f.column, m_kind))->setText(rs->text(0, caption));
     }

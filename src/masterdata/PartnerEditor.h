@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QVector>
 
-class QComboBox;
+class CodeCombo;
 
 // Customers or suppliers: the table and how the editor looks.
 struct PartnerKind {
@@ -60,7 +60,7 @@ private:
 
     const PartnerKind &m_kind;
     RecordTable m_table;
-    QComboBox *m_type;
+    CodeCombo *m_type;
     QList<QPair<QString, QLineEdit *>> m_boxes; // column -> box, every box but the category
     QString m_typeCode;                         // the category code, as checked
 };

@@ -1,7 +1,7 @@
 #include "RecordEditor.h"
 
+#include "CodeCombo.h"
 #include "EditorTexts.h"
-#include "FieldInput.h"
 #include "core/AppState.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/Widgets.h"
@@ -137,9 +137,9 @@ void RecordEditor::refuse(const QString &text, QWidget *focus)
         focus->setFocus();
 }
 
-bool RecordEditor::checkComboCode(QComboBox *combo, const QString &table, const QString &field, QString *code)
+bool RecordEditor::checkComboCode(CodeCombo *combo, const QString &table, const QString &field, QString *code)
 {
-    *code = storedCode(db(), table, table + QStringLiteral("ID"), comboCode(combo));
+    *code = storedCode(db(), table, table + QStringLiteral("ID"), combo->code());
     if (code->isNull()) {
         refuse(editortext::unknownCode(field), combo);
         return false;
@@ -197,12 +197,7 @@ bool RecordEditor::save()
         refuse(editortext::recordGone());
     } catch (const DbError &e) {
         // Someone else may have added the same code since the check.
-        bool taken = false;
-        try {
-            taken = m_adding && recordExists(db(), table(), key);
-        } catch (const DbError &) {
-        }
-        if (taken)
+        if (m_adding && dbfault::keyTakenMeanwhile([&] { return recordExists(db(), table(), key); }))
             refuse(editortext::duplicate(), keyBox());
         else
             msg::error(this, e.text());

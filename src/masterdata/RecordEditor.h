@@ -12,7 +12,7 @@
 struct AppState;
 class Database;
 class QCheckBox;
-class QComboBox;
+class CodeCombo;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -86,7 +86,7 @@ protected:
     // The stored code of table (key column <table>ID) that the combo names,
     // into *code; refuses the input naming the field when there is none.
     // Throws DbError.
-    bool checkComboCode(QComboBox *combo, const QString &table, const QString &field, QString *code);
+    bool checkComboCode(CodeCombo *combo, const QString &table, const QString &field, QString *code);
 
     // What each editor supplies.
     virtual const RecordTable &table() const = 0;

@@ -5,13 +5,13 @@
 
 #include <chrono>
 
-bool OtherDesk::hold(int holdMs)
+bool OtherDesk::hold(int holdMs, const char *savedWrite)
 {
     release();
     m_released = false;
     std::promise<bool> taken;
     std::future<bool> held = taken.get_future();
-    m_thread = std::thread(&OtherDesk::run, this, holdMs, std::move(taken));
+    m_thread = std::thread(&OtherDesk::run, this, holdMs, savedWrite, std::move(taken));
     return held.get();
 }
 
@@ -26,18 +26,18 @@ void OtherDesk::release()
         m_thread.join();
 }
 
-void OtherDesk::run(int holdMs, std::promise<bool> taken)
+void OtherDesk::run(int holdMs, const char *savedWrite, std::promise<bool> taken)
 {
     sqlite3 *db = nullptr;
     bool ok = sqlite3_open(QFile::encodeName(m_file).constData(), &db) == SQLITE_OK;
     ok = ok && sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
-    ok = ok && sqlite3_exec(db, "insert into Storage(StorageID,StorageName) values('其他','另一台电脑')", nullptr,
-                            nullptr, nullptr) == SQLITE_OK;
+    const char *write = savedWrite ? savedWrite : "insert into Storage(StorageID,StorageName) values('其他','另一台电脑')";
+    ok = ok && sqlite3_exec(db, write, nullptr, nullptr, nullptr) == SQLITE_OK;
     taken.set_value(ok);
     if (ok) {
         std::unique_lock<std::mutex> lock(m_mutex);
         m_wake.wait_for(lock, std::chrono::milliseconds(holdMs), [this] { return m_released; });
     }
-    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, ok && savedWrite ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(db);
 }

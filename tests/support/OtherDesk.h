@@ -22,12 +22,13 @@ public:
     // Takes the write lock ("BEGIN IMMEDIATE" and a write that is rolled
     // back later) and returns once it is held; lets go after holdMs, or at
     // release(), whichever comes first. False when the lock was not taken.
-    bool hold(int holdMs);
+    // Given a write of its own, the other desk commits it as it lets go.
+    bool hold(int holdMs, const char *savedWrite = nullptr);
     // Lets go of the lock (if held) and waits for the thread to end.
     void release();
 
 private:
-    void run(int holdMs, std::promise<bool> taken);
+    void run(int holdMs, const char *savedWrite, std::promise<bool> taken);
 
     QString m_file;
     std::thread m_thread;

@@ -126,4 +126,13 @@ DbError errorOf(const QSqlError &e, bool sqlite, const QString &sql)
     return DbError(t, sql, fromNativeCode(e.nativeErrorCode(), sqlite));
 }
 
+bool keyTakenMeanwhile(const std::function<bool()> &exists)
+{
+    try {
+        return exists();
+    } catch (const DbError &) {
+        return false;
+    }
+}
+
 } // namespace dbfault

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+
+#include <functional>
 #include <stdexcept>
 
 class QSqlError;
@@ -58,5 +60,9 @@ DbFault fromNativeCode(const QString &code, bool sqlite);
 // A Qt driver's error: its database text (or, lacking one, its own text),
 // classified by its native code. sqlite tells the embedded driver.
 DbError errorOf(const QSqlError &e, bool sqlite, const QString &sql = QString());
+// After a save that adds a record failed (writing nothing): whether its key
+// is on file now, saved by another desk since the save checked it. exists
+// asks the database; when asking fails as well, the answer is no.
+bool keyTakenMeanwhile(const std::function<bool()> &exists);
 
 } // namespace dbfault
