@@ -64,10 +64,8 @@ CodeNameEditor::CodeNameEditor(const CodeNameKind &kind, AppState &state, const 
 bool CodeNameEditor::loadRecord(const QString &key)
 {
     const QStringList captions = codeNameHeaders(m_kind.navCode);
-    const ResultPtr rs = db().query(QStringLiteral("select %1 as %3,%2 as %4 from %5 where %1=?")
-                                        .arg(m_kind.codeColumn, m_kind.nameColumn, captions.value(0),
-                                             captions.value(1), m_kind.table),
-                                    {key});
+    const ResultPtr rs = recordOf(db(), m_kind.table, m_kind.codeColumn,
+                                  {{m_kind.codeColumn, captions.value(0)}, {m_kind.nameColumn, captions.value(1)}}, key);
     if (rs->isEmpty())
         return false;
     m_code->setText(rs->text(0, captions.value(0)));

@@ -78,24 +78,15 @@ const RecordTable &FrmGoods::table() const
 
 void FrmGoods::fillCombos()
 {
-    m_type->setItems(codeItems(db().query(QStringLiteral("select ProductTypeID,ProductTypeName from ProductType "
-                                                         "order by ProductTypeID"))));
-    m_storage->setItems(codeItems(db().query(QStringLiteral("select StorageID,StorageName from Storage "
-                                                            "order by StorageID"))));
+    m_type->setItems(masterItems(db(), QStringLiteral("ProductType")));
+    m_storage->setItems(masterItems(db(), QStringLiteral("Storage")));
 }
 
 bool FrmGoods::loadRecord(const QString &key)
 {
     // An item whose category or storage has gone is still opened, so it can
     // be mended.
-    const ResultPtr rs = db().query(
-        QStringLiteral("select A.GoodsID as 商品编码,A.GoodsName as 商品名称,A.ProductTypeID as 类别编号,"
-                       "B.ProductTypeName as 类别名称,A.Unit as 单位,A.Model as 规格型号,A.Home as 产地,"
-                       "A.BuyUnitPrice as 采购单价,A.SaleUnitPrice as 销售单价,A.MinStorage as 最小库存,"
-                       "A.StorageID as 仓库编号,C.StorageName as 仓库名称,A.Remark as 备注 "
-                       "from Product as A left join ProductType as B on B.ProductTypeID=A.ProductTypeID "
-                       "left join Storage as C on C.StorageID=A.StorageID where A.GoodsID=?"),
-        {key});
+    const ResultPtr rs = goodsRecord(db(), key);
     if (rs->isEmpty())
         return false;
     auto text = [&rs](const char *caption) { return rs->text(0, QString::fromUtf8(caption)); };

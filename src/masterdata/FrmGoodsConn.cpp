@@ -1,5 +1,7 @@
 #include "FrmGoodsConn.h"
 
+#include "RecordStore.h"
+
 #include "core/AppState.h"
 #include "platform/grid/TextGrid.h"
 #include "platform/ui/Geometry.h"
@@ -7,14 +9,6 @@
 
 #include <QCheckBox>
 #include <QPushButton>
-
-QString FrmGoodsConn::listSql()
-{
-    return QStringLiteral(
-        "select A.GoodsID as 商品编号,A.GoodsName as 商品名称,A.Unit as 单位,A.Model as 规格型号,"
-        "B.StorageName as 库位,A.BuyUnitPrice as 单价 from Product as A,Storage as B "
-        "where B.StorageID=A.StorageID Order by A.GoodsID");
-}
 
 FrmGoodsConn::FrmGoodsConn(AppState &state, QWidget *parent)
     : PickerDialog(QStringLiteral("FrmGoodsConn"), QStringLiteral("选择商品"), QStringLiteral("GoodsConnGrd"),
@@ -32,7 +26,7 @@ FrmGoodsConn::FrmGoodsConn(AppState &state, QWidget *parent)
     setTabOrder(okButton(), m_all);
     connect(m_all, &QCheckBox::clicked, this, &FrmGoodsConn::setAll);
     try {
-        grid()->bind(state.db.query(listSql()));
+        grid()->bind(goodsPickList(state.db));
     } catch (const DbError &e) {
         msg::error(this, e.text());
     }

@@ -20,9 +20,6 @@ public:
     // unless "确定" was pressed.
     QStringList goodsIds() const { return m_goodsIds; }
 
-    // The list the picker shows.
-    static QString listSql();
-
 protected:
     void rowClicked(int row) override;
     void confirmed() override;

@@ -54,10 +54,12 @@ const RecordTable &FrmOperator::table() const
 
 bool FrmOperator::loadRecord(const QString &key)
 {
-    const ResultPtr rs = db().query(QStringLiteral("select OperatorID as 用户登录名,OperatorName as 用户真实名,"
-                                                   "UserPassword as 用户密码,Flage as 停用标志 from Operator "
-                                                   "where OperatorID=?"),
-                                    {key});
+    const ResultPtr rs = recordOf(db(), QStringLiteral("Operator"), QStringLiteral("OperatorID"),
+                                  {{QStringLiteral("OperatorID"), QStringLiteral("用户登录名")},
+                                   {QStringLiteral("OperatorName"), QStringLiteral("用户真实名")},
+                                   {QStringLiteral("UserPassword"), QStringLiteral("用户密码")},
+                                   {QStringLiteral("Flage"), QStringLiteral("停用标志")}},
+                                  key);
     if (rs->isEmpty())
         return false;
     m_login->setText(rs->text(0, QStringLiteral("用户登录名")));

@@ -120,28 +120,19 @@ QLineEdit *PartnerEditor::keyBox() const
 
 void PartnerEditor::fillCombos()
 {
-    m_type->setItems(codeItems(db().query(QStringLiteral("select %1TypeID as %2类型编号,%1TypeName as %2类型名称 "
-                                                         "from %1Type order by %1TypeID")
-                                              .arg(m_kind.table, m_kind.who))));
+    m_type->setItems(masterItems(db(), m_kind.table + QStringLiteral("Type")));
 }
 
 bool PartnerEditor::loadRecord(const QString &key)
 {
     // A partner whose category has gone is still opened, so it can be mended.
-    QStringList select;
-    int i = 0;
-    for (const PartnerField &f : Fields) {
-        select << QStringLiteral("A.%1 as %2").arg(fill(f.column, m_kind), fill(f.caption, m_kind));
-        if (i++ == TypeField)
-            select << QStringLiteral("B.%1TypeName as 类别名称").arg(m_kind.table);
-    }
-    const ResultPtr rs = db().query(QStringLiteral("select %1 from %2 as A left join %2Type as B "
-                                                   "on B.%2TypeID=A.TypeID where A.%3=?")
-                                        .arg(select.join(QLatin1Char(',')), m_kind.table, m_table.key),
-                                    {key});
+    QVector<QPair<QString, QString>> columns;
+    for (const PartnerField &f : Fields)
+        columns.append({fill(f.column, m_kind), fill(f.caption, m_kind)});
+    const ResultPtr rs = partnerRecord(db(), m_kind.table, columns, key);
     if (rs->isEmpty())
         return false;
-    i = 0;
+    int i = 0;
     for (const PartnerField &f : Fields) {
         const QString caption = fill(f.caption, m_kind);
         if (i++ == TypeField)

@@ -51,3 +51,55 @@ bool saveRecord(Database &db, const RecordTable &table, bool insert, const QStri
     tx.commit();
     return true;
 }
+
+namespace {
+
+QString selectList(const QVector<QPair<QString, QString>> &columnsAs, const QString &prefix)
+{
+    QStringList select;
+    for (const auto &[column, alias] : columnsAs)
+        select << prefix + column + QStringLiteral(" as ") + alias;
+    return select.join(QLatin1Char(','));
+}
+
+} // namespace
+
+QVector<CodeItem> masterItems(const Database &db, const QString &table)
+{
+    return codeItems(db.query(QStringLiteral("select %1ID,%1Name from %1 order by %1ID").arg(table)));
+}
+
+ResultPtr goodsRecord(const Database &db, const QString &key)
+{
+    return db.query(
+        QStringLiteral("select A.GoodsID as 商品编码,A.GoodsName as 商品名称,A.ProductTypeID as 类别编号,"
+                       "B.ProductTypeName as 类别名称,A.Unit as 单位,A.Model as 规格型号,A.Home as 产地,"
+                       "A.BuyUnitPrice as 采购单价,A.SaleUnitPrice as 销售单价,A.MinStorage as 最小库存,"
+                       "A.StorageID as 仓库编号,C.StorageName as 仓库名称,A.Remark as 备注 "
+                       "from Product as A left join ProductType as B on B.ProductTypeID=A.ProductTypeID "
+                       "left join Storage as C on C.StorageID=A.StorageID where A.GoodsID=?"),
+        {key});
+}
+
+ResultPtr recordOf(const Database &db, const QString &table, const QString &keyColumn,
+                   const QVector<QPair<QString, QString>> &columnsAs, const QString &key)
+{
+    return db.query(QStringLiteral("select %1 from %2 where %3=?").arg(selectList(columnsAs, QString()), table, keyColumn),
+                    {key});
+}
+
+ResultPtr partnerRecord(const Database &db, const QString &table, const QVector<QPair<QString, QString>> &columnsAs,
+                        const QString &key)
+{
+    return db.query(QStringLiteral("select %1,B.%2TypeName as 类别名称 from %2 as A left join %2Type as B "
+                                   "on B.%2TypeID=A.TypeID where A.%2ID=?")
+                        .arg(selectList(columnsAs, QStringLiteral("A.")), table),
+                    {key});
+}
+
+ResultPtr goodsPickList(const Database &db)
+{
+    return db.query(QStringLiteral("select A.GoodsID as 商品编号,A.GoodsName as 商品名称,A.Unit as 单位,"
+                                   "A.Model as 规格型号,B.StorageName as 库位,A.BuyUnitPrice as 单价 "
+                                   "from Product as A,Storage as B where B.StorageID=A.StorageID Order by A.GoodsID"));
+}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "FieldInput.h"
+
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVariantHash>
@@ -29,3 +32,23 @@ QString storedCode(const Database &db, const QString &table, const QString &keyC
 // record. Throws DbError, with nothing written.
 bool saveRecord(Database &db, const RecordTable &table, bool insert, const QString &key,
                 const QVariantHash &values, const QString &operatorId, const QString &logText);
+
+// What the editors and the goods picker read. Each throws DbError.
+
+// The "code-name" items of a master table whose columns are <table>ID and
+// <table>Name, in code order.
+QVector<CodeItem> masterItems(const Database &db, const QString &table);
+// The goods item with its category's and storage's names (left joins, so an
+// item whose category or storage is gone still loads); no row when there is
+// no such item.
+ResultPtr goodsRecord(const Database &db, const QString &key);
+// One record of table: each column under its alias, keyColumn = key.
+ResultPtr recordOf(const Database &db, const QString &table, const QString &keyColumn,
+                   const QVector<QPair<QString, QString>> &columnsAs, const QString &key);
+// A customer or supplier (table "Customer" or "Supplier"): its columns under
+// their aliases and its category's name as 类别名称 (a left join).
+ResultPtr partnerRecord(const Database &db, const QString &table, const QVector<QPair<QString, QString>> &columnsAs,
+                        const QString &key);
+// Every goods item with its storage's name and its purchase price, by code:
+// the goods picker's list.
+ResultPtr goodsPickList(const Database &db);
