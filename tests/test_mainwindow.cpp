@@ -256,7 +256,7 @@ private slots:
         QFETCH(QString, index);
         TestApp app;
         QVERIFY(app.ok());
-        const QStringList plan = app.rows(QStringLiteral("explain query plan ") + listSpec(code)->sql);
+        const QStringList plan = app.rows(QStringLiteral("explain query plan ") + listSpec(code)->sql.text);
         QVERIFY2(plan.first().contains(QStringLiteral("SCAN A USING COVERING INDEX ") + index), qPrintable(plan.join('\n')));
         for (const QString &step : plan)
             QVERIFY2(!step.contains(QStringLiteral("TEMP B-TREE")), qPrintable(step));

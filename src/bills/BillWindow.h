@@ -86,8 +86,6 @@ private:
     void moveOnFromEditor();
     void lookupGoods(int row, const QString &code);
     QVector<FieldInput> headerInput() const;
-    // What a save writes, from the header as the checks left it.
-    BillDraft draft(const QVector<FieldInput> &header) const;
     void setCommandsEnabled(bool on);
 
     AppState &m_state;

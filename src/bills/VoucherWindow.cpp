@@ -4,7 +4,7 @@
 #include "BillStore.h"
 #include "VoucherStore.h"
 #include "core/AppState.h"
-#include "platform/db/ValueText.h"
+#include "platform/db/Decimal.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/Widgets.h"
 
@@ -181,7 +181,7 @@ QString VoucherWindow::number() const
 
 void VoucherWindow::showBalance()
 {
-    m_left->setText(billnum::balanceText(roundedNumber(billnum::val(m_must->text()) - billnum::val(m_have->text()))));
+    m_left->setText(billnum::balanceText(decimal::difference(billnum::val(m_must->text()), billnum::val(m_have->text()))));
 }
 
 QString VoucherWindow::comboCode(QComboBox *combo, const QString &chosenCode, const QString &chosenText) const

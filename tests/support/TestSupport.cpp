@@ -65,7 +65,7 @@ TestApp::~TestApp()
     m_state.db.close();
 }
 
-QStringList TestApp::rows(const QString &sql, const QVariantList &params)
+QStringList TestApp::rows(const Select &sql, const QVariantList &params)
 {
     QStringList out;
     const ResultPtr rs = m_state.db.query(sql, params);

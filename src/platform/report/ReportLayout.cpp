@@ -1,6 +1,7 @@
 #include "ReportLayout.h"
 
 #include "PrintFace.h"
+#include "platform/db/Decimal.h"
 #include "platform/db/ValueText.h"
 
 #include <QFontMetricsF>
@@ -275,10 +276,10 @@ Layout layout(const Report &report)
     if (report.billTotal && l.rowCount > 0) {
         l.totalColumn = t.columnIndex(QStringLiteral("金额"));
         if (l.totalColumn >= 0) {
-            double sum = 0;
+            decimal::Sum sum;
             for (int r = 0; r < l.rowCount; ++r)
-                sum += t.value(r, l.totalColumn).toDouble();
-            l.totalText = numberText(roundedNumber(sum));
+                sum.add(t.value(r, l.totalColumn).toDouble());
+            l.totalText = numberText(sum.value());
             natural[l.totalColumn] = std::max(natural[l.totalColumn], captionMeasure.width(l.totalText));
             if (l.totalColumn > 0)
                 natural[0] = std::max(natural[0], captionMeasure.width(QStringLiteral("金额合计")));
