@@ -78,7 +78,7 @@ QStringList TestApp::rows(const Select &sql, const QVariantList &params)
     return out;
 }
 
-QString TestApp::one(const QString &sql, const QVariantList &params)
+QString TestApp::one(const Select &sql, const QVariantList &params)
 {
     const QStringList r = rows(sql, params);
     return r.isEmpty() ? QString() : r.first();

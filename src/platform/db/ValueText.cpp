@@ -80,10 +80,11 @@ int numberTextLength(double value)
 {
     if (value == 0.0 || !std::isfinite(value))
         return int(numberText(value).size());
-    // A number of at most 15 digits shows them all: its decimal value.
+    // A number of at most 15 digits shows them all: its decimal value
+    // (below the normal range doubles hold fewer digits).
     decimal::Decimal d = decimal::of(value);
     int count = decimal::digitCount(d.digits);
-    if (count <= 15) {
+    if (count <= 15 && std::isnormal(value)) {
         for (; d.digits % 10 == 0; d.digits /= 10, --count)
             ++d.exponent;
         return plainLength(count, d.exponent + count - 1, value < 0);
