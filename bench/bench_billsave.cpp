@@ -1,8 +1,8 @@
 // Times saving a goods receipt of 50 lines made from an open purchase
 // order, and a delivery of 50 lines made from an open sales order: the
-// checks and the save (header, lines, stock, order lines and status, log
-// entry, one transaction), on the benchmark database and on one ten times
-// larger.
+// checks, the save input built as the window builds it (billDraft) and the
+// save (header, lines, stock, order lines and status, log entry, one
+// transaction), on the benchmark database and on one ten times larger.
 //
 //   bench_billsave [database file] [ten-times database file]   (built when absent)
 

@@ -29,9 +29,10 @@ Decimal rounded(const Decimal &d, int places = ComputedPlaces);
 // The number of characters of the digits as written (a sign not counted).
 int digitCount(__int128 digits);
 
-// A sum of doubles on their decimal values, exact while the digits fit in
-// 38 places (values between 10^-20 and 10^18 always do); beyond that the
-// binary sum.
+// A sum of doubles on their decimal values, exact while the digits, aligned
+// at the point, fit in 38 places (as those of every number of at most 15
+// significant digits between 10^-6 and 10^15 do); beyond that the binary
+// sum, rounded.
 class Sum
 {
 public:
@@ -45,20 +46,14 @@ private:
     bool m_exact = true;
 };
 
-// The value rounded, in whole millionths (10^-ComputedPlaces), when that fits in 64
-// bits (below 9.2 × 10^12).
+// The value rounded, in whole millionths (10^-ComputedPlaces), when that
+// fits in 64 bits (below 9.2 × 10^12).
 bool toMillionths(double value, long long *out);
 
-// The exact product, sum of two, and difference, rounded.
+// The exact product and difference, rounded.
 double product(double a, double b);
 double difference(double a, double b);
 // The value itself, rounded; zero comes out as 0, never -0.
 double rounded(double value);
 
 } // namespace decimal
-
-// The rounding of every computed number, as above.
-inline double roundedNumber(double value)
-{
-    return decimal::rounded(value);
-}
