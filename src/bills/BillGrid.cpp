@@ -174,7 +174,8 @@ void BillGrid::recomputeCount(int row)
 {
     if (!m_kind.column(ColRole::CountQty))
         return;
-    const double d = decimal::difference(billnum::val(cell(row, ColRole::CountQty)), billnum::val(cell(row, ColRole::BookQty)));
+    const double d =
+        decimal::difference(billnum::val(cell(row, ColRole::CountQty)), billnum::val(cell(row, ColRole::BookQty)));
     const QString diff = billnum::amountText(d);
     setCell(row, ColRole::Diff, diff);
     const double shown = billnum::val(diff);

@@ -181,7 +181,8 @@ QString VoucherWindow::number() const
 
 void VoucherWindow::showBalance()
 {
-    m_left->setText(billnum::balanceText(decimal::difference(billnum::val(m_must->text()), billnum::val(m_have->text()))));
+    const double left = decimal::difference(billnum::val(m_must->text()), billnum::val(m_have->text()));
+    m_left->setText(billnum::balanceText(left));
 }
 
 QString VoucherWindow::comboCode(QComboBox *combo, const QString &chosenCode, const QString &chosenText) const

@@ -81,7 +81,8 @@ bool add(Decimal &to, const Decimal &d)
     const int e = std::min(a.exponent, b.exponent);
     if (!scaleUp(a.digits, a.exponent - e) || !scaleUp(b.digits, b.exponent - e))
         return false;
-    if (magnitude(a.digits) > std::numeric_limits<i128>::max() / 2 || magnitude(b.digits) > std::numeric_limits<i128>::max() / 2)
+    const i128 half = std::numeric_limits<i128>::max() / 2;
+    if (magnitude(a.digits) > half || magnitude(b.digits) > half)
         return false;
     to = Decimal{a.digits + b.digits, e};
     return true;
@@ -159,8 +160,9 @@ Decimal rounded(const Decimal &d, int places)
 
 int digitCount(i128 digits)
 {
+    const i128 m = magnitude(digits);
     int n = 1;
-    for (i128 m = magnitude(digits); m >= 10; m /= 10)
+    while (n <= kMaxTen && m >= tenTo(n))
         ++n;
     return n;
 }

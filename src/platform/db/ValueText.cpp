@@ -82,12 +82,13 @@ int numberTextLength(double value)
         return int(numberText(value).size());
     // A number of at most 15 digits shows them all: its decimal value
     // (below the normal range doubles hold fewer digits).
-    decimal::Decimal d = decimal::of(value);
+    const decimal::Decimal d = decimal::of(value);
     int count = decimal::digitCount(d.digits);
     if (count <= 15 && std::isnormal(value)) {
-        for (; d.digits % 10 == 0; d.digits /= 10, --count)
-            ++d.exponent;
-        return plainLength(count, d.exponent + count - 1, value < 0);
+        int exponent = d.exponent;
+        for (long long m = (long long)d.digits; m % 10 == 0; m /= 10, --count)
+            ++exponent;
+        return plainLength(count, exponent + count - 1, value < 0);
     }
     const Significant s = significant(value);
     return plainLength(s.count, s.power, s.negative);
