@@ -1,8 +1,8 @@
 // Times saving a goods receipt of 50 lines made from an open purchase
 // order, and a delivery of 50 lines made from an open sales order: the
-// checks and the save (header, lines, stock, order lines and status, log
-// entry, one transaction), on the benchmark database and on one ten times
-// larger.
+// checks, the save input built as the window builds it (billDraft) and the
+// save (header, lines, stock, order lines and status, log entry, one
+// transaction), on the benchmark database and on one ten times larger.
 //
 //   bench_billsave [database file] [ten-times database file]   (built when absent)
 
@@ -12,8 +12,8 @@
 #include "platform/db/Database.h"
 #include "platform/grid/TextGridModel.h"
 #include "bills/BillCheck.h"
+#include "bills/BillDraft.h"
 #include "bills/BillGrid.h"
-#include "bills/BillNumbers.h"
 #include "bills/BillStore.h"
 #include "purchasing/FrmBuyIn.h"
 #include "purchasing/FrmBuyOrder.h"
@@ -91,27 +91,14 @@ double saveOnce(Database &db, const Flow &flow, const QString &number, const QSt
         std::fprintf(stderr, "check failed: %s\n", qPrintable(fail->message));
         return -1;
     }
-    BillDraft d;
-    d.number = number;
-    for (const FieldInput &in : header) {
-        if (!in.field->column.isEmpty())
-            d.head.append({in.field->column, in.field->kind == FieldKind::CodeName || in.field->kind == FieldKind::Operator
-                                                 ? QVariant(in.code)
-                                                 : QVariant(in.text)});
-    }
-    for (int r = 1; r <= grid.lastLine(); ++r) {
-        BillLine l;
-        l.goodsId = grid.cell(r, ColRole::Code);
-        l.qty = billnum::val(grid.cell(r, ColRole::Qty));
-        const double price = billnum::val(grid.cell(r, ColRole::Price));
-        l.values = {l.goodsId, storages.first().code, l.qty, price};
-        d.amount += l.qty * price;
-        d.lines << l;
-    }
-    d.linkedOrder = order;
-    d.operatorId = QStringLiteral("Administrator");
-    d.when = QDateTime::currentDateTime();
-    store.save(d);
+    store.save(billDraft({.kind = kind,
+                          .mode = 1,
+                          .header = header,
+                          .lines = grid,
+                          .storages = storages,
+                          .linkedOrder = order,
+                          .operatorId = QStringLiteral("Administrator"),
+                          .when = QDateTime::currentDateTime()}));
     return nowMs() - t0;
 }
 

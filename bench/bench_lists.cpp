@@ -2,9 +2,10 @@
 // size, as the operator sees it: from the click on the navigation bar to the
 // painted grid, the clearing of the list shown before it included (each list
 // is opened right after the one before it in the navigation bar). Beside it
-// the floor: the same query stepped through the SQLite C API on a connection
-// of its own, reading every column as text. A list is within its limit when
-// it opens in at most 1.25 x floor + 20 ms.
+// the floor: the list's defining query (definingQuery()) stepped through the
+// SQLite C API on a connection of its own, reading every column as text. A
+// list is within its limit when it opens in at most 1.25 x floor + 20 ms; the
+// goods summaries 403 and 404 within 1.1 x floor.
 //
 // For the long lists (100,000 lines and more) it also gives the resident
 // memory once the list is painted, and its growth over the memory taken with
@@ -16,6 +17,7 @@
 //       codes, only those lists are timed)
 
 #include "BenchData.h"
+#include "DefiningQueries.h"
 
 #include "core/AppState.h"
 #include "core/FrmMain.h"
@@ -41,6 +43,7 @@ const int kHugeList = 500000;
 const double kHugeGrowthLimitMb = 100;
 const double kHugeTimeLimitMs = 1500;
 const int kShortListCode = 504;
+const double kSummaryFactor = 1.1; // the goods summaries: no more than the query
 
 double floorMs(sqlite3 *db, const QByteArray &sql, int *rows)
 {
@@ -140,7 +143,7 @@ int main(int argc, char **argv)
     w.grid()->viewport()->installEventFilter(&watch);
 
     std::printf("%-5s %-16s %8s %9s %9s %6s %8s %8s  %s\n", "code", "title", "rows", "open ms", "floor ms", "ratio",
-                "rss MB", "+MB", "limit 1.25x+20");
+                "rss MB", "+MB", "limit 1.25x+20 (403, 404: 1.1x)");
     bool allOk = true;
     int previous = kShortListCode;
     for (const NavGroup &group : navigationGroups()) {
@@ -148,7 +151,7 @@ int main(int argc, char **argv)
             const ListSpec *list = listSpec(code);
             if (list->kind == ListSpec::Action || (!only.isEmpty() && !only.contains(code)))
                 continue;
-            const QByteArray sql = list->sql.toUtf8();
+            const QByteArray sql = definingQuery(code);
             int rows = 0;
             floorMs(raw, sql, &rows); // warms the page cache
             double floorBest = 1e9, openBest = 1e9;
@@ -167,7 +170,9 @@ int main(int argc, char **argv)
                 openList(w, watch, previous);
                 openBest = std::min(openBest, openList(w, watch, code));
             }
-            bool ok = openBest <= 1.25 * floorBest + 20 && w.grid()->rows() == rows + 1 && box.count() == 0;
+            const bool summary = code == 403 || code == 404;
+            const double limit = summary ? kSummaryFactor * floorBest : 1.25 * floorBest + 20;
+            bool ok = openBest <= limit && w.grid()->rows() == rows + 1 && box.count() == 0;
             if (rows >= kHugeList)
                 ok = ok && openBest < kHugeTimeLimitMs && growth < kHugeGrowthLimitMb;
             allOk = allOk && ok;

@@ -3,6 +3,7 @@
 #include "BillKit.h"
 
 #include "core/FrmMain.h"
+#include "core/ListCatalog.h"
 #include "platform/grid/TextGrid.h"
 #include "platform/report/ReportViewer.h"
 #include "platform/ui/Modal.h"
@@ -166,6 +167,73 @@ private slots:
         w->save();
         QCOMPARE(box.lastText(), QStringLiteral("该编号已经存在！"));
         QCOMPARE(app.rows(QStringLiteral("select NowStorage from Product where GoodsID='G1'")), QStringList{"7"});
+    }
+
+    // Each line's amount and the total are the decimal ones, rounded half away
+    // from zero at the sixth place: as typed, saved, listed, reopened, printed.
+    void figuresAgreeEverywhere_data()
+    {
+        QTest::addColumn<QStringList>("lines"); // quantity|price of goods G1
+        QTest::addColumn<QStringList>("amounts");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<double>("stock");
+        QTest::newRow("product with a 5 at the seventh place") << QStringList{"1.001|1.0625"} << QStringList{"1.063563"}
+                                                               << "1.063563" << 1.001;
+        QTest::newRow("two small lines") << QStringList{"0.001|1.2345", "0.003|1.2345"}
+                                         << QStringList{"0.001235", "0.003704"} << "0.004939" << 0.004;
+        QTest::newRow("tenths of stock") << QStringList{"0.1|1", "0.2|1"} << QStringList{"0.1", "0.2"} << "0.3" << 0.3;
+        QTest::newRow("price below 0.0001") << QStringList{"1|0.00005"} << QStringList{"0.00005"} << "0.00005" << 1.0;
+        QTest::newRow("product below 0.0001") << QStringList{"0.001|0.01"} << QStringList{"0.00001"} << "0.00001"
+                                              << 0.001;
+    }
+    void figuresAgreeEverywhere()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, amounts);
+        QFETCH(QString, total);
+        QFETCH(double, stock);
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        msg::Recorder box;
+        auto w = newReceipt(app);
+        type(w->findChild<QLineEdit *>(QStringLiteral("txt_ReceiveReceiptID")), QStringLiteral("R1"));
+        pick(*w, "Supplier", QStringLiteral("S1-"));
+        pick(*w, "Accepter", QStringLiteral("A1-"));
+        for (int i = 0; i < lines.size(); ++i)
+            receiptLine(*w, i + 1, QStringLiteral("G1"), QString(), lines[i].section('|', 0, 0), lines[i].section('|', 1));
+        const auto shown = [&](BillWindow &bill) {
+            QStringList got;
+            for (int r = 1; r <= lines.size(); ++r)
+                got << cell(bill, r, 8).trimmed();
+            return got << cell(bill, bill.lines().rows() - 1, 8).trimmed();
+        };
+        QCOMPARE(shown(*w), amounts + QStringList{total});
+        QVERIFY(w->save());
+        QCOMPARE(app.one(QStringLiteral("select Amount from ReceiveReceipt")), total);
+        QVERIFY(app.db().scalar(QStringLiteral("select NowStorage from Product where GoodsID='G1'")).toDouble() == stock);
+        QStringList listed;
+        for (const QString &row : app.rows(listSpec(403)->sql))
+            listed << row.section('|', 9);
+        QCOMPARE(listed, amounts);
+        QCOMPARE(app.one(listSpec(102)->sql).section('|', 3, 3), total);
+
+        FrmBuyIn again(app.state(), 2, QStringLiteral("R1"));
+        QVERIFY(again.load());
+        QCOMPARE(shown(again), amounts + QStringList{total});
+        for (int r = 1; r <= lines.size(); ++r) {
+            again.clickCell(r, 5);
+            choose(again.storageEditor(), QStringLiteral("1-"));
+        }
+        const bool saved = again.save();
+        QVERIFY2(saved, qPrintable(box.lastText()));
+        QCOMPARE(box.count(), 0);
+        QCOMPARE(app.one(QStringLiteral("select Amount from ReceiveReceipt")), total);
+        modal::Script script;
+        QString printed;
+        script.then([&printed](QDialog *d) { printed = d->findChild<ReportViewer *>()->layout().totalText; });
+        again.print();
+        QCOMPARE(printed, total);
     }
 
     void checks_data()
@@ -510,19 +578,24 @@ private slots:
         QCOMPARE(box.lastText(), QStringLiteral("请输入正确的应付金额和已付金额！"));
         // The balance is the decimal one.
         auto *have = w.findChild<QLineEdit *>(QStringLiteral("txt_HavePay"));
-        for (const auto &[owed, paid, left] : {std::tuple{"1000.1", "1000", ".1"}, {"8729.12", "8729.1", ".02"}}) {
+        for (const auto &[owed, paid, left] : {std::tuple{"1000.1", "1000", ".1"}, {"8729.12", "8729.1", ".02"},
+                                               {"1.0000005", "0", "1.000001"}, {"0.00005", "", ".00005"}}) {
             must->setText(QString::fromLatin1(owed));
             have->setText(QString::fromLatin1(paid));
             QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("txt_LeftPay"))->text(), QString::fromLatin1(left));
         }
         have->clear();
-        must->setText(QStringLiteral("100"));
+        must->setText(QStringLiteral("0.00005"));
         QVERIFY(w.saveAndNew());
         QVERIFY(w.saveAndNew());
         QCOMPARE(w.number(), QStringLiteral("0102"));
         QCOMPARE(app.rows(QStringLiteral("select PayID,MustPay,HavePay from Pay order by PayID")),
-                 (QStringList{"0099|0|0", "0100|100|0", "0101|100|0"}));
+                 (QStringList{"0099|0|0", "0100|0.00005|0", "0101|0.00005|0"}));
         QCOMPARE(app.log(), (QStringList{QStringLiteral("添加单号为0100的应付款"), QStringLiteral("添加单号为0101的应付款")}));
+        FrmPay again(app.state(), 2, QStringLiteral("0100")); // what it shows saves again
+        QVERIFY(again.load());
+        QCOMPARE(again.findChild<QLineEdit *>(QStringLiteral("txt_MustPay"))->text(), QStringLiteral("0.00005"));
+        QVERIFY(again.confirm());
         w.findChild<QComboBox *>(QStringLiteral("cmb_Supplier"))->setEditText(QStringLiteral("无此供应商"));
         QVERIFY(!w.confirm());
         QCOMPARE(box.lastText(), QStringLiteral("供应商“无此供应商”不存在，请从列表中选择！"));

@@ -70,6 +70,24 @@ private slots:
         QCOMPARE(rs->value(0, QStringLiteral("金额")).toDouble(), 5.0);
     }
 
+    void derivedColumnsAreDecimal_data() { viaColumns(); }
+    void derivedColumnsAreDecimal()
+    {
+        QFETCH(QString, via);
+        auto db = openFresh(via);
+        db->exec(QStringLiteral("create table N(k text, q real, p real)"));
+        db->exec(QStringLiteral("insert into N values('A',1.001,1.0625),('B',0.1,0.3),('C',null,2)"));
+        const Select select(QStringLiteral("select k as 商品编码,q as 数量,p as 单价,q*p as 金额,p-q as 差 "
+                                           "from N order by k"),
+                            {DerivedColumn{QStringLiteral("金额"), QStringLiteral("数量"), QStringLiteral("单价")},
+                             DerivedColumn{QStringLiteral("差"), QStringLiteral("单价"), QStringLiteral("数量"),
+                                           DerivedColumn::Difference}});
+        const ResultPtr rs = db->query(select);
+        QCOMPARE(rs->text(0, 3), QStringLiteral("1.063563")); // the binary product rounds to 1.063562
+        QCOMPARE(rs->value(1, 4).toDouble(), 0.2); // not 0.19999999999999998
+        QVERIFY(rs->isNull(2, 3));
+    }
+
     void aggregateOverEmptyTableIsNull_data() { viaColumns(); }
     void aggregateOverEmptyTableIsNull()
     {
@@ -273,12 +291,19 @@ private slots:
         QTest::newRow("date time") << QVariant(QDateTime(QDate(2026, 1, 2), QTime(8, 5, 9)))
                                    << "2026-01-02 08:05:09";
         QTest::newRow("15 digits") << QVariant(123456789012.345) << "123456789012.345";
+        QTest::newRow("below 0.0001") << QVariant(0.00005) << "0.00005";
+        QTest::newRow("from 10^15 on") << QVariant(1e15) << "1000000000000000";
+        QTest::newRow("15 digits times three") << QVariant(999999999999999.0 * 3) << "3000000000000000";
+        QTest::newRow("16 digits") << QVariant(1234567890123456.7) << "1234567890123460";
+        QTest::newRow("negative tiny") << QVariant(-0.00012345) << "-0.00012345";
     }
     void shownValues()
     {
         QFETCH(QVariant, value);
         QFETCH(QString, text);
         QCOMPARE(valueText(value), text);
+        if (value.typeId() == QMetaType::Double)
+            QCOMPARE(numberTextLength(value.toDouble()), int(text.size()));
     }
 
     void readValuesShowAsStored()

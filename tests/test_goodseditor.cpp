@@ -64,6 +64,9 @@ private slots:
         QTest::newRow("overflow") << "1e400" << bad << 0.0;
         QTest::newRow("fifteen digits") << "12345678901234.5" << ok << 12345678901234.5;
         QTest::newRow("twenty digits") << "99999999999999999999" << big << 0.0;
+        QTest::newRow("shown from 10^15 on") << "3000000000000000" << ok << 3e15;
+        QTest::newRow("shown below 0.0001") << "0.00005" << ok << 0.00005;
+        QTest::newRow("sixteen between zeros") << "0.00012345678901234560" << big << 0.0;
     }
     void plainNumbers()
     {
@@ -113,11 +116,17 @@ private slots:
         QCOMPARE(textOf(mod.get(), "txt_MinStorage"), QStringLiteral("2.5"));
         QVERIFY(child<QCheckBox>(mod.get(), "Check1")->isHidden());
         QVERIFY(child<QPushButton>(mod.get(), "cmd_Add")->isHidden());
-        typeInto(mod.get(), "txt_BuyUnitPrice", QStringLiteral("99"));
+        typeInto(mod.get(), "txt_BuyUnitPrice", QStringLiteral("0.00005"));
         press(mod.get(), "cmd_OK");
         QCOMPARE(goods(app, QStringLiteral("X'1")),
-                 QStringLiteral("X'1|O'Brien 扳手 '; drop table Product; --|把|12\"|上海|T1|99|-3|2.5|2|备注'|7"));
+                 QStringLiteral("X'1|O'Brien 扳手 '; drop table Product; --|把|12\"|上海|T1|0.00005|-3|2.5|2|备注'|7"));
         QCOMPARE(app.log().last(), QStringLiteral("修改编号为X'1的商品资料"));
+        // What it shows saves again.
+        auto again = openEditor(app, 303, QStringLiteral("X'1"));
+        QCOMPARE(textOf(again.get(), "txt_BuyUnitPrice"), QStringLiteral("0.00005"));
+        press(again.get(), "cmd_OK");
+        QCOMPARE(box.count(), 0);
+        QCOMPARE(app.log().size(), 3);
     }
 
     void inputThatCannotBeSavedIsRefused_data()

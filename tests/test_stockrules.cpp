@@ -70,6 +70,7 @@ private slots:
         QTest::newRow("count written with a point") << "3" << "3.0" << " 0" << "盘平";
         QTest::newRow("empty shelf") << "5" << "0" << "-5" << "盘亏";
         QTest::newRow("decimal difference") << "1000" << "1000.3" << " 0.3" << "盘赢";
+        QTest::newRow("half at the seventh place") << "0" << "1.0000005" << " 1.000001" << "盘赢";
     }
     void gainAndLoss()
     {
@@ -294,7 +295,7 @@ private slots:
         db.exec(QStringLiteral("insert into CheckNumber(CheckID,OperateDate,CheckerID,OperatorID) "
                                "values('K1','2026-12-08','K1','Administrator')"));
         db.exec(QStringLiteral("insert into CheckNumberDetail(CheckID,GoodsID,StorageNumber,CheckNumber,ProfitLoss,Reason) "
-                               "values('K1','G3',4,6,'盘赢','多'),('K1','G1',10,8,'盘亏','少'),('K1','GONE',1,1,'盘平','')"));
+                               "values('K1','G3',4,6,'盘赢','多'),('K1','G1',10,8,'盘亏','少'),('K1','GONE',0,1.0000005,'盘赢','')"));
         db.exec(QStringLiteral("delete from Storage where StorageID='2'")); // G3's storage row
         BillStore store(db, countKind());
         const ResultPtr lines = store.lines(QStringLiteral(" k1 "));
@@ -303,7 +304,7 @@ private slots:
         QCOMPARE(lines->rowCount(), 3);
         QCOMPARE(app.rows(countKind().lineSql, {QStringLiteral("K1")}),
                  (QStringList{"G3|钳子|把|8寸||4|6|盘赢|2|多", "G1|螺丝|盒|M4|主仓库|10|8|盘亏|-2|少",
-                              "GONE|||||1|1|盘平|0|"}));
+                              "GONE|||||0|1.0000005|盘赢|1.000001|"}));
         const ResultPtr head = store.head(QStringLiteral("K1"));
         QCOMPARE(head->text(0, QStringLiteral("盘点人名称")), QStringLiteral("盘点戊"));
         QCOMPARE(head->text(0, QStringLiteral("操作员名称")), QStringLiteral("系统管理员"));

@@ -1,7 +1,6 @@
 #include "BillFamilies.h"
 
 #include "BillFields.h"
-#include "platform/db/ValueText.h"
 
 namespace billfamily {
 
@@ -86,7 +85,14 @@ QVector<GridColumn> priced(const QString &qtyCaption, int qtyWidth, int priceWid
 
 QString amountOf(const QString &qtyColumn)
 {
-    return roundedSql(QStringLiteral("A.%1*A.UnitPrice").arg(qtyColumn)) + QStringLiteral(" as 金额");
+    return QStringLiteral("A.%1*A.UnitPrice as 金额").arg(qtyColumn);
+}
+
+// Lines with amountOf(): the reader computes each amount as the decimal
+// product of the quantity (under qtyAlias) and the price, as the window does.
+Select withAmount(const QString &sql, const QString &qtyAlias = QStringLiteral("数量"))
+{
+    return Select(sql, {DerivedColumn{QStringLiteral("金额"), qtyAlias, QStringLiteral("单价")}});
 }
 
 } // namespace
@@ -106,9 +112,9 @@ BillKind order(const TradeSide &side, const BillNames &n, const QString &extraCo
                      {n.qtyColumn, ColRole::Qty},
                      {QStringLiteral("UnitPrice"), ColRole::Price},
                      {extraColumn, ColRole::Extra}};
-    k.lineSql = lineSql(k.lineTable, k.lineNumberColumn,
-                        QStringLiteral("A.%1 as 数量,A.UnitPrice as 单价,%2,A.%3 as %4")
-                            .arg(n.qtyColumn, amountOf(n.qtyColumn), extraColumn, extraCaption));
+    k.lineSql = withAmount(lineSql(k.lineTable, k.lineNumberColumn,
+                                   QStringLiteral("A.%1 as 数量,A.UnitPrice as 单价,%2,A.%3 as %4")
+                                       .arg(n.qtyColumn, amountOf(n.qtyColumn), extraColumn, extraCaption)));
     return k;
 }
 
@@ -128,10 +134,10 @@ BillKind storeBill(const TradeSide &side, const BillNames &n, int stockSign, con
                      {QStringLiteral("StorageID"), ColRole::Storage},
                      {n.qtyColumn, ColRole::Qty},
                      {QStringLiteral("UnitPrice"), ColRole::Price}};
-    k.lineSql = lineSql(k.lineTable, k.lineNumberColumn,
-                        QStringLiteral("C.StorageName as 库位名称,A.%1 as 数量,A.UnitPrice as 单价,%2")
-                            .arg(n.qtyColumn, amountOf(n.qtyColumn)),
-                        true);
+    k.lineSql = withAmount(lineSql(k.lineTable, k.lineNumberColumn,
+                                   QStringLiteral("C.StorageName as 库位名称,A.%1 as 数量,A.UnitPrice as 单价,%2")
+                                       .arg(n.qtyColumn, amountOf(n.qtyColumn)),
+                                   true));
     k.stockSign = stockSign;
     k.clearRefusedCells = true;
     k.voucher = voucher;
@@ -161,11 +167,11 @@ BillKind storeBill(const TradeSide &side, const BillNames &n, int stockSign, con
             .arg(partner.masterId, partner.column, staff.masterId, staff.column);
     // The copied lines take their storage from Temp: a name, not a code, so
     // each must have its storage chosen before the bill can be saved.
-    k.order.copySql = QStringLiteral("select A.GoodsID as 商品编码,B.GoodsName as 商品名称,B.Unit as 单位,"
-                                     "B.Model as 规格型号,C.StorageName as 库房,A.%1 as 数量,A.UnitPrice as 单价,%2 "
-                                     "from %3 as A,Product as B,Temp as C where A.%4=? and B.GoodsID=A.GoodsID "
-                                     "Order By A.LineID")
-                          .arg(orderQty, amountOf(orderQty), o.lineTable, o.lineNumberColumn);
+    k.order.copySql = withAmount(QStringLiteral("select A.GoodsID as 商品编码,B.GoodsName as 商品名称,B.Unit as 单位,"
+                                                "B.Model as 规格型号,C.StorageName as 库房,A.%1 as 数量,A.UnitPrice as 单价,"
+                                                "%2 from %3 as A,Product as B,Temp as C where A.%4=? and B.GoodsID=A.GoodsID "
+                                                "Order By A.LineID")
+                                     .arg(orderQty, amountOf(orderQty), o.lineTable, o.lineNumberColumn));
     k.order.detailTable = o.lineTable;
     k.order.orderColumn = o.lineNumberColumn;
     k.order.headTable = o.headTable;
@@ -192,9 +198,10 @@ BillKind returnBill(const TradeSide &side, const BillNames &n, const QString &ha
     k.lineColumns = {{QStringLiteral("GoodsID"), ColRole::Code},
                      {n.qtyColumn, ColRole::Qty},
                      {QStringLiteral("UnitPrice"), ColRole::Price}};
-    k.lineSql = lineSql(k.lineTable, k.lineNumberColumn,
-                        QStringLiteral("A.%1 as %2,A.UnitPrice as 单价,%3")
-                            .arg(n.qtyColumn, n.qtyCaption, amountOf(n.qtyColumn)));
+    k.lineSql = withAmount(lineSql(k.lineTable, k.lineNumberColumn,
+                                   QStringLiteral("A.%1 as %2,A.UnitPrice as 单价,%3")
+                                       .arg(n.qtyColumn, n.qtyCaption, amountOf(n.qtyColumn))),
+                           n.qtyCaption);
     k.stockSign = stockSign;
     return k;
 }

@@ -1,7 +1,7 @@
 #include "BillGrid.h"
 
 #include "BillNumbers.h"
-#include "platform/db/ValueText.h"
+#include "platform/db/Decimal.h"
 #include "platform/grid/TextGridModel.h"
 
 BillGrid::BillGrid(TextGridModel &model, const BillKind &kind) : m_model(model), m_kind(kind) {}
@@ -194,7 +194,7 @@ void BillGrid::recomputeCount(int row)
     if (!m_kind.column(ColRole::CountQty))
         return;
     const double d =
-        roundedNumber(billnum::val(cell(row, ColRole::CountQty)) - billnum::val(cell(row, ColRole::BookQty)));
+        decimal::difference(billnum::val(cell(row, ColRole::CountQty)), billnum::val(cell(row, ColRole::BookQty)));
     const QString diff = billnum::amountText(d);
     setCell(row, ColRole::Diff, diff);
     const double shown = billnum::val(diff);
@@ -221,10 +221,10 @@ void BillGrid::recomputeLines()
 
 double BillGrid::linesTotal() const
 {
-    double sum = 0;
+    decimal::Sum sum;
     for (int r = 1; r <= lastLine(); ++r)
-        sum += billnum::val(cell(r, ColRole::Amount));
-    return roundedNumber(sum);
+        sum.add(billnum::val(cell(r, ColRole::Amount)));
+    return sum.value();
 }
 
 void BillGrid::rewriteTotal()

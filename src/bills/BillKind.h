@@ -1,6 +1,7 @@
 #pragma once
 
 #include "masterdata/FieldInput.h"
+#include "platform/db/Select.h"
 
 #include <QHash>
 #include <QRect>
@@ -84,7 +85,7 @@ struct LineColumn {
 // A link to an open order whose lines a bill copies ("关联").
 struct OrderLink {
     QString openOrdersSql; // the picker's list; one bound value: the open status
-    QString copySql;       // the order's lines, laid out as the grid; bound: the order number
+    Select copySql;        // the order's lines, laid out as the grid; bound: the order number
     QString detailTable, orderColumn, qtyColumn; // raised per saved line
     QString headTable, headKey, statusColumn;
     QString openStatus, doneStatus;
@@ -147,7 +148,7 @@ struct BillKind {
     QString amountColumn;  // "" when the bill has no amount
     QString lineTable, lineNumberColumn;
     QVector<LineColumn> lineColumns;
-    QString lineSql;       // the saved lines, laid out as the grid; bound: the number
+    Select lineSql;        // the saved lines, laid out as the grid; bound: the number
 
     int stockSign = 0;     // add mode: each line's quantity × this goes to stock
     bool hasOrderLink = false;

@@ -1,6 +1,7 @@
 #include "BillNumbers.h"
 
 #include "masterdata/FieldInput.h"
+#include "platform/db/Decimal.h"
 #include "platform/db/ValueText.h"
 
 #include <cmath>
@@ -71,7 +72,7 @@ bool strictNumber(const QString &text, double *value)
 
 double lineAmount(double qty, double price)
 {
-    return roundedNumber(qty * price);
+    return decimal::product(qty, price);
 }
 
 QString amountText(double value)

@@ -16,8 +16,8 @@ double val(const QString &text);
 // "1e3" or more than 15 significant digits), giving its value.
 bool strictNumber(const QString &text, double *value = nullptr);
 
-// A line's amount: quantity × price, rounded as every computed number is
-// (roundedNumber()).
+// A line's amount: the decimal product of quantity and price, rounded as
+// every computed number is (decimal::product()).
 double lineAmount(double qty, double price);
 
 // An amount as a bill grid shows it: one blank before a number that is zero

@@ -4,7 +4,7 @@
 #include "core/GenFunc.h"
 #include "platform/db/CodeKey.h"
 #include "platform/db/Database.h"
-#include "platform/db/ValueText.h"
+#include "platform/db/DecimalSql.h"
 
 #include <QHash>
 
@@ -195,19 +195,17 @@ void BillStore::save(const BillDraft &d)
         if (d.mode != 1)
             continue;
         if (m_kind.stockSign != 0) {
-            const qint64 n = m_db.exec(QStringLiteral("update Product set NowStorage=%1 where GoodsID=?")
-                                           .arg(roundedSql(QStringLiteral("NowStorage+?"))),
-                                       {m_kind.stockSign * line.qty, line.goodsId});
+            const qint64 n = m_db.exec(QStringLiteral("update Product set %1 where GoodsID=?")
+                                           .arg(decimalsql::addTo(QStringLiteral("NowStorage"))),
+                                       {decimalsql::millionths(m_kind.stockSign * line.qty), line.goodsId});
             if (n != 1)
                 throw DbError(QStringLiteral("商品编码为%1的商品已不存在，未能保存。").arg(msg::quoted(line.goodsId)));
         }
         // A line whose goods is not on the order leaves the order alone.
         if (m_kind.hasOrderLink && !d.linkedOrder.isEmpty())
-            m_db.execOnFirstMatch(m_kind.order.detailTable,
-                                  QStringLiteral("%1=%2").arg(m_kind.order.qtyColumn,
-                                                              roundedSql(m_kind.order.qtyColumn + QStringLiteral("+?"))),
+            m_db.execOnFirstMatch(m_kind.order.detailTable, decimalsql::addTo(m_kind.order.qtyColumn),
                                   QStringLiteral("%1=? and GoodsID=?").arg(m_kind.order.orderColumn),
-                                  {line.qty, d.linkedOrder, line.goodsId});
+                                  {decimalsql::millionths(line.qty), d.linkedOrder, line.goodsId});
     }
     if (d.mode == 1 && m_kind.hasOrderLink && !d.linkedOrder.isEmpty())
         m_db.exec(QStringLiteral("update %1 set %2=? where %3=?")

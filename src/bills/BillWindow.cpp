@@ -1,6 +1,7 @@
 #include "BillWindow.h"
 
 #include "BillCheck.h"
+#include "BillDraft.h"
 #include "BillNumbers.h"
 #include "CodeNameField.h"
 #include "FrmOrderConn.h"
@@ -9,7 +10,6 @@
 #include "core/AppState.h"
 #include "core/PrintForm.h"
 #include "masterdata/FrmGoodsConn.h"
-#include "platform/db/ValueText.h"
 #include "platform/grid/TextGrid.h"
 #include "platform/grid/TextGridModel.h"
 #include "platform/ui/Modal.h"
@@ -585,58 +585,6 @@ QVector<FieldInput> BillWindow::headerInput() const
     return in;
 }
 
-BillDraft BillWindow::draft(const QVector<FieldInput> &header) const
-{
-    BillDraft d;
-    d.mode = m_mode;
-    d.linkedOrder = m_mode == 1 ? m_linkedOrder.trimmed() : QString();
-    d.operatorId = m_state.currentOperatorID;
-    d.when = QDateTime::currentDateTime();
-    for (const FieldInput &in : header) {
-        const HeaderField &f = *in.field;
-        if (f.kind == FieldKind::Number)
-            d.number = in.text.trimmed();
-        if (f.column.isEmpty() || f.kind == FieldKind::Number)
-            continue;
-        QVariant value;
-        switch (f.kind) {
-        case FieldKind::Date: value = parseBillDate(in.text).toString(QStringLiteral("yyyy-MM-dd")); break;
-        case FieldKind::CodeName:
-        case FieldKind::Operator: value = in.code; break;
-        default: value = in.text.trimmed(); break;
-        }
-        d.head.append({f.column, value});
-    }
-    for (int r = 1; r <= m_lines.lastLine(); ++r) {
-        if (m_lines.cell(r, ColRole::Name).trimmed().isEmpty())
-            continue;
-        BillLine line;
-        line.goodsId = m_lines.cell(r, ColRole::Code).trimmed();
-        double qty = 0, price = 0;
-        billnum::strictNumber(m_lines.cell(r, ColRole::Qty), &qty);
-        billnum::strictNumber(m_lines.cell(r, ColRole::Price), &price);
-        line.qty = qty;
-        for (const LineColumn &c : m_kind.lineColumns) {
-            switch (c.role) {
-            case ColRole::Code: line.values << line.goodsId; break;
-            case ColRole::Storage: line.values << m_lines.storageCode(r, m_storages); break;
-            case ColRole::Qty: line.values << qty; break;
-            case ColRole::Price: line.values << price; break;
-            case ColRole::Extra:
-            case ColRole::BookQty:
-            case ColRole::CountQty: line.values << billnum::val(m_lines.cell(r, c.role)); break;
-            case ColRole::ProfitLoss:
-            case ColRole::Reason: line.values << m_lines.cell(r, c.role).trimmed(); break;
-            default: line.values << m_lines.cell(r, c.role).trimmed(); break;
-            }
-        }
-        d.amount += billnum::lineAmount(qty, price);
-        d.lines.append(line);
-    }
-    d.amount = roundedNumber(d.amount);
-    return d;
-}
-
 bool BillWindow::runCommand(const std::function<bool()> &work)
 {
     return m_press.run([this, &work] {
@@ -659,7 +607,15 @@ bool BillWindow::save()
         QVector<FieldInput> header = headerInput();
         auto fail = checkBill(m_kind, m_mode, header, m_lines, m_store, m_storages);
         if (!fail)
-            fail = saveChecked(m_kind, m_store, draft(header));
+            fail = saveChecked(m_kind, m_store,
+                               billDraft({.kind = m_kind,
+                                          .mode = m_mode,
+                                          .header = header,
+                                          .lines = m_lines,
+                                          .storages = m_storages,
+                                          .linkedOrder = m_linkedOrder,
+                                          .operatorId = m_state.currentOperatorID,
+                                          .when = QDateTime::currentDateTime()}));
         if (fail) {
             if (fail->clearRow && m_kind.clearRefusedCells)
                 m_lines.setCell(fail->clearRow, fail->clearCol, QString());

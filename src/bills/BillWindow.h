@@ -92,8 +92,6 @@ private:
     void moveOnFromEditor();
     void lookupGoods(int row, const QString &code);
     QVector<FieldInput> headerInput() const;
-    // What a save writes, from the header as the checks left it.
-    BillDraft draft(const QVector<FieldInput> &header) const;
 
     AppState &m_state;
     const BillKind &m_kind;

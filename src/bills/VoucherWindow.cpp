@@ -5,7 +5,7 @@
 #include "VoucherStore.h"
 #include "core/AppState.h"
 #include "masterdata/CodeCombo.h"
-#include "platform/db/ValueText.h"
+#include "platform/db/Decimal.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/Widgets.h"
 
@@ -177,7 +177,8 @@ QString VoucherWindow::number() const
 
 void VoucherWindow::showBalance()
 {
-    m_left->setText(billnum::balanceText(roundedNumber(billnum::val(m_must->text()) - billnum::val(m_have->text()))));
+    const double left = decimal::difference(billnum::val(m_must->text()), billnum::val(m_have->text()));
+    m_left->setText(billnum::balanceText(left));
 }
 
 bool VoucherWindow::saveRecord()

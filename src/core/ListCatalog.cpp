@@ -1,6 +1,6 @@
 #include "ListCatalog.h"
 
-#include "platform/db/ValueText.h"
+#include "platform/db/DecimalSql.h"
 
 #include <QHash>
 
@@ -47,6 +47,44 @@ QString partnerList(const QString &table, const QString &who)
         .arg(table, who);
 }
 
+// The goods summaries 403 and 404: every line of a bill kind, by goods,
+// with its amount, the decimal product of quantity and price, computed as
+// the line is read.
+Select goodsSummary(const char *number, const char *numberAlias, const char *lineTable, const char *qty)
+{
+    return Select(QStringLiteral("select A.%1 as %2,A.GoodsID as 商品编码,B.GoodsName as 商品名称,"
+                                 "B.Unit as 单位,B.Model as 规格型号,B.Home as 产地,C.StorageName as 库位,"
+                                 "A.%4 as 数量,A.UnitPrice as 单价,A.%4*A.UnitPrice as 金额 "
+                                 "from %3 as A,Product as B,Storage as C "
+                                 "where B.GoodsID=A.GoodsID and C.StorageID=A.StorageID Order by A.GoodsID,A.LineID")
+                      .arg(QString::fromUtf8(number), QString::fromUtf8(numberAlias), QString::fromUtf8(lineTable),
+                           QString::fromUtf8(qty)),
+                  {DerivedColumn{QStringLiteral("金额"), QStringLiteral("数量"), QStringLiteral("单价")}});
+}
+
+// The sums due and paid per partner and payment method (405, 406), exact
+// to the last of their 6 decimals: a partner paid in full owes 0.
+QString dueSummary(const QString &partner, const QString &who, const QString &table, const QString &due,
+                   const QString &paid, const QString &verb)
+{
+    const QString a = QStringLiteral("A.") + due, b = QStringLiteral("A.") + paid;
+    return QStringLiteral("select B.%1Name as %2,%4 as 应%7金额,%5 as 已%7金额,%6 as 未%7金额,"
+                          "C.PayModeName as 付款方式 from %3 as A,%1 as B,PayMode as C "
+                          "where B.%1ID=A.%1ID and C.PayModeID=A.PayModeID "
+                          "Group By B.%1Name,C.PayModeName Order By B.%1Name,C.PayModeName")
+        .arg(partner, who, table, decimalsql::sum(a), decimalsql::sum(b), decimalsql::sumDifference(a, b), verb);
+}
+
+// The quantities returned per goods item (407, 408), exact sums.
+QString returnSummary(const QString &lineTable)
+{
+    return QStringLiteral("select A.GoodsID as 商品编码,B.GoodsName as 商品名称,C.ProductTypeName as 商品类别, "
+                          "%2 as 退货数量 from %1 as A,Product as B,ProductType as C "
+                          "where B.GoodsID=A.GoodsID and C.ProductTypeID=B.ProductTypeID "
+                          "Group By A.GoodsID,B.GoodsName,C.ProductTypeName Order By A.GoodsID")
+        .arg(lineTable, decimalsql::sum(QStringLiteral("A.ReturnNumber")));
+}
+
 // The ten code-and-name lists: their tables and the noun of their headers.
 const struct {
     int code;
@@ -73,7 +111,7 @@ QVector<ListSpec> buildSpecs()
 {
     using K = ListSpec::Kind;
     QVector<ListSpec> s;
-    auto add = [&s](int code, K kind, const char *caption, const char *title, QString sql, QVector<int> widths) {
+    auto add = [&s](int code, K kind, const char *caption, const char *title, Select sql, QVector<int> widths) {
         s.append(ListSpec{code, kind, QString::fromUtf8(caption), QString::fromUtf8(title), std::move(sql),
                           std::move(widths)});
     };
@@ -137,50 +175,20 @@ QVector<ListSpec> buildSpecs()
                        "where B.ProductTypeID=A.ProductTypeID and C.StorageID=A.StorageID Order By A.GoodsID"),
         {600, 1200, 1000, 1000, 800, 1000});
     add(403, K::Report, "商品采购汇总表", "商品采购汇总表",
-        QStringLiteral("select A.ReceivereceiptID as 采购入库单号,A.GoodsID as 商品编码,B.GoodsName as 商品名称,"
-                       "B.Unit as 单位,B.Model as 规格型号,B.Home as 产地,C.StorageName as 库位,"
-                       "A.ReceiveNumber as 数量,A.UnitPrice as 单价,%1 as 金额 "
-                       "from ReceiveReceiptDetail as A,Product as B,Storage as C "
-                       "where B.GoodsID=A.GoodsID and C.StorageID=A.StorageID Order by A.GoodsID,A.LineID")
-            .arg(roundedSql(QStringLiteral("A.ReceiveNumber*A.UnitPrice"))),
-        {});
+        goodsSummary("ReceivereceiptID", "采购入库单号", "ReceiveReceiptDetail", "ReceiveNumber"), {});
     add(404, K::Report, "商品销售汇总表", "商品销售汇总表",
-        QStringLiteral("select A.SaleOutID as 销售出库单号,A.GoodsID as 商品编码,B.GoodsName as 商品名称,"
-                       "B.Unit as 单位,B.Model as 规格型号,B.Home as 产地,C.StorageName as 库位,"
-                       "A.GoodsNumber as 数量,A.UnitPrice as 单价,%1 as 金额 "
-                       "from SaleOutDetail as A,Product as B,Storage as C "
-                       "where B.GoodsID=A.GoodsID and C.StorageID=A.StorageID Order by A.GoodsID,A.LineID")
-            .arg(roundedSql(QStringLiteral("A.GoodsNumber*A.UnitPrice"))),
-        {});
+        goodsSummary("SaleOutID", "销售出库单号", "SaleOutDetail", "GoodsNumber"), {});
     add(405, K::Report, "应收款统计表", "应收金额汇总表",
-        QStringLiteral("select B.CustomerName as 客户,%1 as 应收金额,%2 as 已收金额,%3 as 未收金额,"
-                       "C.PayModeName as 付款方式 from Income as A,Customer as B,PayMode as C "
-                       "where B.CustomerID=A.CustomerID and C.PayModeID=A.PayModeID "
-                       "Group By B.CustomerName,C.PayModeName Order By B.CustomerName,C.PayModeName")
-            .arg(roundedSql(QStringLiteral("Sum(A.MustIncome)")), roundedSql(QStringLiteral("Sum(A.HaveIncome)")),
-                 roundedSql(QStringLiteral("Sum(A.MustIncome)-Sum(A.HaveIncome)"))),
+        dueSummary(QStringLiteral("Customer"), QStringLiteral("客户"), QStringLiteral("Income"),
+                   QStringLiteral("MustIncome"), QStringLiteral("HaveIncome"), QStringLiteral("收")),
         {600, 1200, 1000, 1000, 1000, 1000});
     add(406, K::Report, "应付款统计表", "应付金额汇总表",
-        QStringLiteral("select B.SupplierName as 供应商,%1 as 应付金额,%2 as 已付金额,%3 as 未付金额,"
-                       "C.PayModeName as 付款方式 from Pay as A,Supplier as B,PayMode as C "
-                       "where B.SupplierID=A.SupplierID and C.PayModeID=A.PayModeID "
-                       "Group By B.SupplierName,C.PayModeName Order By B.SupplierName,C.PayModeName")
-            .arg(roundedSql(QStringLiteral("Sum(A.MustPay)")), roundedSql(QStringLiteral("Sum(A.HavePay)")),
-                 roundedSql(QStringLiteral("Sum(A.MustPay)-Sum(A.HavePay)"))),
+        dueSummary(QStringLiteral("Supplier"), QStringLiteral("供应商"), QStringLiteral("Pay"),
+                   QStringLiteral("MustPay"), QStringLiteral("HavePay"), QStringLiteral("付")),
         {600, 1200, 1000, 1000, 1000, 1000});
-    add(407, K::Report, "采购退货汇总表", "采购退货汇总表",
-        QStringLiteral("select A.GoodsID as 商品编码,B.GoodsName as 商品名称,C.ProductTypeName as 商品类别, "
-                       "%1 as 退货数量 from PurchaseReturnDetail as A,Product as B,ProductType as C "
-                       "where B.GoodsID=A.GoodsID and C.ProductTypeID=B.ProductTypeID "
-                       "Group By A.GoodsID,B.GoodsName,C.ProductTypeName Order By A.GoodsID")
-            .arg(roundedSql(QStringLiteral("Sum(A.ReturnNumber)"))),
+    add(407, K::Report, "采购退货汇总表", "采购退货汇总表", returnSummary(QStringLiteral("PurchaseReturnDetail")),
         {600, 1200, 1000, 1000, 1000});
-    add(408, K::Report, "销售退货汇总表", "销售退货汇总表",
-        QStringLiteral("select A.GoodsID as 商品编码,B.GoodsName as 商品名称,C.ProductTypeName as 商品类别, "
-                       "%1 as 退货数量 from SaleReturnDetail as A,Product as B,ProductType as C "
-                       "where B.GoodsID=A.GoodsID and C.ProductTypeID=B.ProductTypeID "
-                       "Group By A.GoodsID,B.GoodsName,C.ProductTypeName Order By A.GoodsID")
-            .arg(roundedSql(QStringLiteral("Sum(A.ReturnNumber)"))),
+    add(408, K::Report, "销售退货汇总表", "销售退货汇总表", returnSummary(QStringLiteral("SaleReturnDetail")),
         {600, 1200, 1000, 1000, 1000});
 
     add(501, K::List, "商品信息", "商品编码列表", Q_Goods, W_Goods);

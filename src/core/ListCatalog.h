@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/db/Select.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -15,7 +17,7 @@ struct ListSpec {
     Kind kind = List;
     QString caption; // the navigation item
     QString title;   // the list title
-    QString sql;     // the list query; its aliases are the column headers
+    Select sql;      // the list query; its aliases are the column headers
     QVector<int> widths; // twips from column 0; empty: the grid's defaults
     // The columns of codes, login names, phones, faxes, postcodes, tax
     // numbers and accounts, shown whole like numbers (the key, column 1, of

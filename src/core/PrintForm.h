@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/ResultTable.h"
+#include "platform/db/Select.h"
 
 #include <QString>
 #include <QVector>
@@ -20,7 +21,7 @@ struct PrintForm {
     Kind kind = List;
     QString title;            // a list's title, or a bill's title prefix
     QVector<int> codes = {};  // list: the navigation codes whose preview shows it
-    QString lineSql = {};     // detail: the bill window's own line query; bound: the number
+    Select lineSql = {};      // detail: the bill window's own line query; bound: the number
 };
 
 // Registers list forms for their navigation codes (the main window keeps one

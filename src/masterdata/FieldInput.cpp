@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QRegularExpression>
 
+#include <cmath>
+
 void makeCodeCombo(QComboBox *combo)
 {
     combo->setEditable(true);
@@ -72,12 +74,15 @@ NumberInput readPlainNumber(const QString &text, double *value)
     const QRegularExpressionMatch m = plain.match(t);
     if (!m.hasMatch() || m.capturedLength(1) + m.capturedLength(2) == 0)
         return NumberInput::NotANumber;
-    // Leading zeros and zeros closing the fraction are no significant digits.
-    QString digits = m.captured(1) + m.captured(2).remove(QRegularExpression(QStringLiteral("0+$")));
-    digits.remove(QRegularExpression(QStringLiteral("^0+")));
-    if (digits.size() > 15)
+    // The significant digits run from the first digit that is not zero to
+    // the last (3000000000000000 has one, as has 0.00005).
+    const QString digits = m.captured(1) + m.captured(2);
+    const qsizetype first = digits.indexOf(QRegularExpression(QStringLiteral("[1-9]")));
+    const qsizetype last = digits.lastIndexOf(QRegularExpression(QStringLiteral("[1-9]")));
+    const double v = t.toDouble();
+    if ((first >= 0 && last - first + 1 > 15) || !std::isfinite(v))
         return NumberInput::OutOfRange;
     if (value)
-        *value = t.toDouble();
+        *value = v;
     return NumberInput::Ok;
 }

@@ -55,6 +55,8 @@ private:
 enum class NumberInput { Ok, NotANumber, OutOfRange };
 // The one reading of a typed number: after trimming, a plain decimal (an
 // optional sign, digits with at most one point: "12", "-2.5", ".5", "3.")
-// of at most 15 significant digits. Exponents, "5x", "1,000" and empty
-// text are not numbers; more digits are out of range. value may be null.
+// of at most 15 significant digits (from the first digit that is not zero
+// to the last, so every number the program shows reads back). Exponents,
+// "5x", "1,000" and empty text are not numbers; more digits are out of
+// range. value may be null.
 NumberInput readPlainNumber(const QString &text, double *value);

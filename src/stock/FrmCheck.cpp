@@ -3,7 +3,6 @@
 #include "CountStore.h"
 #include "bills/BillFields.h"
 #include "core/AppState.h"
-#include "platform/db/ValueText.h"
 #include "platform/ui/Msg.h"
 
 #include <QDateTime>
@@ -58,13 +57,16 @@ BillKind stockCount()
                      {QStringLiteral("Reason"), ColRole::Reason}};
     // Every stored line is shown, also when its goods item or the goods
     // item's storage row is gone, so a save never drops one.
-    s.lineSql = QStringLiteral(
-        "select A.GoodsID as 商品编码,B.GoodsName as 商品名称,B.Unit as 单位,B.Model as 规格型号,C.StorageName as 库位,"
-        "A.StorageNumber as 帐存数量,A.CheckNumber as 盘点数量,A.ProfitLoss as 盈亏,"
-        "%1 as 盈亏数量,A.Reason as 原因 from CheckNumberDetail as A "
-        "left join Product as B on B.GoodsID=A.GoodsID left join Storage as C on C.StorageID=B.StorageID "
-        "where A.CheckID=? Order By A.LineID")
-                    .arg(roundedSql(QStringLiteral("A.CheckNumber-A.StorageNumber")));
+    // The difference is computed as the line is read, as the window does.
+    s.lineSql = Select(
+        QStringLiteral(
+            "select A.GoodsID as 商品编码,B.GoodsName as 商品名称,B.Unit as 单位,B.Model as 规格型号,C.StorageName as 库位,"
+            "A.StorageNumber as 帐存数量,A.CheckNumber as 盘点数量,A.ProfitLoss as 盈亏,"
+            "A.CheckNumber-A.StorageNumber as 盈亏数量,A.Reason as 原因 from CheckNumberDetail as A "
+            "left join Product as B on B.GoodsID=A.GoodsID left join Storage as C on C.StorageID=B.StorageID "
+            "where A.CheckID=? Order By A.LineID"),
+        {DerivedColumn{QStringLiteral("盈亏数量"), QStringLiteral("盘点数量"), QStringLiteral("帐存数量"),
+                       DerivedColumn::Difference}});
     s.closeAfterSave = true;
     return s;
 }

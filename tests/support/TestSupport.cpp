@@ -95,7 +95,7 @@ void TestApp::seedRealisticData()
         m_state.db.exec(q);
 }
 
-QStringList TestApp::rows(const QString &sql, const QVariantList &params)
+QStringList TestApp::rows(const Select &sql, const QVariantList &params)
 {
     QStringList out;
     const ResultPtr rs = m_state.db.query(sql, params);
@@ -108,7 +108,7 @@ QStringList TestApp::rows(const QString &sql, const QVariantList &params)
     return out;
 }
 
-QString TestApp::one(const QString &sql, const QVariantList &params)
+QString TestApp::one(const Select &sql, const QVariantList &params)
 {
     const QStringList r = rows(sql, params);
     return r.isEmpty() ? QString() : r.first();

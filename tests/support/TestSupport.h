@@ -35,8 +35,8 @@ public:
 
     // Convenience for tests: the rows of a query as texts, one line each with
     // fields joined by '|'.
-    QStringList rows(const QString &sql, const QVariantList &params = {});
-    QString one(const QString &sql, const QVariantList &params = {});
+    QStringList rows(const Select &sql, const QVariantList &params = {});
+    QString one(const Select &sql, const QVariantList &params = {});
     qint64 count(const QString &table);
     // The operation texts of the log, oldest first.
     QStringList log();

@@ -133,10 +133,11 @@ sqlite3 *Database::sqliteHandle() const
     return sqlitedirect::handleOf(connection());
 }
 
-ResultPtr Database::query(const QString &sql, const QVariantList &params) const
+ResultPtr Database::query(const Select &select, const QVariantList &params) const
 {
     if (sqlite3 *h = sqliteHandle())
-        return sqlitedirect::query(h, sql, bindable(params));
+        return sqlitedirect::query(h, select, bindable(params));
+    const QString &sql = select.text;
     QSqlQuery q = runQuery(connection(), sql, bindable(params));
     const QSqlRecord rec = q.record();
     const int cols = rec.count();
@@ -147,15 +148,16 @@ ResultPtr Database::query(const QString &sql, const QVariantList &params) const
         names << cleanName(rec.fieldName(c));
         boolColumn[c] = rec.field(c).metaType().id() == QMetaType::Bool;
     }
+    const Derivation derivation(select, names);
     std::vector<ResultColumn> data(cols);
-    while (q.next()) {
-        for (int c = 0; c < cols; ++c) {
-            QVariant v = q.value(c);
-            if (boolColumn[c] && !v.isNull() && v.metaType().id() != QMetaType::Bool)
-                v = QVariant(v.toLongLong() != 0);
-            data[c].append(v);
-        }
-    }
+    const auto read = [&](int c) {
+        QVariant v = q.value(c);
+        if (boolColumn[c] && !v.isNull() && v.metaType().id() != QMetaType::Bool)
+            v = QVariant(v.toLongLong() != 0);
+        data[c].append(v);
+    };
+    while (q.next())
+        derivation.appendRow(data, read);
     if (q.lastError().isValid())
         throw sqlError(connection(), q.lastError(), sql);
     q.finish();

@@ -2,6 +2,7 @@
 
 #include "DbError.h"
 #include "ResultTable.h"
+#include "Select.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -49,8 +50,9 @@ public:
     DbKind kind() const { return m_target.kind; }
     const ConnectionTarget &target() const { return m_target; }
 
-    // A fully read result; column names are the query's aliases.
-    ResultPtr query(const QString &sql, const QVariantList &params = {}) const;
+    // A fully read result; column names are the query's aliases, the
+    // query's derived columns computed as they are read.
+    ResultPtr query(const Select &select, const QVariantList &params = {}) const;
     // The first field of the first row, or a null value when there is no row.
     QVariant scalar(const QString &sql, const QVariantList &params = {}) const;
     // Whether the query returns at least one row.

@@ -101,6 +101,28 @@ bool ResultColumn::isNull(qsizetype row) const
     }
 }
 
+bool ResultColumn::lastNumber(double *v) const
+{
+    if (m_kind.isEmpty())
+        return false;
+    const quint64 w = m_word.constLast();
+    switch (m_kind.constLast()) {
+    case Integer:
+        *v = double(qint64(w));
+        return true;
+    case Real:
+        *v = std::bit_cast<double>(w);
+        return true;
+    case Other:
+        if (!isNumberValue(m_other.at(qsizetype(w))) || m_other.at(qsizetype(w)).isNull())
+            return false;
+        *v = m_other.at(qsizetype(w)).toDouble();
+        return true;
+    default:
+        return false;
+    }
+}
+
 void ResultColumn::squeeze()
 {
     m_kind.squeeze();

@@ -33,6 +33,8 @@ public:
     qsizetype size() const { return m_kind.size(); }
     QVariant value(qsizetype row) const;
     bool isNull(qsizetype row) const;
+    // The last value appended, when it is a number.
+    bool lastNumber(double *v) const;
 
     // Gives back the room reserved for rows that never came.
     void squeeze();

@@ -148,9 +148,9 @@ sqlite3 *handleOf(const QSqlDatabase &db)
     return *static_cast<sqlite3 *const *>(h.data());
 }
 
-ResultPtr query(sqlite3 *db, const QString &sql, const QVariantList &params)
+ResultPtr query(sqlite3 *db, const Select &select, const QVariantList &params)
 {
-    Statement st(db, sql, params);
+    Statement st(db, select.text, params);
     sqlite3_stmt *s = st.get();
     const int cols = sqlite3_column_count(s);
     QStringList names;
@@ -159,11 +159,11 @@ ResultPtr query(sqlite3 *db, const QString &sql, const QVariantList &params)
         names << QString::fromUtf8(sqlite3_column_name(s, c));
         boolean[c] = isBooleanColumn(s, c);
     }
+    const Derivation derivation(select, names);
     std::vector<ResultColumn> data(cols);
-    while (st.step()) {
-        for (int c = 0; c < cols; ++c)
-            appendValue(data[c], s, c, boolean[c]);
-    }
+    const auto read = [&](int c) { appendValue(data[c], s, c, boolean[c]); };
+    while (st.step())
+        derivation.appendRow(data, read);
     for (ResultColumn &c : data)
         c.squeeze();
     return std::make_shared<const ResultTable>(std::move(names), std::move(data));

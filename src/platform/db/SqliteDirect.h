@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ResultTable.h"
+#include "Select.h"
 
 #include <QVariantList>
 
@@ -14,7 +15,7 @@ namespace sqlitedirect {
 
 sqlite3 *handleOf(const QSqlDatabase &db);
 
-ResultPtr query(sqlite3 *db, const QString &sql, const QVariantList &params);
+ResultPtr query(sqlite3 *db, const Select &select, const QVariantList &params);
 // The first field of the first row (null when there is none), and whether
 // there was a row.
 QVariant scalar(sqlite3 *db, const QString &sql, const QVariantList &params, bool *found = nullptr);

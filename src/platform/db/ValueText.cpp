@@ -3,65 +3,95 @@
 #include <QDate>
 #include <QDateTime>
 
-#include <algorithm>
+#include "Decimal.h"
+
+#include <charconv>
 #include <cmath>
+
+namespace {
+
+// A number rounded to 15 significant digits, as written without exponent:
+// its digits without the zeros that close them, and the power of ten of the
+// first (0.0125: "125", -2).
+struct Significant {
+    char digits[16];
+    int count = 0;
+    int power = 0;
+    bool negative = false;
+};
+
+Significant significant(double value)
+{
+    char buf[32];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    Significant s;
+    const char *p = buf;
+    s.negative = *p == '-';
+    p += s.negative;
+    for (; p < res.ptr && *p != 'e'; ++p) {
+        if (*p != '.')
+            s.digits[s.count++] = *p;
+    }
+    while (s.count > 1 && s.digits[s.count - 1] == '0')
+        --s.count;
+    std::from_chars(p + 1 + (p[1] == '+'), res.ptr, s.power); // the text has no end mark
+    return s;
+}
+
+// The length of a number written as its digits (no zeros closing them), the
+// power of ten of the first digit and its sign.
+int plainLength(int count, int power, bool negative)
+{
+    const int whole = power + 1; // digits before the point; 0 or less below 1
+    const int length = whole <= 0 ? 2 - whole + count : count > whole ? count + 1 : whole;
+    return length + (negative ? 1 : 0);
+}
+
+} // namespace
 
 QString numberText(double value)
 {
     if (value == 0.0 || std::isnan(value))
         return QStringLiteral("0");
-    return QString::number(value, 'g', 15);
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
+    const Significant s = significant(value);
+    QString text;
+    text.reserve(plainLength(s.count, s.power, s.negative));
+    if (s.negative)
+        text += QLatin1Char('-');
+    const int whole = s.power + 1;
+    if (whole <= 0) {
+        text += QStringLiteral("0.");
+        text += QString(-whole, QLatin1Char('0'));
+        text += QLatin1String(s.digits, s.count);
+    } else if (s.count > whole) {
+        text += QLatin1String(s.digits, whole);
+        text += QLatin1Char('.');
+        text += QLatin1String(s.digits + whole, s.count - whole);
+    } else {
+        text += QLatin1String(s.digits, s.count);
+        text += QString(whole - s.count, QLatin1Char('0'));
+    }
+    return text;
 }
 
 int numberTextLength(double value)
 {
-    const double a = std::fabs(value);
-    if (a == 0.0 || std::isnan(a))
-        return 1;
-    // Written with an exponent below 1e-4 and from 1e15 on.
-    if (!(a >= 1e-4 && a < 1e15))
+    if (value == 0.0 || !std::isfinite(value))
         return int(numberText(value).size());
-    static const double tens[] = {1e-4, 1e-3, 1e-2, 1e-1, 1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
-    const auto ten = [](int power) { return tens[power + 4]; };
-    // The digits before the point (0 or less below 1): a lies in [2^(b-1), 2^b).
-    int b = 0;
-    std::frexp(a, &b);
-    int digits = int(std::floor((b - 1) * 0.30102999566398120)) + 1;
-    if (a >= ten(digits))
-        ++digits;
-    // The fifteen significant digits as one whole number, rounded as printing
-    // rounds them (on the exact product: fma gives its rounding error), then
-    // its trailing zeros.
-    const double scaled = a * ten(15 - digits);
-    const double whole = std::floor(scaled);
-    qint64 m = qint64(whole) + ((scaled - whole) + std::fma(a, ten(15 - digits), -scaled) >= 0.5 ? 1 : 0);
-    if (m >= qint64(1e15)) { // rounded up to one more digit
-        if (++digits > 15)
-            return int(numberText(value).size());
-        m /= 10;
+    // A number of at most 15 digits shows them all: its decimal value
+    // (below the normal range doubles hold fewer digits).
+    const decimal::Decimal d = decimal::of(value);
+    int count = decimal::digitCount(d.digits);
+    if (count <= 15 && std::isnormal(value)) {
+        int exponent = d.exponent;
+        for (long long m = (long long)d.digits; m % 10 == 0; m /= 10, --count)
+            ++exponent;
+        return plainLength(count, exponent + count - 1, value < 0);
     }
-    int zeros = 0;
-    for (; m % 10000 == 0; m /= 10000)
-        zeros += 4;
-    for (; m % 10 == 0; m /= 10)
-        ++zeros;
-    const int decimals = std::max(0, 15 - digits - zeros);
-    return (value < 0 ? 1 : 0) + std::max(digits, 1) + (decimals > 0 ? decimals + 1 : 0);
-}
-
-double roundedNumber(double value)
-{
-    // From 2^52 on a double holds no fraction to round.
-    if (!std::isfinite(value) || std::fabs(value) >= 4503599627370496.0)
-        return value;
-    // The decimal digits, as SQL's round() takes them; adding 0 turns -0 into 0.
-    return QString::number(value, 'f', ComputedPlaces).toDouble() + 0.0;
-}
-
-QString roundedSql(const QString &expression)
-{
-    return QStringLiteral("round(%1,%2)").arg(expression).arg(ComputedPlaces);
+    const Significant s = significant(value);
+    return plainLength(s.count, s.power, s.negative);
 }
 
 bool isNumberValue(const QVariant &value)

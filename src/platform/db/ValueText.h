@@ -12,20 +12,9 @@ QString valueText(const QVariant &value);
 // Whether the value is a number (of any integer or floating-point type).
 bool isNumberValue(const QVariant &value);
 
-// A number in its shortest form, as above.
+// A number in its shortest form, as above, written as a plain decimal, never
+// with an exponent (0.00005, 3000000000000000), so that every number shown
+// reads back as a typed number.
 QString numberText(double value);
-// The length of numberText(value), found without writing the text (at most
-// one more where the digit after the fifteenth is an exact tie).
+// The length of numberText(value), found without writing the text.
 int numberTextLength(double value);
-
-// Every number computed from quantities, prices and amounts (line amounts,
-// totals, balances, a count's difference, stock after a bill) is its decimal
-// result rounded to this many places before it is kept, compared or shown,
-// so that binary fractions never show: 1000.1 - 1000 is .1, not
-// .100000000000023. Values typed are kept as typed.
-constexpr int ComputedPlaces = 6;
-// The rounding in C++; zero comes out as 0, never -0.
-double roundedNumber(double value);
-// The same rounding in SQL, one spelling for every database kind:
-// "round(<expression>,6)".
-QString roundedSql(const QString &expression);

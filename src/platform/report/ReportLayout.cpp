@@ -2,6 +2,7 @@
 
 #include "PrintFace.h"
 #include "ReportText.h"
+#include "platform/db/Decimal.h"
 #include "platform/db/ValueText.h"
 
 #include <QPageSize>
@@ -214,10 +215,10 @@ Layout layout(const Report &report)
     if (report.billTotal && l.rowCount > 0) {
         l.totalColumn = t.columnIndex(QStringLiteral("金额"));
         if (l.totalColumn >= 0) {
-            double sum = 0;
+            decimal::Sum sum;
             for (int r = 0; r < l.rowCount; ++r)
-                sum += t.value(r, l.totalColumn).toDouble();
-            l.totalText = numberText(roundedNumber(sum));
+                sum.add(t.value(r, l.totalColumn).toDouble());
+            l.totalText = numberText(sum.value());
             natural[l.totalColumn] = std::max(natural[l.totalColumn], captionMeasure.width(l.totalText));
             if (l.totalColumn > 0)
                 natural[0] = std::max(natural[0], captionMeasure.width(QStringLiteral("金额合计")));
