@@ -107,7 +107,7 @@ void goodsQueries(BillKind &k, const QString &column, const QString &alias, cons
 {
     if (withStorage)
         k.lookupSql = QStringLiteral("select A.GoodsName as 商品名称,A.Unit as 单位,A.Model as 规格型号,"
-                                     "A.StorageID as 库房编码,B.StorageName as 库房名称,A.%1 as %2 "
+                                     "B.StorageID as 库房编码,B.StorageName as 库房名称,A.%1 as %2 "
                                      "from Product as A,Storage as B where A.GoodsID=? and B.StorageID=A.StorageID")
                           .arg(column, alias);
     else
@@ -117,7 +117,7 @@ void goodsQueries(BillKind &k, const QString &column, const QString &alias, cons
     k.lookupFillsStorage = withStorage;
     // "%1" stays for the in-list of picked codes.
     k.pickSql = QStringLiteral("select A.GoodsID as 商品编号,A.GoodsName as 商品名称,A.Unit as 单位,A.Model as 规格型号,"
-                               "A.StorageID as 库位编号,B.StorageName as 库位名称,A.") + column + QStringLiteral(" as ")
+                               "B.StorageID as 库位编号,B.StorageName as 库位名称,A.") + column + QStringLiteral(" as ")
                 + pickAlias
                 + QStringLiteral(" from Product as A,Storage as B where A.GoodsID in (%1) "
                                  "and B.StorageID=A.StorageID Order by A.GoodsID");
