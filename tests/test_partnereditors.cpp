@@ -80,6 +80,15 @@ private slots:
         QVERIFY(child<QPushButton>(again.get(), "cmd_Add")->isHidden());
         QVERIFY(child<QCheckBox>(again.get(), "Check1")->isHidden());
         QCOMPARE(again->focusWidget()->objectName(), combo(table));
+        // A box entered shows its text selected from the start.
+        QCOMPARE(child<QComboBox>(again.get(), qPrintable(combo(table)))->lineEdit()->cursorPosition(), 0);
+        again->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(again.get()));
+        QTest::keyClick(again->focusWidget(), Qt::Key_Tab);
+        auto *name = qobject_cast<QLineEdit *>(again->focusWidget());
+        QVERIFY(name && name->objectName() == QStringLiteral("txt_%1Name").arg(table));
+        QCOMPARE(name->selectedText(), name->text());
+        QCOMPARE(name->cursorPosition(), 0);
         typeInto(again.get(), "txt_Tel", QStringLiteral("021-1234"));
         press(again.get(), "cmd_OK");
         QVERIFY(stored(app, table, QStringLiteral("O'K-1")).contains(QStringLiteral("|021-1234|")));

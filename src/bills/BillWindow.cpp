@@ -256,6 +256,7 @@ void BillWindow::applyBillColor()
 bool BillWindow::load()
 {
     applyBillColor();
+    showStartOnEntry(this);
     try {
         for (const HeaderField &f : m_kind.fields) {
             if (f.kind == FieldKind::CodeName)

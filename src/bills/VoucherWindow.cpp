@@ -118,6 +118,7 @@ VoucherWindow::VoucherWindow(AppState &state, const VoucherKind &kind, int mode,
 
 bool VoucherWindow::load()
 {
+    showStartOnEntry(this);
     VoucherStore store(m_state.db, m_kind);
     try {
         m_partner->setItems(store.partners());

@@ -52,6 +52,7 @@ Database &RecordEditor::db() const
 
 bool RecordEditor::load()
 {
+    showStartOnEntry(this);
     try {
         fillCombos();
         if (!m_adding) {

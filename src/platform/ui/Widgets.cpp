@@ -1,6 +1,8 @@
 #include "Widgets.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyle>
@@ -69,13 +71,61 @@ void showStars(QLineEdit *box)
     box->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
 }
 
+namespace {
+
+// The whole text selected from its end back to its start.
+void selectFromStart(QLineEdit *box)
+{
+    box->setSelection(int(box->text().size()), -int(box->text().size()));
+}
+
+// Does what the box would do on entry, selecting all of its text, before it
+// does it: from the end back, so that the cursor and the view are at the start.
+class StartOnEntry : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::FocusIn)
+            return false;
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason && reason != Qt::ShortcutFocusReason)
+            return false;
+        QLineEdit *box = qobject_cast<QLineEdit *>(watched);
+        if (auto *combo = qobject_cast<QComboBox *>(watched))
+            box = combo->lineEdit();
+        if (box && !box->hasSelectedText() && box->inputMask().isEmpty())
+            selectFromStart(box);
+        return false;
+    }
+};
+
+} // namespace
+
 void showStart(QWidget *w)
 {
     QList<QLineEdit *> boxes = w->findChildren<QLineEdit *>();
     if (auto *box = qobject_cast<QLineEdit *>(w))
         boxes.prepend(box);
-    for (QLineEdit *box : std::as_const(boxes))
-        box->setCursorPosition(0);
+    for (QLineEdit *box : std::as_const(boxes)) {
+        // A box whose text is selected keeps it so.
+        if (box->hasSelectedText() && box->selectedText() == box->text())
+            selectFromStart(box);
+        else
+            box->setCursorPosition(0);
+    }
+}
+
+void showStartOnEntry(QWidget *window)
+{
+    auto *filter = new StartOnEntry(window);
+    for (QLineEdit *box : window->findChildren<QLineEdit *>())
+        box->installEventFilter(filter);
+    for (QComboBox *combo : window->findChildren<QComboBox *>())
+        combo->installEventFilter(filter);
 }
 
 int boxWidth(const QLineEdit *box, const QString &text)

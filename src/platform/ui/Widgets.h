@@ -48,6 +48,10 @@ void showStars(QLineEdit *box);
 // are disabled and cannot be scrolled: w's own box, an editable combo's, or
 // every box inside w. The operator's own typing scrolls as usual.
 void showStart(QWidget *w);
+// Entering a box by Tab, Enter or a window's opening selects its whole text
+// as ever, but with the cursor at its start, so the start stays in view:
+// installed on every box and editable combo of window.
+void showStartOnEntry(QWidget *window);
 
 // The width a box needs to show text whole.
 int boxWidth(const QLineEdit *box, const QString &text);
