@@ -13,24 +13,22 @@ void ResultColumn::appendReal(double v)
 
 void ResultColumn::appendText(const char *utf8, qsizetype bytes)
 {
-    if (quint64(bytes) > kMaxLength) {
+    if (bytes > TextBlocks::kLongest) {
         noteText(utf8, bytes);
         m_other.append(QVariant(QString::fromUtf8(utf8, bytes)));
         push(Other, quint64(m_other.size() - 1));
         return;
     }
-    if (!m_kind.isEmpty() && m_kind.constLast() == Text) {
-        const quint64 above = m_word.constLast();
+    if (!m_word.isEmpty() && kindAt(size() - 1) == Text) {
+        const quint64 above = m_word.last();
         if ((above & kMaxLength) == quint64(bytes)
-            && std::memcmp(m_text.constData() + (above >> kLengthBits), utf8, size_t(bytes)) == 0) {
+            && std::memcmp(m_text.at(above >> kLengthBits), utf8, size_t(bytes)) == 0) {
             push(Text, above);
             return;
         }
     }
     noteText(utf8, bytes);
-    const quint64 offset = quint64(m_text.size());
-    m_text.append(utf8, bytes);
-    push(Text, (offset << kLengthBits) | quint64(bytes));
+    push(Text, (m_text.append(utf8, bytes) << kLengthBits) | quint64(bytes));
 }
 
 void ResultColumn::append(const QVariant &v)
@@ -69,7 +67,7 @@ QVariant ResultColumn::value(qsizetype row) const
     if (row < 0 || row >= size())
         return QVariant();
     const quint64 w = m_word.at(row);
-    switch (m_kind.at(row)) {
+    switch (kindAt(row)) {
     case Integer:
         return QVariant(qlonglong(w));
     case Real:
@@ -77,7 +75,7 @@ QVariant ResultColumn::value(qsizetype row) const
     case Bool:
         return QVariant(w != 0);
     case Text:
-        return QVariant(QString::fromUtf8(m_text.constData() + (w >> kLengthBits), qsizetype(w & kMaxLength)));
+        return QVariant(QString::fromUtf8(m_text.at(w >> kLengthBits), qsizetype(w & kMaxLength)));
     case Other:
         return m_other.at(qsizetype(w));
     default:
@@ -89,7 +87,7 @@ bool ResultColumn::isNull(qsizetype row) const
 {
     if (row < 0 || row >= size())
         return true;
-    switch (m_kind.at(row)) {
+    switch (kindAt(row)) {
     case Null:
         return true;
     case Other: {
@@ -103,10 +101,10 @@ bool ResultColumn::isNull(qsizetype row) const
 
 bool ResultColumn::lastNumber(double *v) const
 {
-    if (m_kind.isEmpty())
+    if (m_word.isEmpty())
         return false;
-    const quint64 w = m_word.constLast();
-    switch (m_kind.constLast()) {
+    const quint64 w = m_word.last();
+    switch (kindAt(size() - 1)) {
     case Integer:
         *v = double(qint64(w));
         return true;
@@ -121,6 +119,14 @@ bool ResultColumn::lastNumber(double *v) const
     default:
         return false;
     }
+}
+
+void ResultColumn::mix(Kind kind)
+{
+    for (qsizetype row = 0; row < size(); ++row)
+        m_kind.append(m_first);
+    m_kind.append(kind);
+    m_mixed = true;
 }
 
 void ResultColumn::squeeze()

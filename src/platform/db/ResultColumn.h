@@ -7,14 +7,88 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
-// One column of a query result, kept compact: per row one kind byte and one
-// 8-byte word (the integer, the real number's bits, or where the row's text
-// lies), the texts as UTF-8 back to back in one buffer (a text equal to the
-// one in the row above is stored once). Values of any other type (dates,
-// blobs, typed nulls from ODBC drivers) are kept as they are, beside it.
-// A long list is thus a few large blocks per column, read in one pass and
-// freed in one step; the text of a cell is made only when it is asked for.
+// Values appended one after another into blocks that never move: a block
+// grows to its full size once, after which the next one starts, so a long
+// result is read without copying what it already holds, and a short one
+// takes no more room than it needs.
+template <typename T> class Blocks
+{
+public:
+    static constexpr qsizetype kBlock = 8192;
+
+    void append(T v)
+    {
+        if (m_blocks.empty() || qsizetype(m_blocks.back().size()) == kBlock) {
+            m_blocks.emplace_back();
+            // Past the first block the result is long: each later one is
+            // taken whole at once.
+            if (m_blocks.size() > 1)
+                m_blocks.back().reserve(kBlock);
+        }
+        m_blocks.back().push_back(v);
+        ++m_size;
+    }
+    T at(qsizetype i) const { return m_blocks[size_t(i / kBlock)][size_t(i % kBlock)]; }
+    T last() const { return m_blocks.back().back(); }
+    qsizetype size() const { return m_size; }
+    bool isEmpty() const { return m_size == 0; }
+    void squeeze()
+    {
+        if (!m_blocks.empty())
+            m_blocks.back().shrink_to_fit();
+    }
+
+private:
+    std::vector<std::vector<T>> m_blocks;
+    qsizetype m_size = 0;
+};
+
+// Texts as UTF-8, back to back in blocks that never move; a text lies
+// within one block, so a block of text and where a text lies in it are
+// one number.
+class TextBlocks
+{
+public:
+    static constexpr int kShift = 18;
+    static constexpr qsizetype kBlock = qsizetype(1) << kShift;
+    // The longest text kept here; a longer one is kept apart.
+    static constexpr qsizetype kLongest = kBlock / 4;
+
+    // Where the text now lies.
+    quint64 append(const char *utf8, qsizetype bytes)
+    {
+        if (m_blocks.empty() || qsizetype(m_blocks.back().size()) + bytes > kBlock) {
+            m_blocks.emplace_back();
+            if (m_blocks.size() > 1)
+                m_blocks.back().reserve(kBlock);
+        }
+        std::vector<char> &b = m_blocks.back();
+        const quint64 at = (quint64(m_blocks.size() - 1) << kShift) | quint64(b.size());
+        b.insert(b.end(), utf8, utf8 + bytes);
+        return at;
+    }
+    const char *at(quint64 place) const { return m_blocks[size_t(place >> kShift)].data() + (place & (kBlock - 1)); }
+    void squeeze()
+    {
+        if (!m_blocks.empty())
+            m_blocks.back().shrink_to_fit();
+    }
+
+private:
+    std::vector<std::vector<char>> m_blocks;
+};
+
+// One column of a query result, kept compact: per row one 8-byte word (the
+// integer, the real number's bits, or where the row's text lies) and, only
+// where the rows are not all of one kind, one kind byte; the texts as UTF-8
+// back to back (a text equal to the one in the row above is stored once).
+// Values of any other type (dates, blobs, typed nulls from ODBC drivers,
+// very long texts) are kept as they are, beside it. A long list is thus a
+// few blocks per column, read in one pass without moving what was read, and
+// freed block by block; the text of a cell is made only when it is asked
+// for.
 class ResultColumn
 {
 public:
@@ -30,7 +104,7 @@ public:
     // Keeps the value's type: value() gives back an equal value of that type.
     void append(const QVariant &v);
 
-    qsizetype size() const { return m_kind.size(); }
+    qsizetype size() const { return m_word.size(); }
     QVariant value(qsizetype row) const;
     bool isNull(qsizetype row) const;
     // The last value appended, when it is a number.
@@ -49,16 +123,26 @@ public:
 
 private:
     enum Kind : quint8 { Null, Integer, Real, Bool, Text, Other };
-    // A text's place in m_text: offset above, byte length in the low bits.
+    // A text's place in m_text above, its byte length in the low bits.
     static constexpr int kLengthBits = 24;
     static constexpr quint64 kMaxLength = (quint64(1) << kLengthBits) - 1;
+    static_assert(TextBlocks::kLongest <= qsizetype(kMaxLength));
 
     void push(Kind kind, quint64 word)
     {
         m_kinds |= quint8(1u << kind);
-        m_kind.append(kind);
+        if (m_mixed)
+            m_kind.append(kind);
+        else if (m_word.isEmpty())
+            m_first = kind;
+        else if (kind != m_first)
+            mix(kind);
         m_word.append(word);
     }
+    // The first value of another kind than those before it: from now on
+    // every row's kind is kept.
+    void mix(Kind kind);
+    Kind kindAt(qsizetype row) const { return m_mixed ? Kind(m_kind.at(row)) : m_first; }
     void noteInteger(qint64 v)
     {
         m_minInteger = std::min(m_minInteger, v);
@@ -68,9 +152,12 @@ private:
     void noteText(const char *utf8, qsizetype bytes);
     void noteOther(const QVariant &v);
 
-    QList<quint8> m_kind;
-    QList<quint64> m_word;
-    QByteArray m_text;
+    // Each row's kind, kept only once the rows are not all of one kind.
+    Kind m_first = Null;
+    bool m_mixed = false;
+    Blocks<quint8> m_kind;
+    Blocks<quint64> m_word;
+    TextBlocks m_text;
     QList<QVariant> m_other;
 
     // What the widest value is made of, noted as the values come.

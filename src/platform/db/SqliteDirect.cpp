@@ -107,28 +107,31 @@ bool isBooleanColumn(sqlite3_stmt *s, int c)
     return decl && (qstricmp(decl, "boolean") == 0 || qstricmp(decl, "bool") == 0);
 }
 
-// Appends the current row's value of column c.
+// Appends the current row's value of column c. The value is fetched with
+// one call into the statement; its own accessors take no lock, which is
+// sound as a connection is used by one thread at a time.
 void appendValue(ResultColumn &to, sqlite3_stmt *s, int c, bool boolean)
 {
-    switch (sqlite3_column_type(s, c)) {
+    sqlite3_value *v = sqlite3_column_value(s, c);
+    switch (sqlite3_value_type(v)) {
     case SQLITE_INTEGER: {
-        const qint64 v = sqlite3_column_int64(s, c);
+        const qint64 n = sqlite3_value_int64(v);
         if (boolean)
-            to.appendBool(v != 0);
+            to.appendBool(n != 0);
         else
-            to.appendInteger(v);
+            to.appendInteger(n);
         break;
     }
     case SQLITE_FLOAT:
-        to.appendReal(sqlite3_column_double(s, c));
+        to.appendReal(sqlite3_value_double(v));
         break;
     case SQLITE_TEXT: {
-        const char *text = reinterpret_cast<const char *>(sqlite3_column_text(s, c));
-        to.appendText(text, sqlite3_column_bytes(s, c));
+        const char *text = reinterpret_cast<const char *>(sqlite3_value_text(v));
+        to.appendText(text, sqlite3_value_bytes(v));
         break;
     }
     case SQLITE_BLOB:
-        to.append(QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(s, c)), sqlite3_column_bytes(s, c))));
+        to.append(QVariant(QByteArray(static_cast<const char *>(sqlite3_value_blob(v)), sqlite3_value_bytes(v))));
         break;
     default:
         to.appendNull();
