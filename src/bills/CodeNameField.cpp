@@ -60,11 +60,10 @@ void CodeNameField::openList()
 
 void CodeNameField::takeListText()
 {
-    const int i = m_combo->currentIndex();
-    const QString text = m_combo->currentText();
-    if (i >= 0 && m_combo->itemText(i) == text)
-        m_held.hold(m_combo->itemData(i).toString(), text);
-    m_box->setText(text);
+    CodeItem chosen;
+    if (shownItem(m_combo, &chosen))
+        m_held.hold(chosen.code, chosen.text);
+    m_box->setText(m_combo->currentText());
     showStart(m_box);
     setFocusProxy(m_box);
     setCurrentWidget(m_box);

@@ -31,10 +31,8 @@ void CodeCombo::showCode(const QString &code, const QVariant &name)
 QString CodeCombo::code() const
 {
     const QString text = currentText();
-    if (m_held.holds(text))
-        return m_held.code();
-    const int current = currentIndex();
-    if (current >= 0 && itemText(current) == text)
-        return itemData(current).toString();
-    return codeOfText(text, m_items);
+    CodeItem chosen;
+    if (!m_held.holds(text) && shownItem(this, &chosen))
+        return chosen.code;
+    return m_held.codeOf(text, m_items);
 }

@@ -33,6 +33,15 @@ void fillCodeCombo(QComboBox *combo, const QVector<CodeItem> &items)
     combo->setEditText(QString());
 }
 
+bool shownItem(const QComboBox *combo, CodeItem *item)
+{
+    const int i = combo->currentIndex();
+    if (i < 0 || combo->itemText(i) != combo->currentText())
+        return false;
+    *item = CodeItem{combo->itemData(i).toString(), combo->itemText(i)};
+    return true;
+}
+
 QString codeOfText(const QString &text, const QVector<CodeItem> &items)
 {
     const auto listed = [&items](const QString &code) {

@@ -23,6 +23,9 @@ QVector<CodeItem> codeItems(const ResultPtr &rows);
 // One item per "code-name" item, its data the code; nothing is chosen and
 // the text is empty afterwards.
 void fillCodeCombo(QComboBox *combo, const QVector<CodeItem> &items);
+// The item the combo shows because it was chosen from its list: its current
+// item while the combo's text is that item's own (false otherwise).
+bool shownItem(const QComboBox *combo, CodeItem *item);
 // The code a typed text names on a list of "code-name" items, the one
 // reading of typed codes everywhere: the text, trimmed, when it is a code on
 // the list (as the tables compare codes, sameCode), spelt as the list
@@ -43,7 +46,6 @@ class HeldCode
 public:
     void hold(const QString &code, const QString &text);
     bool holds(const QString &text) const;
-    const QString &code() const { return m_code; }
     // The held code while text stands, else codeOfText(text, items).
     QString codeOf(const QString &text, const QVector<CodeItem> &items) const;
 
