@@ -52,6 +52,17 @@ QStringList enterWalk(int n)
     return seen;
 }
 
+// Where the focus stands, then where each Tab (Shift+Tab) takes it.
+QStringList tabWalk(int n, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QStringList seen{QApplication::focusWidget()->objectName()};
+    while (seen.size() < n) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+        seen << QApplication::focusWidget()->objectName();
+    }
+    return seen;
+}
+
 // A new count K1 with three lines against books of 10: 12, 8 and 10.
 std::unique_ptr<FrmCheck> threeLineCount(TestApp &app)
 {
@@ -165,6 +176,16 @@ private slots:
         // number last, then on to the grid.
         QCOMPARE(enterWalk(5),
                  (QStringList{"txt_Checker", "txt_OperateDate", "txt_Remark", "txt_CheckID", "CheckGrd"}));
+        // Tab leaves the grid for the commands, in their order, and comes
+        // round to the checker; from the open checker list it goes to the
+        // remark; the cell editor stands between 打印 and 修改库存.
+        QCOMPARE(tabWalk(6), (QStringList{"CheckGrd", "cmd_Print", "cmd_ModifyStorage", "cmd_Exit", "cmd_Save",
+                                          "txt_Checker"}));
+        QTest::mouseDClick(box(*w, "txt_Checker"), Qt::LeftButton);
+        QCOMPARE(tabWalk(2), (QStringList{"cmb_Checker", "txt_Remark"}));
+        w->clickCell(1, Code);
+        QCOMPARE(tabWalk(2), (QStringList{"txtF", "cmd_ModifyStorage"}));
+        QCOMPARE(tabWalk(3, Qt::ShiftModifier), (QStringList{"cmd_ModifyStorage", "cmd_Print", "CheckGrd"}));
     }
 
     void enterWalksCodeCountReason()
