@@ -48,6 +48,16 @@ bool enabled(FrmMain &w, const char *action)
     return w.findChild<QAction *>(QString::fromLatin1(action))->isEnabled();
 }
 
+// The rows selected in the grid, counted from 1, in order.
+QList<int> selectedRows(TextGrid *g)
+{
+    QList<int> rows;
+    for (const QModelIndex &i : g->selectionModel()->selectedRows())
+        rows << i.row() + 1;
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
 QString title(FrmMain &w)
 {
     return w.findChild<QLabel *>(QStringLiteral("txt_List"))->text();
@@ -406,6 +416,49 @@ private slots:
         QCOMPARE(script.shownCount(), 3);
         // After every command the list is shown again from its first row.
         QCOMPARE(w.grid()->row(), 1);
+    }
+
+    // A click selects the clicked cell's row, a Shift+click or a drag a
+    // range, white on black; a double click opens its row; the list queried
+    // again shows its first row selected.
+    void selectedRowsShowWhiteOnBlack()
+    {
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        addOrders(app, 5);
+        Seen seen;
+        const WindowRegistry reg = fakeRegistry(seen);
+        modal::Script script;
+        FrmMain w(app.state(), reg);
+        w.resize(1000, 600);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto *g = child<TextGrid>(&w, "Grd");
+        QCOMPARE(selectedRows(g), QList<int>{1});
+        const auto cell = [g](int row, int col) { return g->visualRect(g->model()->index(row - 1, col - 1)); };
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell(3, 2).center());
+        QCOMPARE(selectedRows(g), QList<int>{3});
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, Qt::ShiftModifier, cell(5, 1).center());
+        QCOMPARE(selectedRows(g), (QList<int>{3, 4, 5}));
+        QTest::mousePress(g->viewport(), Qt::LeftButton, {}, cell(1, 3).center());
+        QTest::mouseMove(g->viewport(), cell(2, 3).center());
+        QTest::mouseRelease(g->viewport(), Qt::LeftButton, {}, cell(2, 3).center());
+        QCOMPARE(selectedRows(g), (QList<int>{1, 2}));
+        const QImage shot = g->viewport()->grab().toImage();
+        for (int col = 1; col < g->cols(); ++col) {
+            const QRect r = cell(2, col);
+            QCOMPARE(shot.pixelColor(r.left() + 1, r.center().y()), QColor(Qt::black));
+        }
+        bool whiteText = false;
+        for (int x = cell(2, 1).left(); x <= cell(2, 1).right(); ++x)
+            whiteText = whiteText || shot.pixelColor(x, cell(2, 1).center().y()) == QColor(Qt::white);
+        QVERIFY(whiteText);
+        QCOMPARE(shot.pixelColor(cell(3, 1).left() + 1, cell(3, 1).center().y()), QColor(Qt::white));
+        QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, cell(4, 2).center());
+        QCOMPARE(seen.ids, QStringList{QStringLiteral("PO004")});
+        QCOMPARE(selectedRows(g), QList<int>{1});
+        QCOMPARE(g->row(), 1);
     }
 
     void doubleClickModifiesOnlyWhileModifyIsEnabled()
