@@ -5,6 +5,7 @@
 #include "bills/FrmOrderConn.h"
 #include "platform/grid/TextGrid.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QtTest>
@@ -55,6 +56,9 @@ private slots:
         QTest::newRow("all on and off") << QList<int>{0, 0} << "cmd_OK" << QStringList{};
         QTest::newRow("exit") << QList<int>{1, 2} << "cmd_Exit" << QStringList{};
         QTest::newRow("close box") << QList<int>{1} << "" << QStringList{};
+        // Tab from the grid, Space on the button.
+        QTest::newRow("all, Tab to 确定") << QList<int>{0} << "Tab:cmd_OK" << QStringList{"A9", "B0", "G1", "G2", "G3"};
+        QTest::newRow("Tab to 退出") << QList<int>{1} << "Tab:cmd_Exit" << QStringList{};
     }
     void ticksAndConfirm()
     {
@@ -76,10 +80,22 @@ private slots:
                 QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell.center());
             }
         }
-        if (button.isEmpty())
+        if (button.isEmpty()) {
             w.close();
-        else
+        } else if (button.startsWith(QStringLiteral("Tab:"))) {
+            // Tab goes round from the grid: 退出, 确定, 全部选定, the grid.
+            w.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            g->setFocus();
+            const QStringList round{"cmd_Exit", "cmd_OK", "Chk_All", "GoodsConnGrd"};
+            for (const QString &name : round + round.mid(0, round.indexOf(button.mid(4)) + 1)) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget()->objectName(), name);
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        } else {
             QTest::mouseClick(w.findChild<QPushButton *>(button), Qt::LeftButton);
+        }
         QVERIFY(!w.isVisible());
         QCOMPARE(w.goodsIds(), result);
     }

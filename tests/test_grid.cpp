@@ -152,6 +152,8 @@ private slots:
         QCOMPARE(order, QStringList());
         QCOMPARE(g.text(), QString());
         QCOMPARE(g.currentIndex(), g.model()->index(0, 2));
+        // A bill grid or a picker selects nothing.
+        QVERIFY(g.selectionModel()->selectedIndexes().isEmpty());
     }
 
     void cellRectInAnAncestor()

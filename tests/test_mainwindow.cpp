@@ -48,6 +48,16 @@ bool enabled(FrmMain &w, const char *action)
     return w.findChild<QAction *>(QString::fromLatin1(action))->isEnabled();
 }
 
+// The rows selected in the grid, counted from 1, in order.
+QList<int> selectedRows(TextGrid *g)
+{
+    QList<int> rows;
+    for (const QModelIndex &i : g->selectionModel()->selectedRows())
+        rows << i.row() + 1;
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
 QString title(FrmMain &w)
 {
     return w.findChild<QLabel *>(QStringLiteral("txt_List"))->text();
@@ -386,12 +396,15 @@ private slots:
         QVERIFY(!enabled(w, "E_Add"));
     }
 
+    // 修改记录 opens the current row; a click selects the clicked cell's
+    // row, a Shift+click or a drag a range, white on black; a double click
+    // opens its row; the list queried again shows its first row selected.
     void modifyHandsOverTheKeyOfTheCurrentRow()
     {
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
-        addOrders(app, 4);
+        addOrders(app, 5);
         Seen seen;
         const WindowRegistry reg = fakeRegistry(seen);
         modal::Script script;
@@ -406,6 +419,24 @@ private slots:
         QCOMPARE(script.shownCount(), 3);
         // After every command the list is shown again from its first row.
         QCOMPARE(w.grid()->row(), 1);
+
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto *g = child<TextGrid>(&w, "Grd");
+        const auto cell = [g](int row, int col) { return g->visualRect(g->model()->index(row - 1, col - 1)); };
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell(3, 2).center());
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, Qt::ShiftModifier, cell(4, 1).center());
+        QCOMPARE(selectedRows(g), (QList<int>{3, 4}));
+        const QImage shot = g->viewport()->grab().toImage();
+        const QRect r = cell(4, 1);
+        QCOMPARE(shot.pixelColor(r.left() + 1, r.center().y()), QColor(Qt::black));
+        bool whiteText = false;
+        for (int x = r.left(); x <= r.right(); ++x)
+            whiteText = whiteText || shot.pixelColor(x, r.center().y()) == QColor(Qt::white);
+        QVERIFY(whiteText);
+        QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, cell(5, 2).center());
+        QCOMPARE(seen.ids.last(), QStringLiteral("PO005"));
+        QCOMPARE(selectedRows(g), QList<int>{1});
     }
 
     void doubleClickModifiesOnlyWhileModifyIsEnabled()

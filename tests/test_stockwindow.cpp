@@ -41,12 +41,13 @@ std::unique_ptr<FrmCheck> openCount(TestApp &app, int mode, const QString &id = 
     return std::unique_ptr<FrmCheck>(static_cast<FrmCheck *>(dlg.release()));
 }
 
-// Where the focus stands, then where each Enter takes it: n places in all.
-QStringList enterWalk(int n)
+// Where the focus stands, then where each press of the key takes it: n
+// places in all.
+QStringList enterWalk(int n, Qt::Key key = Qt::Key_Return, Qt::KeyboardModifiers modifiers = {})
 {
     QStringList seen{QApplication::focusWidget()->objectName()};
     while (seen.size() < n) {
-        enter(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
         seen << QApplication::focusWidget()->objectName();
     }
     return seen;
@@ -165,6 +166,15 @@ private slots:
         // number last, then on to the grid.
         QCOMPARE(enterWalk(5),
                  (QStringList{"txt_Checker", "txt_OperateDate", "txt_Remark", "txt_CheckID", "CheckGrd"}));
+        // Tab leaves the grid for the commands, in their order, and comes
+        // round to the checker; from the open checker list it goes to the
+        // remark; the cell editor stands between 打印 and 修改库存.
+        QCOMPARE(enterWalk(6, Qt::Key_Tab), (QStringList{"CheckGrd", "cmd_Print", "cmd_ModifyStorage", "cmd_Exit",
+                                                         "cmd_Save", "txt_Checker"}));
+        QTest::mouseDClick(box(*w, "txt_Checker"), Qt::LeftButton);
+        QCOMPARE(enterWalk(2, Qt::Key_Tab), (QStringList{"cmb_Checker", "txt_Remark"}));
+        w->clickCell(1, Code);
+        QCOMPARE(enterWalk(3, Qt::Key_Tab), (QStringList{"txtF", "cmd_ModifyStorage", "cmd_Exit"}));
     }
 
     void enterWalksCodeCountReason()

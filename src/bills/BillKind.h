@@ -125,8 +125,12 @@ struct BillKind {
 
     QVector<HeaderField> fields; // in tab order, unless focusOrder gives it
     // The boxes Enter walks, when not the fields in their order; a kind whose
-    // header hands on to the grid ends it with the grid's name.
+    // header hands on to the grid ends it with the grid's name. A box's list
+    // may stand among them: Tab from the open list goes on from there.
     QStringList focusOrder;
+    // Where Tab goes after them: the commands, and the cell editor while it
+    // is shown; none: "保存", then "退出".
+    QStringList tabTail;
     QString requiredTail;        // second line of the required-field message
     QString fewRowsTail = QStringLiteral("请输入商品编码及其数量、单价！");
     QString noContentTail = QStringLiteral("请输入商品编码及其数量、单价！");

@@ -73,6 +73,18 @@ ColFit fitOf(ColRole role)
     }
 }
 
+// The header's focus order: the kind's, or its fields but the maker's.
+QStringList headerOrder(const BillKind &kind)
+{
+    QStringList order = kind.focusOrder;
+    if (order.isEmpty()) {
+        for (const HeaderField &f : kind.fields)
+            if (f.kind != FieldKind::Operator)
+                order << f.box;
+    }
+    return order;
+}
+
 } // namespace
 
 BillWindow::BillWindow(AppState &state, const BillKind &kind, int mode, const QString &id, QWidget *parent)
@@ -166,30 +178,17 @@ void BillWindow::buildWindow()
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
 
     // Enter walks the header boxes in the kind's order, then "保存", or the
-    // grid where the kind hands on to it.
-    QStringList order = m_kind.focusOrder;
-    if (order.isEmpty()) {
-        for (const HeaderField &f : m_kind.fields)
-            if (f.kind != FieldKind::Operator)
-                order << f.box;
+    // grid where the kind hands on to it; Tab goes on to the commands.
+    for (const QString &name : headerOrder(m_kind)) {
+        auto *w = m_fields.value(name);
+        if (!w)
+            continue; // the grid, or a header box's list
+        auto *field = qobject_cast<CodeNameField *>(w);
+        QWidget *focus = field ? field->box() : w;
+        EnterToTab::install(this, {focus});
+        m_headerBoxes << focus;
     }
-    QWidget *previous = nullptr;
-    for (const QString &name : std::as_const(order)) {
-        QWidget *focus = m_grid;
-        if (name != m_kind.gridName) {
-            QWidget *w = m_fields.value(name);
-            auto *field = qobject_cast<CodeNameField *>(w);
-            focus = field ? field->box() : w;
-            EnterToTab::install(this, {focus});
-            m_headerBoxes << focus;
-        }
-        if (previous)
-            setTabOrder(previous, focus);
-        previous = focus;
-    }
-    if (previous)
-        setTabOrder(previous, saveButton);
-    setTabOrder(saveButton, exitButton);
+    chainTabOrder();
 
     connect(m_grid, &TextGrid::clicked, this, [this] { clickCell(m_grid->row(), m_grid->col()); });
     // The cell editors follow their cell as the columns widen for what is typed.
@@ -226,7 +225,25 @@ QPushButton *BillWindow::addCommand(const QString &name, const QString &caption)
     b->setObjectName(name);
     b->setAutoDefault(false);
     m_layout->place(b, m_kind.places.commands.value(name));
+    // A command a bill window adds of its own takes its place in the chain.
+    if (!m_headerBoxes.isEmpty())
+        chainTabOrder();
     return b;
+}
+
+void BillWindow::chainTabOrder()
+{
+    const QStringList tail = m_kind.tabTail.isEmpty() ? QStringList{QStringLiteral("cmd_Save"), QStringLiteral("cmd_Exit")}
+                                                      : m_kind.tabTail;
+    QWidget *previous = nullptr;
+    for (const QString &name : headerOrder(m_kind) + tail) {
+        auto *w = findChild<QWidget *>(name);
+        if (!w)
+            continue; // a command not added yet
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 void BillWindow::applyBillColor()

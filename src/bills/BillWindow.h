@@ -74,6 +74,8 @@ protected:
 
 private:
     void buildWindow();
+    // Tab walks the header in the kind's focus order, then its tail.
+    void chainTabOrder();
     QWidget *makeField(const HeaderField &f, QWidget *parent);
     void applyBillColor();
     void initGrid();

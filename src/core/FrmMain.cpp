@@ -72,6 +72,9 @@ FrmMain::FrmMain(AppState &state, const WindowRegistry &registry, QWidget *paren
     m_navCaption->setFixedWidth(twips(1880));
     m_grid = new TextGrid(central);
     m_grid->setObjectName(QStringLiteral("Grd"));
+    // The rows 修改记录 or a double click would open show white on black.
+    m_grid->setRowSelection(true);
+    m_grid->setSelectionColors(Qt::black, Qt::white);
     auto *layout = new QGridLayout(central);
     layout->setContentsMargins(2, 4, 8, 4);
     layout->setHorizontalSpacing(2);

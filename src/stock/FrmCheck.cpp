@@ -33,8 +33,10 @@ BillKind stockCount()
     // the checker and hands on to the grid after the number.
     s.fields = {number("txt_CheckID", QRect(900, 960, 1665, 180), "盘点单号"), billDate(QRect(5100, 960, 1695, 180)),
                 party(QStringLiteral("Checker"), "Label4", QRect(9000, 960, 1695, 180)), remark(), maker(9150)};
-    s.focusOrder = {QStringLiteral("txt_Checker"), QStringLiteral("txt_OperateDate"), QStringLiteral("txt_Remark"),
-                    QStringLiteral("txt_CheckID"), QStringLiteral("CheckGrd")};
+    s.focusOrder = {QStringLiteral("txt_Checker"), QStringLiteral("txt_OperateDate"), QStringLiteral("cmb_Checker"),
+                    QStringLiteral("txt_Remark"),  QStringLiteral("txt_CheckID"),     QStringLiteral("CheckGrd")};
+    s.tabTail = {QStringLiteral("cmd_Print"), QStringLiteral("txtF"), QStringLiteral("cmd_ModifyStorage"),
+                 QStringLiteral("cmd_Exit"), QStringLiteral("cmd_Save")};
     s.requiredTail = QStringLiteral("制单日期、单据号、盘点人均为必填项。");
     s.fewRowsTail = s.noContentTail = QStringLiteral("请输入商品编码及其盘点数量！");
     s.columns = goodsColumns(800) + QVector<GridColumn>{{QStringLiteral("库位"), 1000, ColRole::GoodsStorage},

@@ -28,10 +28,12 @@ TextGrid::TextGrid(QWidget *parent) : QTableView(parent), m_model(new TextGridMo
     setModel(m_model);
     setItemDelegate(new TextGridDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid for the next control, as it leaves every box;
+    // the arrow keys move the current cell.
+    setTabKeyNavigation(false);
     // The current cell shows as the cells around it, apart from the focus
-    // mark: a selection is never more than that cell, so none is shown.
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setSelectionBehavior(QAbstractItemView::SelectItems);
+    // mark; only a grid that selects rows shows a selection.
+    setRowSelection(false);
     setCornerButtonEnabled(false);
     setWordWrap(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -47,7 +49,6 @@ TextGrid::TextGrid(QWidget *parent) : QTableView(parent), m_model(new TextGridMo
     m_corner->setObjectName(QStringLiteral("corner"));
     m_corner->setAlignment(Qt::AlignCenter);
     m_corner->setAttribute(Qt::WA_TransparentForMouseEvents);
-    setSelectionColors(Qt::black, Qt::white);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &TextGrid::fitWritten);
     connect(m_model, &QAbstractItemModel::modelReset, this, &TextGrid::fitAll);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &TextGrid::fitAll);
@@ -323,6 +324,15 @@ void TextGrid::setBackgrounds(const QColor &cells, const QColor &fixed, const QC
     m_corner->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #a0a0a0;").arg(fixed.name()));
 }
 
+void TextGrid::setRowSelection(bool on)
+{
+    setSelectionMode(on ? QAbstractItemView::ExtendedSelection : QAbstractItemView::NoSelection);
+    setSelectionBehavior(on ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    clearSelection();
+    if (on && currentIndex().isValid())
+        selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
 void TextGrid::setSelectionColors(const QColor &background, const QColor &text)
 {
     QPalette p = palette();
@@ -358,11 +368,17 @@ void TextGrid::clickCell(int row, int col)
 
 void TextGrid::syncCurrent()
 {
+    const bool inside = m_row >= 1 && m_col >= 1 && m_row < m_model->rows() && m_col < m_model->cols();
+    const QModelIndex current = inside ? m_model->index(m_row - 1, m_col - 1) : QModelIndex();
+    // A click has set the cell already and a drag or Shift+click its range
+    // of rows: both stand. A cell set in code selects its row alone.
+    if (current == currentIndex())
+        return;
+    const auto how = selectionMode() == QAbstractItemView::NoSelection
+                         ? QItemSelectionModel::NoUpdate
+                         : QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
     m_silent = true;
-    if (m_row >= 1 && m_col >= 1 && m_row < m_model->rows() && m_col < m_model->cols())
-        setCurrentIndex(m_model->index(m_row - 1, m_col - 1));
-    else
-        setCurrentIndex(QModelIndex());
+    selectionModel()->setCurrentIndex(current, how);
     m_silent = false;
 }
 

@@ -74,6 +74,11 @@ public:
     // The cells, the caption cells and the area beyond the last cell.
     void setBackgrounds(const QColor &cells, const QColor &fixed, const QColor &outside);
     void setSelectionColors(const QColor &background, const QColor &text);
+    // The main list's way: a click selects the clicked cell's row, a drag
+    // or Shift+click a range of rows, shown in the selection colours; the
+    // current cell set in code selects its row. Off (the bill grids and the
+    // pickers): nothing is selected, the current cell shows its focus mark.
+    void setRowSelection(bool on);
 
     // The current cell's rectangle in the coordinates of ancestor.
     QRect cellRect(QWidget *ancestor) const;

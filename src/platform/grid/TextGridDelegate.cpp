@@ -79,7 +79,8 @@ void TextGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     if (!current)
         return;
     painter->save();
-    QPen pen(opt.palette.color(QPalette::Text));
+    // The mark stands out on a selected row's colours too.
+    QPen pen(opt.palette.color((opt.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
     pen.setStyle(Qt::DotLine);
     painter->setPen(pen);
     painter->setBrush(Qt::NoBrush);
