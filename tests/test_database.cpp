@@ -3,12 +3,15 @@
 #include "TestSupport.h"
 
 #include "core/GenFunc.h"
+#include "platform/db/DecimalSql.h"
 #include "platform/db/ValueText.h"
 
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sqlite3.h>
+
+Q_DECLARE_METATYPE(SqlText)
 
 class TestDatabase : public QObject
 {
@@ -239,35 +242,104 @@ private slots:
         QCOMPARE(db->scalar(QStringLiteral("select count(*) from Saler")).toInt(), 1);
     }
 
-    void firstMatchingRowOnly_data() { viaColumns(); }
+    // Each statement that differs by database kind, run on the embedded
+    // kind: the values change the row they are meant for.
+    void firstMatchingRowOnly_data()
+    {
+        QTest::addColumn<QString>("via");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("bill");
+        QTest::addColumn<QString>("qty");
+        QTest::addColumn<QString>("moved");
+        for (const QString via : {QStringLiteral("sqlite"), QStringLiteral("odbc")}) {
+            QTest::addRow("receipt via %s", qPrintable(via)) << via << "PurchaseOrderDetail" << "PurchaseOrderID"
+                                                             << "GoodsNum" << "InNum";
+            QTest::addRow("delivery via %s", qPrintable(via)) << via << "SaleOrderDetail" << "SaleOrderID"
+                                                              << "GoodsNumber" << "OutNum";
+        }
+    }
     void firstMatchingRowOnly()
     {
         QFETCH(QString, via);
+        QFETCH(QString, table);
+        QFETCH(QString, bill);
+        QFETCH(QString, qty);
+        QFETCH(QString, moved);
         auto db = openFresh(via);
         for (int i = 0; i < 3; ++i)
-            db->exec(QStringLiteral("insert into PurchaseOrderDetail(PurchaseOrderID,GoodsID,GoodsNum,UnitPrice) "
-                                    "values('P1',?,10,1)"),
+            db->exec(QStringLiteral("insert into %1(%2,GoodsID,%3,UnitPrice) values('P1',?,10,1)").arg(table, bill, qty),
                      {i == 2 ? QStringLiteral("B") : QStringLiteral("A")});
-        QCOMPARE(db->execOnFirstMatch(QStringLiteral("PurchaseOrderDetail"), QStringLiteral("InNum=InNum+?"),
-                                      QStringLiteral("PurchaseOrderID=? and GoodsID=?"),
-                                      {4, QStringLiteral("P1"), QStringLiteral("a")}),
-                 qint64(1));
-        const ResultPtr rs = db->query(QStringLiteral("select InNum from PurchaseOrderDetail order by LineID"));
+        const auto add = [&](double n, const QString &order, const QString &goods) {
+            return db->execOnFirstMatch(table, SqlText(decimalsql::addTo(moved), {decimalsql::millionths(n)}),
+                                        SqlText(bill + QStringLiteral("=? and GoodsID=?"), {order, goods}));
+        };
+        QCOMPARE(add(4, QStringLiteral("P1"), QStringLiteral("a")), qint64(1));
+        QCOMPARE(add(0.5, QStringLiteral("P1"), QStringLiteral("B")), qint64(1));
+        const ResultPtr rs = db->query(QStringLiteral("select %1 from %2 order by LineID").arg(moved, table));
         QCOMPARE(rs->text(0, 0), QStringLiteral("4"));
         QCOMPARE(rs->text(1, 0), QStringLiteral("0"));
-        QCOMPARE(rs->text(2, 0), QStringLiteral("0"));
-        QCOMPARE(db->execOnFirstMatch(QStringLiteral("PurchaseOrderDetail"), QStringLiteral("InNum=InNum+?"),
-                                      QStringLiteral("PurchaseOrderID=? and GoodsID=?"),
-                                      {4, QStringLiteral("P1"), QStringLiteral("C")}),
-                 qint64(0));
+        QCOMPARE(rs->text(2, 0), QStringLiteral("0.5"));
+        QCOMPARE(add(4, QStringLiteral("P1"), QStringLiteral("C")), qint64(0));
+        QCOMPARE(add(4, QStringLiteral("P2"), QStringLiteral("A")), qint64(0));
     }
 
+    // The same statements in the server's text, which cannot run here: each
+    // value, put in place of its marker in order, lands where it belongs.
+    void serverDialectOfFirstMatch_data()
+    {
+        QTest::addColumn<SqlText>("statement");
+        QTest::addColumn<QString>("withValues");
+        const SqlText where(QStringLiteral("PurchaseOrderID=? and GoodsID=?"), {QStringLiteral("PO1"), QStringLiteral("G'1")});
+        QTest::newRow("receipt") << Database::firstMatch(SqlDialect::SqlServer, QStringLiteral("PurchaseOrderDetail"),
+                                                         SqlText(decimalsql::addTo(QStringLiteral("InNum")),
+                                                                 {decimalsql::millionths(10)}),
+                                                         where)
+                                 << "with FirstRow as (select top (1) * from PurchaseOrderDetail where PurchaseOrderID='PO1' "
+                                    "and GoodsID='G''1' order by LineID) update FirstRow set "
+                                    "InNum=(round(InNum*1000000,0)+10000000)/1000000.0";
+        QTest::newRow("delivery") << Database::firstMatch(SqlDialect::SqlServer, QStringLiteral("SaleOrderDetail"),
+                                                          SqlText(decimalsql::addTo(QStringLiteral("OutNum")),
+                                                                  {decimalsql::millionths(2.5)}),
+                                                          SqlText(QStringLiteral("SaleOrderID=? and GoodsID=?"),
+                                                                  {QStringLiteral("SO1"), QStringLiteral("G1")}))
+                                  << "with FirstRow as (select top (1) * from SaleOrderDetail where SaleOrderID='SO1' "
+                                     "and GoodsID='G1' order by LineID) update FirstRow set "
+                                     "OutNum=(round(OutNum*1000000,0)+2500000)/1000000.0";
+        QTest::newRow("plain") << Database::firstMatch(SqlDialect::SqlServer, QStringLiteral("T"),
+                                                       SqlText(QStringLiteral("A=A+?"), {2}),
+                                                       SqlText(QStringLiteral("K=?"), {QStringLiteral("k")}))
+                               << "with FirstRow as (select top (1) * from T where K='k' order by LineID) "
+                                  "update FirstRow set A=A+2";
+        QTest::newRow("write lock") << Database::writeLock(SqlDialect::SqlServer, 5000)
+                                    << "set nocount on; declare @granted int; exec @granted=sp_getapplock "
+                                       "@Resource='hengyuan-write',@LockMode='Exclusive',@LockOwner='Transaction',"
+                                       "@LockTimeout=5000; select @granted";
+    }
     void serverDialectOfFirstMatch()
     {
-        QCOMPARE(Database::firstMatchSql(SqlDialect::SqlServer, QStringLiteral("T"), QStringLiteral("A=A+?"),
-                                         QStringLiteral("K=?")),
-                 QStringLiteral("with FirstRow as (select top (1) * from T where K=? order by LineID) "
-                                "update FirstRow set A=A+?"));
+        QFETCH(SqlText, statement);
+        QFETCH(QString, withValues);
+        QString text;
+        qsizetype next = 0;
+        for (const QChar c : statement.text) {
+            if (c != QLatin1Char('?')) {
+                text += c;
+                continue;
+            }
+            QVERIFY(next < statement.values.size());
+            const QVariant v = statement.values.at(next++);
+            text += v.typeId() == QMetaType::QString
+                        ? QLatin1Char('\'') + v.toString().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'')
+                        : v.toString();
+        }
+        QCOMPARE(next, statement.values.size());
+        QCOMPARE(text, withValues);
+    }
+
+    void markersMustMatchValues()
+    {
+        QVERIFY_THROWS_EXCEPTION(DbError, SqlText(QStringLiteral("A=? and B=?"), {1}));
+        QCOMPARE(markerCount(QStringLiteral("select '?' as [a?] from T where A=?")), 1);
     }
 
     void booleansAndDefaults_data() { viaColumns(); }
@@ -277,12 +349,10 @@ private slots:
         auto db = openFresh(via);
         db->exec(QStringLiteral("insert into Operator(OperatorID,OperatorName,UserPassword,Flage) values('x','乙','',1)"));
         const ResultPtr rs = db->query(QStringLiteral("select OperatorID,Flage as 是否停用 from Operator order by OperatorID"));
-        // The SQLite ODBC driver reports a BOOLEAN column as an integer; a
-        // server's bit column and the embedded driver give a boolean.
-        if (via == QStringLiteral("sqlite")) {
-            QCOMPARE(rs->text(0, QStringLiteral("是否停用")), QStringLiteral("否"));
-            QCOMPARE(rs->text(1, QStringLiteral("是否停用")), QStringLiteral("是"));
-        }
+        // The SQLite ODBC driver, like QODBC for a server's bit column,
+        // reports an integer: the column decides.
+        QCOMPARE(rs->text(0, QStringLiteral("是否停用")), QStringLiteral("否"));
+        QCOMPARE(rs->text(1, QStringLiteral("是否停用")), QStringLiteral("是"));
         QCOMPARE(rs->value(1, QStringLiteral("是否停用")).toBool(), true);
         db->exec(QStringLiteral("insert into Storage(StorageID,StorageName) values(?,?)"), {QString(), QString()});
         QCOMPARE(db->scalar(QStringLiteral("select count(*) from Storage where StorageID='' and StorageName=''")).toInt(), 1);
@@ -292,6 +362,25 @@ private slots:
         QCOMPARE(valueText(db->scalar(QStringLiteral("select NowStorage from Product"))), QStringLiteral("0"));
         QCOMPARE(db->scalar(QStringLiteral("select Status from PurchaseOrder")).toString(), QStringLiteral("未入库"));
         QCOMPARE(db->scalar(QStringLiteral("select Status from SaleOrder")).toString(), QStringLiteral("未出库"));
+    }
+
+    void yesNoColumns_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QStringList>("yesNo");
+        QTest::newRow("operator list") << "select OperatorID as 用户登录名,OperatorName as 用户真实名, Flage as 是否停用 "
+                                          "from Operator Order By OperatorID" << QStringList{"是否停用"};
+        QTest::newRow("sign-in") << "select OperatorID as 用户名,OperatorName as 真实名称,Flage as 停用 from Operator "
+                                    "where OperatorID=?" << QStringList{"停用"};
+        QTest::newRow("qualified, no alias") << "SELECT A.flage FROM Operator as A" << QStringList{"flage"};
+        QTest::newRow("computed") << "select count(Flage) as n,Flage+1 as m from Operator" << QStringList{};
+        QTest::newRow("in where only") << "select OperatorID from Operator where Flage=0" << QStringList{};
+    }
+    void yesNoColumns()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QStringList, yesNo);
+        QCOMPARE(Select(sql).yesNo, yesNo);
     }
 
     void shownValues_data()
