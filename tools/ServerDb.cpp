@@ -31,10 +31,17 @@ class Link
 public:
     Link(const QString &name, const QString &connectionString) : m_name(name)
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_name);
-        db.setDatabaseName(connectionString);
-        if (!db.open())
-            throw dbfault::errorOf(db.lastError(), false);
+        std::optional<DbError> failed;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_name);
+            db.setDatabaseName(connectionString);
+            if (!db.open())
+                failed = dbfault::errorOf(db.lastError(), false);
+        }
+        if (failed) {
+            QSqlDatabase::removeDatabase(m_name);
+            throw *failed;
+        }
     }
     ~Link()
     {
@@ -73,7 +80,7 @@ void runFiles(const QString &connectionString, const QString &sqlDir)
         try {
             Database::runPlain(link.db(), QString::fromUtf8(in.readAll()));
         } catch (const DbError &e) {
-            throw DbError(f + QStringLiteral(": ") + e.text());
+            throw DbError(f + QStringLiteral(": ") + e.driverText());
         }
     }
 }
@@ -113,7 +120,7 @@ int createServerDatabase(const QString &serverName, const QString &dbName, const
             }
             say(stderr, QStringLiteral("建立数据库 %1 的表时出错，%2：%3")
                             .arg(name, dropFailed ? QStringLiteral("未能删除建了一半的数据库") : QStringLiteral("已删除建了一半的数据库"),
-                                 e.text()));
+                                 e.driverText()));
             return 1;
         }
     } catch (const DbError &e) {

@@ -297,16 +297,18 @@ void Database::beginTransaction()
 void Database::takeServerWriteLock()
 {
     const SqlText lock = writeLock(SqlDialect::SqlServer, m_busyTimeoutMs);
+    const QVariant result = scalar(lock.text, lock.values);
     bool isNumber = false;
-    const int granted = scalar(lock.text, lock.values).toInt(&isNumber);
+    const int granted = result.toInt(&isNumber);
     if (isNumber && granted >= 0)
         return;
-    // -1: not granted in time, -2: cancelled, -3: chosen as deadlock victim.
+    // -1: not granted in time, -2: cancelled, -3: chosen as deadlock victim;
+    // the operator reads the same sentence as on the embedded database.
     if (isNumber && granted == -3)
         throw DbError(QString(), lock.text, DbFault::Deadlock);
     if (isNumber && (granted == -1 || granted == -2))
         throw DbError(QString(), lock.text, DbFault::Busy);
-    throw DbError(QStringLiteral("sp_getapplock: %1").arg(granted), lock.text);
+    throw DbError(QStringLiteral("未能取得数据库的写入权（sp_getapplock：%1）").arg(result.toString()), lock.text);
 }
 
 void Database::commitTransaction()
