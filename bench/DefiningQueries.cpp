@@ -79,7 +79,7 @@ QByteArray definingQuery(int code)
          "A.NowStorage as 当前库存, C.StorageName as 库位 from Product as A,ProductType as B,"
          "Storage as C where B.ProductTypeID=A.ProductTypeID and C.StorageID=A.StorageID"},
         {403,
-         "select A.ReceivereceiptID as 采购入库单号,A.GoodsID as 商品编码,B.GoodsName as "
+         "select A.ReceiveReceiptID as 采购入库单号,A.GoodsID as 商品编码,B.GoodsName as "
          "商品名称,B.Unit as 单位,B.Model as 规格型号,B.Home as 产地,C.StorageName as 库位,"
          "A.ReceiveNumber as 数量,A.UnitPrice as 单价,A.ReceiveNumber*A.UnitPrice as 金额 from "
          "ReceiveReceiptDetail as A,Product as B,Storage as C where B.GoodsID=A.GoodsID and "

@@ -3,12 +3,15 @@
 #include "TestSupport.h"
 
 #include "core/GenFunc.h"
+#include "platform/db/DecimalSql.h"
 #include "platform/db/ValueText.h"
 
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sqlite3.h>
+
+Q_DECLARE_METATYPE(SqlText)
 
 class TestDatabase : public QObject
 {
@@ -248,26 +251,56 @@ private slots:
             db->exec(QStringLiteral("insert into PurchaseOrderDetail(PurchaseOrderID,GoodsID,GoodsNum,UnitPrice) "
                                     "values('P1',?,10,1)"),
                      {i == 2 ? QStringLiteral("B") : QStringLiteral("A")});
-        QCOMPARE(db->execOnFirstMatch(QStringLiteral("PurchaseOrderDetail"), QStringLiteral("InNum=InNum+?"),
-                                      QStringLiteral("PurchaseOrderID=? and GoodsID=?"),
-                                      {4, QStringLiteral("P1"), QStringLiteral("a")}),
-                 qint64(1));
+        const auto add = [&](double n, const QString &goods) {
+            return db->execOnFirstMatch(QStringLiteral("PurchaseOrderDetail"),
+                                        SqlText(decimalsql::addTo(QStringLiteral("InNum")), {decimalsql::millionths(n)}),
+                                        SqlText(QStringLiteral("PurchaseOrderID=? and GoodsID=?"), {QStringLiteral("P1"), goods}));
+        };
+        QCOMPARE(add(4, QStringLiteral("a")), qint64(1));
+        QCOMPARE(add(0.5, QStringLiteral("B")), qint64(1));
         const ResultPtr rs = db->query(QStringLiteral("select InNum from PurchaseOrderDetail order by LineID"));
         QCOMPARE(rs->text(0, 0), QStringLiteral("4"));
         QCOMPARE(rs->text(1, 0), QStringLiteral("0"));
-        QCOMPARE(rs->text(2, 0), QStringLiteral("0"));
-        QCOMPARE(db->execOnFirstMatch(QStringLiteral("PurchaseOrderDetail"), QStringLiteral("InNum=InNum+?"),
-                                      QStringLiteral("PurchaseOrderID=? and GoodsID=?"),
-                                      {4, QStringLiteral("P1"), QStringLiteral("C")}),
-                 qint64(0));
+        QCOMPARE(rs->text(2, 0), QStringLiteral("0.5"));
+        QCOMPARE(add(4, QStringLiteral("C")), qint64(0));
     }
 
+    // The server's statements cannot run here: each value, put in place of
+    // its marker in order, must land where it belongs.
+    void serverDialectOfFirstMatch_data()
+    {
+        QTest::addColumn<SqlText>("statement");
+        QTest::addColumn<QString>("withValues");
+        QTest::newRow("receipt") << Database::firstMatch(SqlDialect::SqlServer, QStringLiteral("PurchaseOrderDetail"),
+                                                         SqlText(decimalsql::addTo(QStringLiteral("InNum")), {decimalsql::millionths(10)}),
+                                                         SqlText(QStringLiteral("PurchaseOrderID=? and GoodsID=?"),
+                                                                 {QStringLiteral("PO1"), QStringLiteral("G'1")}))
+                                 << "with FirstRow as (select top (1) * from PurchaseOrderDetail where PurchaseOrderID='PO1' "
+                                    "and GoodsID='G''1' order by LineID) update FirstRow set "
+                                    "InNum=(round(InNum*1000000,0)+10000000)/1000000.0";
+        QTest::newRow("write lock") << Database::writeLock(SqlDialect::SqlServer, 5000)
+                                    << "set nocount on; declare @granted int; exec @granted=sp_getapplock "
+                                       "@Resource='hengyuan-write',@LockMode='Exclusive',@LockOwner='Transaction',"
+                                       "@LockTimeout=5000; select @granted";
+    }
     void serverDialectOfFirstMatch()
     {
-        QCOMPARE(Database::firstMatchSql(SqlDialect::SqlServer, QStringLiteral("T"), QStringLiteral("A=A+?"),
-                                         QStringLiteral("K=?")),
-                 QStringLiteral("with FirstRow as (select top (1) * from T where K=? order by LineID) "
-                                "update FirstRow set A=A+?"));
+        QFETCH(SqlText, statement);
+        QFETCH(QString, withValues);
+        QStringList pieces = statement.text.split(QLatin1Char('?'));
+        QCOMPARE(pieces.size(), statement.values.size() + 1);
+        for (qsizetype i = 0; i < statement.values.size(); ++i) {
+            const QVariant &v = statement.values.at(i);
+            const QString quoted = QLatin1Char('\'') + v.toString().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+            pieces[i + 1].prepend(v.typeId() == QMetaType::QString ? quoted : v.toString());
+        }
+        QCOMPARE(pieces.join(QString()), withValues);
+    }
+
+    void markersMustMatchValues()
+    {
+        QVERIFY_THROWS_EXCEPTION(DbError, SqlText(QStringLiteral("A=? and B=?"), {1}));
+        QCOMPARE(markerCount(QStringLiteral("select '?' as [a?] from T where A=?")), 1);
     }
 
     void booleansAndDefaults_data() { viaColumns(); }
@@ -277,12 +310,10 @@ private slots:
         auto db = openFresh(via);
         db->exec(QStringLiteral("insert into Operator(OperatorID,OperatorName,UserPassword,Flage) values('x','乙','',1)"));
         const ResultPtr rs = db->query(QStringLiteral("select OperatorID,Flage as 是否停用 from Operator order by OperatorID"));
-        // The SQLite ODBC driver reports a BOOLEAN column as an integer; a
-        // server's bit column and the embedded driver give a boolean.
-        if (via == QStringLiteral("sqlite")) {
-            QCOMPARE(rs->text(0, QStringLiteral("是否停用")), QStringLiteral("否"));
-            QCOMPARE(rs->text(1, QStringLiteral("是否停用")), QStringLiteral("是"));
-        }
+        // The SQLite ODBC driver, like QODBC for a server's bit column,
+        // reports an integer: the column decides.
+        QCOMPARE(rs->text(0, QStringLiteral("是否停用")), QStringLiteral("否"));
+        QCOMPARE(rs->text(1, QStringLiteral("是否停用")), QStringLiteral("是"));
         QCOMPARE(rs->value(1, QStringLiteral("是否停用")).toBool(), true);
         db->exec(QStringLiteral("insert into Storage(StorageID,StorageName) values(?,?)"), {QString(), QString()});
         QCOMPARE(db->scalar(QStringLiteral("select count(*) from Storage where StorageID='' and StorageName=''")).toInt(), 1);
@@ -292,6 +323,22 @@ private slots:
         QCOMPARE(valueText(db->scalar(QStringLiteral("select NowStorage from Product"))), QStringLiteral("0"));
         QCOMPARE(db->scalar(QStringLiteral("select Status from PurchaseOrder")).toString(), QStringLiteral("未入库"));
         QCOMPARE(db->scalar(QStringLiteral("select Status from SaleOrder")).toString(), QStringLiteral("未出库"));
+    }
+
+    void yesNoColumns_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QStringList>("yesNo");
+        QTest::newRow("operator list") << "select OperatorID as 用户登录名, Flage as 是否停用 from Operator Order By OperatorID"
+                                       << QStringList{"是否停用"};
+        QTest::newRow("qualified, no alias") << "SELECT A.flage FROM Operator as A" << QStringList{"flage"};
+        QTest::newRow("computed or in where") << "select count(Flage) as n from Operator where Flage=0" << QStringList{};
+    }
+    void yesNoColumns()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QStringList, yesNo);
+        QCOMPARE(Select(sql).yesNo, yesNo);
     }
 
     void shownValues_data()

@@ -86,14 +86,14 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
-        app.db().exec(QStringLiteral("insert into Supplier(SupplierID,SupplierName,TypeID) values('S0','第一家','ST1')"));
+        app.db().exec(QStringLiteral("insert into Supplier(SupplierID,SupplierName,TypeID) values('S9','第九家','ST1')"));
         msg::Recorder messages;
         FrmBuyReturn w(app.state(), 1, QString());
         QVERIFY(w.load());
-        // The hidden list starts on its first item (S1); the box shows S0.
+        // The hidden list starts on its first item (S1); the box shows S9.
         QCOMPARE(w.findChild<QComboBox *>(QStringLiteral("cmb_Supplier"))->currentText(), QStringLiteral("S1-恒远供应"));
         type(box(w, "txt_PurchaseReturnID"), QStringLiteral("T1"));
-        type(box(w, "txt_Supplier"), QStringLiteral("S0-第一家"));
+        type(box(w, "txt_Supplier"), QStringLiteral("S9-第九家"));
         type(box(w, "txt_Buyer"), QStringLiteral("B1-采购甲"));
         type(box(w, "txt_Returner"), QStringLiteral("R1-退货丁"));
         line(w, 1, QStringLiteral("G1"), QStringLiteral("2"));
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(app.rows(QStringLiteral("select GoodsID,NowStorage from Product order by GoodsID")),
                  (QStringList{"G1|-5", "G2|1", "G3|0"}));
         QCOMPARE(app.one(QStringLiteral("select SupplierID,BuyerID,ReturnerID,Amount,OperatorID from PurchaseReturn")),
-                 QStringLiteral("S0|B1|R1|2.5|Administrator"));
+                 QStringLiteral("S9|B1|R1|2.5|Administrator"));
         QCOMPARE(app.log(), QStringList{QStringLiteral("添加单据号为T1的采购退货单")});
 
         FrmBuyReturn again(app.state(), 2, QStringLiteral("T1"));

@@ -3,10 +3,12 @@
 #include "TestSupport.h"
 
 #include "core/Startup.h"
+#include "platform/db/ServerConnection.h"
 #include "platform/ini/IniFile.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestStartup : public QObject
@@ -41,17 +43,95 @@ private slots:
         QCOMPARE(target.driver, QStringLiteral("QSQLITE"));
         QCOMPARE(target.databaseName, QStringLiteral("/opt/hy/shop.db"));
 
-        s.library = QStringLiteral("server sql");
-        s.password = QStringLiteral("p;w}x");
-        target = connectionTargetFor(s, QStringLiteral("/opt/hy"));
-        QCOMPARE(target.driver, QStringLiteral("QODBC"));
-        QCOMPARE(target.databaseName,
-                 QStringLiteral("DRIVER={FreeTDS};SERVER={srv};DATABASE={shop};UID=sa;PWD={p;w}}x};"));
-        QCOMPARE(int(target.dialect), int(SqlDialect::SqlServer));
-
         s.library = QStringLiteral("oracle");
         target = connectionTargetFor(s, QStringLiteral("/opt/hy"));
         QCOMPARE(target.databaseName, QStringLiteral("DSN={HENGYUAN};UID={system};PWD={tarvesk};"));
+    }
+
+    // ServerName as a shop writes it; the values that cannot reach the
+    // server as typed are refused with the reason.
+    void serverConnectionStrings_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("dbName");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("expected"); // the string, or a part of the refusal
+        const QString tail = QStringLiteral("TDS_Version=7.4;ClientCharset=UTF-8;DATABASE={shop};UID=sa;PWD={p;w};");
+        QTest::newRow("host") << "srv" << "shop" << "p;w" << "DRIVER={FreeTDS};SERVER={srv};PORT=1433;" + tail;
+        QTest::newRow("host,port") << "10.0.0.5, 1500" << "shop" << "p;w"
+                                   << "DRIVER={FreeTDS};SERVER={10.0.0.5};PORT=1500;" + tail;
+        QTest::newRow("instance") << "srv\\SHOP" << "shop" << "p;w" << "DRIVER={FreeTDS};SERVER={srv\\SHOP};" + tail;
+        QTest::newRow("instance,port") << "srv\\SHOP,1500" << "shop" << "p;w"
+                                       << "DRIVER={FreeTDS};SERVER={srv\\SHOP};PORT=1500;" + tail;
+        QTest::newRow("} in Password") << "srv" << "shop" << "p}w" << "Password（密码）含有字符“}”";
+        QTest::newRow("} in ServerName") << "srv}" << "shop" << "pw" << "ServerName（服务器名称）含有字符“}”";
+        QTest::newRow("} in DbName") << "srv" << "sh}op" << "pw" << "DbName（数据库名称）含有字符“}”";
+        QTest::newRow("port not a number") << "srv,14x3" << "shop" << "pw" << "端口号不正确";
+        QTest::newRow("no server") << "" << "shop" << "pw" << "没有填写数据库服务器的名称";
+    }
+    void serverConnectionStrings()
+    {
+        QFETCH(QString, server);
+        QFETCH(QString, dbName);
+        QFETCH(QString, password);
+        QFETCH(QString, expected);
+        const DatabaseSettings s{QStringLiteral("server sql"), dbName, server, password};
+        try {
+            const ConnectionTarget target = connectionTargetFor(s, QStringLiteral("/opt/hy"));
+            QCOMPARE(target.driver, QStringLiteral("QODBC"));
+            QCOMPARE(int(target.dialect), int(SqlDialect::SqlServer));
+            QCOMPARE(target.databaseName, expected);
+        } catch (const DbError &e) {
+            QVERIFY2(e.text().contains(expected), qPrintable(e.text()));
+        }
+    }
+
+    // What FreeTDS itself used, as its log tells: the port, the TDS version
+    // and the client character set of the connection string (no server
+    // listens on these ports here; the attempt fails after the log lines).
+    void freeTdsConnectsAsNamed_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("connecting");
+        QTest::newRow("host") << "127.0.0.1" << "Connecting to 127.0.0.1 port 1433";
+        QTest::newRow("host,port") << "127.0.0.1,1" << "Connecting to 127.0.0.1 port 1";
+    }
+    void freeTdsConnectsAsNamed()
+    {
+        QFETCH(QString, server);
+        QFETCH(QString, connecting);
+        // One log for the whole test: FreeTDS keeps writing to the log it
+        // opened first.
+        static QTemporaryDir dir;
+        const QString dump = dir.filePath(QStringLiteral("freetds.log"));
+        ConnectionTarget target = connectionTargetFor(
+            DatabaseSettings{QStringLiteral("server sql"), QStringLiteral("shop"), server, QStringLiteral("pw")}, {});
+        target.databaseName += QStringLiteral("DumpFile={%1};").arg(dump);
+        Database db(QStringLiteral("freetds"));
+        QVERIFY_THROWS_EXCEPTION(DbError, db.open(target));
+        QFile f(dump);
+        QVERIFY2(f.open(QIODevice::ReadOnly), "FreeTDS wrote no log");
+        const QString log = QString::fromUtf8(f.readAll());
+        QVERIFY2(log.contains(connecting + QLatin1Char('\n')), qPrintable(log));
+        QVERIFY(log.contains(QStringLiteral("Connecting with protocol version 7.4")));
+        QVERIFY(log.contains(QStringLiteral("client charset \"UTF-8\"")));
+    }
+
+    void chineseCodePagesOnly_data()
+    {
+        QTest::addColumn<int>("codePage");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("UTF-8") << 65001 << false;
+        QTest::newRow("GBK") << 936 << false;
+        QTest::newRow("Latin1") << 1252 << true;
+    }
+    void chineseCodePagesOnly()
+    {
+        QFETCH(int, codePage);
+        QFETCH(bool, refused);
+        const QString refusal = serverdb::codePageRefusal(QStringLiteral("shop"), QStringLiteral("Some_CI_AS"), codePage);
+        QCOMPARE(refusal.contains(QStringLiteral("Some_CI_AS（代码页 %1），保存不了中文").arg(codePage)), refused);
+        QCOMPARE(refusal.isEmpty(), !refused);
     }
 
     void missingDatabaseFileIsAnErrorAndNoFileIsMade()

@@ -3,8 +3,18 @@
 // the default Setup.ini beside it. Neither file is ever overwritten.
 //
 //   makedb <sql folder> <database file> [<Setup.ini template> <Setup.ini>]
+//
+// Or creates it on a SQL Server, as the login sa, whose password is read
+// from standard input; a database already there is never touched:
+//
+//   makedb --server <ServerName> <DbName> [<sql folder>]
 
+#include "ServerDb.h"
+
+#include <QCoreApplication>
 #include <sqlite3.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -60,8 +70,44 @@ static int buildDatabase(const fs::path &sqlDir, const fs::path &dbFile)
     return 0;
 }
 
+// The password typed at the terminal without being shown, or the first line
+// of standard input.
+static std::string readPassword()
+{
+    const bool terminal = isatty(STDIN_FILENO);
+    termios saved{};
+    if (terminal) {
+        std::cerr << "sa 的密码：" << std::flush;
+        tcgetattr(STDIN_FILENO, &saved);
+        termios hidden = saved;
+        hidden.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(STDIN_FILENO, TCSANOW, &hidden);
+    }
+    std::string password;
+    std::getline(std::cin, password);
+    if (terminal) {
+        tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+        std::cerr << "\n";
+    }
+    return password;
+}
+
+static int serverMode(int argc, char **argv)
+{
+    if (argc != 4 && argc != 5) {
+        std::cerr << "usage: makedb --server <ServerName> <DbName> [<sql folder>]\n";
+        return 2;
+    }
+    QCoreApplication app(argc, argv);
+    const QString password = QString::fromStdString(readPassword()).trimmed();
+    return createServerDatabase(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), password,
+                                argc == 5 ? QString::fromLocal8Bit(argv[4]) : QStringLiteral(HY_SERVER_SQL_DIR));
+}
+
 int main(int argc, char **argv)
 {
+    if (argc > 1 && std::string(argv[1]) == "--server")
+        return serverMode(argc, argv);
     if (argc != 3 && argc != 5) {
         std::cerr << "usage: makedb <sql folder> <database file> [<Setup.ini template> <Setup.ini>]\n";
         return 2;

@@ -86,7 +86,7 @@ QVector<CodeItem> codeItems(const Database &db, const QString &sql)
 
 QVector<CodeItem> BillStore::masterItems(const HeaderField &f) const
 {
-    return codeItems(m_db, QStringLiteral("select %1,%2 from %3").arg(f.masterId, f.masterName, f.masterTable));
+    return codeItems(m_db, QStringLiteral("select %1,%2 from %3 Order By %1").arg(f.masterId, f.masterName, f.masterTable));
 }
 
 QString BillStore::masterCode(const HeaderField &f, const QString &code) const
@@ -98,7 +98,7 @@ QString BillStore::masterCode(const HeaderField &f, const QString &code) const
 
 QVector<CodeItem> BillStore::storageItems() const
 {
-    return codeItems(m_db, QStringLiteral("select StorageID,StorageName from Storage"));
+    return codeItems(m_db, QStringLiteral("select StorageID,StorageName from Storage Order By StorageID"));
 }
 
 bool BillStore::storageExists(const QString &code) const
@@ -203,9 +203,10 @@ void BillStore::save(const BillDraft &d)
         }
         // A line whose goods is not on the order leaves the order alone.
         if (m_kind.hasOrderLink && !d.linkedOrder.isEmpty())
-            m_db.execOnFirstMatch(m_kind.order.detailTable, decimalsql::addTo(m_kind.order.qtyColumn),
-                                  QStringLiteral("%1=? and GoodsID=?").arg(m_kind.order.orderColumn),
-                                  {decimalsql::millionths(line.qty), d.linkedOrder, line.goodsId});
+            m_db.execOnFirstMatch(m_kind.order.detailTable,
+                                  SqlText(decimalsql::addTo(m_kind.order.qtyColumn), {decimalsql::millionths(line.qty)}),
+                                  SqlText(QStringLiteral("%1=? and GoodsID=?").arg(m_kind.order.orderColumn),
+                                          {d.linkedOrder, line.goodsId}));
     }
     if (d.mode == 1 && m_kind.hasOrderLink && !d.linkedOrder.isEmpty())
         m_db.exec(QStringLiteral("update %1 set %2=? where %3=?")

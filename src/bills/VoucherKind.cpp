@@ -17,7 +17,8 @@ VoucherKind voucherKind(const QString &window, const QString &noun, const QStrin
     k.partnerCombo = QStringLiteral("cmb_") + partnerTable;
     k.partnerTable = partnerTable;
     k.partnerWord = partnerWord;
-    k.partnerListSql = QStringLiteral("select %1ID as %2编号,%1Name as %2名称 from %1").arg(partnerTable, partnerWord);
+    k.partnerListSql =
+        QStringLiteral("select %1ID as %2编号,%1Name as %2名称 from %1 Order By %1ID").arg(partnerTable, partnerWord);
     k.mustBox = QStringLiteral("txt_Must") + stem;
     k.haveBox = QStringLiteral("txt_Have") + stem;
     k.leftBox = QStringLiteral("txt_Left") + stem;

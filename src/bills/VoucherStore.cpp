@@ -52,7 +52,8 @@ QVector<CodeItem> VoucherStore::partners() const
 
 QVector<CodeItem> VoucherStore::payModes() const
 {
-    return codeItems(m_db, QStringLiteral("select PayModeID as 支付方式编号,PayModeName as 支付方式名称 from PayMode"));
+    return codeItems(m_db, QStringLiteral("select PayModeID as 支付方式编号,PayModeName as 支付方式名称 from PayMode "
+                                          "Order By PayModeID"));
 }
 
 QString VoucherStore::partnerCode(const QString &code) const

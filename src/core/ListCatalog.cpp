@@ -175,7 +175,7 @@ QVector<ListSpec> buildSpecs()
                        "where B.ProductTypeID=A.ProductTypeID and C.StorageID=A.StorageID Order By A.GoodsID"),
         {600, 1200, 1000, 1000, 800, 1000});
     add(403, K::Report, "商品采购汇总表", "商品采购汇总表",
-        goodsSummary("ReceivereceiptID", "采购入库单号", "ReceiveReceiptDetail", "ReceiveNumber"), {});
+        goodsSummary("ReceiveReceiptID", "采购入库单号", "ReceiveReceiptDetail", "ReceiveNumber"), {});
     add(404, K::Report, "商品销售汇总表", "商品销售汇总表",
         goodsSummary("SaleOutID", "销售出库单号", "SaleOutDetail", "GoodsNumber"), {});
     add(405, K::Report, "应收款统计表", "应收金额汇总表",

@@ -9,5 +9,8 @@ QString storedPassword(const Database &db, const QString &operatorId)
 
 void setPassword(Database &db, const QString &operatorId, const QString &password)
 {
+    // A write like every other: it waits for another desk's save.
+    Transaction t(db);
     db.exec(QStringLiteral("update Operator set UserPassword=? where OperatorID=?"), {password, operatorId});
+    t.commit();
 }

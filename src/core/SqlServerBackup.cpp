@@ -5,7 +5,6 @@
 
 #include <QSqlDatabase>
 #include <QSqlError>
-#include <QSqlQuery>
 
 #include <optional>
 
@@ -83,27 +82,13 @@ void restore(ServerLink &link, const QString &dbName, const QString &file)
 
 namespace {
 
-// Runs one statement and reads every result the server sends back: the
-// server reports a backup's progress as results, and stops the backup when
-// they are left unread.
-void runStatement(const QSqlDatabase &db, const QString &sql)
-{
-    QSqlQuery q(db);
-    if (!q.exec(sql))
-        throw dbfault::errorOf(q.lastError(), false, sql);
-    while (q.nextResult()) {
-    }
-    if (q.lastError().isValid())
-        throw dbfault::errorOf(q.lastError(), false, sql);
-}
-
 class OdbcLink : public ServerLink
 {
 public:
     explicit OdbcLink(AppState &state) : m_state(state) {}
     ~OdbcLink() override { closeMaster(); }
 
-    void execOnMain(const QString &sql) override { runStatement(m_state.db.connection(), sql); }
+    void execOnMain(const QString &sql) override { Database::runPlain(m_state.db.connection(), sql); }
     void closeMain() override { m_state.db.close(); }
     void reopenMain() override { m_state.db.reopen(); }
 
@@ -127,7 +112,7 @@ public:
 
     void execOnMaster(const QString &sql) override
     {
-        runStatement(QSqlDatabase::database(masterName(), false), sql);
+        Database::runPlain(QSqlDatabase::database(masterName(), false), sql);
     }
 
     void closeMaster() override

@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "FrmWelcome.h"
+#include "platform/db/ServerConnection.h"
 #include "platform/ini/IniFile.h"
 #include "platform/ui/Msg.h"
 
@@ -47,11 +48,8 @@ ConnectionTarget connectionTargetFor(const DatabaseSettings &settings, const QSt
     case DbKind::SqlServer:
         target.driver = QStringLiteral("QODBC");
         target.dialect = SqlDialect::SqlServer;
-        target.databaseName = QStringLiteral("DRIVER=%1;SERVER=%2;DATABASE=%3;UID=sa;PWD=%4;")
-                                .arg(odbcQuote(QString::fromLatin1(SqlServerOdbcDriver)),
-                                     odbcQuote(settings.serverName.trimmed()),
-                                     odbcQuote(settings.dbName.trimmed()),
-                                     odbcQuote(settings.password.trimmed()));
+        target.databaseName = serverdb::connectionString(settings.serverName.trimmed(), settings.dbName.trimmed(),
+                                                         settings.password.trimmed());
         break;
     case DbKind::Oracle:
         target.driver = QStringLiteral("QODBC");
@@ -79,6 +77,25 @@ void holdSettings(AppState &state, const DatabaseSettings &s)
     state.dbPassword = s.password;
 }
 
+// Texts go to the server in the database's code page: one that holds no
+// Chinese would fail at the first save, so the database is refused at once.
+void refuseWithoutChinese(Database &db, const QString &dbName)
+{
+    QString refusal;
+    try {
+        const ResultPtr rs = db.query(serverdb::collationQuery());
+        const bool row = rs->rowCount() > 0;
+        refusal = serverdb::codePageRefusal(dbName, row ? rs->text(0, 0) : QString(), row ? rs->value(0, 1).toInt() : 0);
+    } catch (const DbError &) {
+        db.close();
+        throw;
+    }
+    if (!refusal.isEmpty()) {
+        db.close();
+        throw DbError(refusal);
+    }
+}
+
 } // namespace
 
 void openDatabase(AppState &state)
@@ -88,6 +105,8 @@ void openDatabase(AppState &state)
     const ConnectionTarget target = connectionTargetFor(s, state.programDir);
     state.connString = target.databaseName;
     state.db.open(target);
+    if (target.kind == DbKind::SqlServer)
+        refuseWithoutChinese(state.db, s.dbName);
 }
 
 void reopenDatabase(AppState &state, const DatabaseSettings &given)

@@ -14,9 +14,7 @@ struct DatabaseSettings {
     QString password;
 };
 
-// The ODBC driver used for the "server sql" kind, and the fixed data source
-// and account of the "oracle" kind.
-inline constexpr const char *SqlServerOdbcDriver = "FreeTDS";
+// The fixed data source and account of the "oracle" kind.
 inline constexpr const char *OracleDataSource = "HENGYUAN";
 inline constexpr const char *OracleUser = "system";
 inline constexpr const char *OraclePassword = "tarvesk";
@@ -27,7 +25,8 @@ DatabaseSettings readDatabaseSettings(const QString &setupIni);
 // after trimming; anything else is the embedded default.
 DbKind databaseKind(const QString &library);
 
-// How to open the database these settings name.
+// How to open the database these settings name. Throws DbError when the
+// server kind's settings cannot make a connection string.
 ConnectionTarget connectionTargetFor(const DatabaseSettings &settings, const QString &programDir);
 
 // An ODBC connection-string value in braces, so that ';' and '}' inside it
@@ -35,7 +34,8 @@ ConnectionTarget connectionTargetFor(const DatabaseSettings &settings, const QSt
 QString odbcQuote(const QString &value);
 
 // Reads the settings into the state and opens its connection. Throws
-// DbError when the database cannot be opened.
+// DbError when the database cannot be opened, or is a server's database
+// whose code page holds no Chinese.
 void openDatabase(AppState &state);
 
 // Start-up's open, run again on a running program: the given settings go

@@ -10,6 +10,11 @@
 #include <QStyle>
 #include <sqlite3.h>
 
+QString suppliedSqlDir()
+{
+    return QStringLiteral(HY_DB_DIR);
+}
+
 bool createSuppliedDatabase(const QString &file, QString *error)
 {
     QDir dir(QStringLiteral(HY_DB_DIR));

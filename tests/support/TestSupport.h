@@ -9,6 +9,8 @@
 // Builds a new database file from the shipped schema and seed (the files of
 // db/, in the order of their names). Returns false with the reason.
 bool createSuppliedDatabase(const QString &file, QString *error = nullptr);
+// The folder db/ of the sources.
+QString suppliedSqlDir();
 
 // A program folder of its own for one test: the supplied database, the
 // default Setup.ini, and a state with the connection open and the operator

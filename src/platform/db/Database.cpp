@@ -38,10 +38,17 @@ QVariantList bindable(QVariantList params)
     return params;
 }
 
+// Forward-only, so no statement goes through a server cursor; a statement
+// without values is sent as it stands.
 QSqlQuery runQuery(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
+    if (params.isEmpty()) {
+        if (!q.exec(sql))
+            throw sqlError(db, q.lastError(), sql);
+        return q;
+    }
     if (!q.prepare(sql))
         throw sqlError(db, q.lastError(), sql);
     for (const QVariant &p : params)
@@ -146,7 +153,7 @@ ResultPtr Database::query(const Select &select, const QVariantList &params) cons
     names.reserve(cols);
     for (int c = 0; c < cols; ++c) {
         names << cleanName(rec.fieldName(c));
-        boolColumn[c] = rec.field(c).metaType().id() == QMetaType::Bool;
+        boolColumn[c] = select.isYesNo(names[c]);
     }
     const Derivation derivation(select, names);
     std::vector<ResultColumn> data(cols);
@@ -205,22 +212,43 @@ qint64 Database::exec(const QString &sql, const QVariantList &params)
     return n;
 }
 
-QString Database::firstMatchSql(SqlDialect dialect, const QString &table, const QString &setSql,
-                                const QString &whereSql)
+SqlText Database::firstMatch(SqlDialect dialect, const QString &table, const SqlText &set, const SqlText &where)
 {
-    if (dialect == SqlDialect::Sqlite) {
-        return QStringLiteral("update %1 set %2 where LineID=(select min(LineID) from %1 where %3)")
-            .arg(table, setSql, whereSql);
-    }
-    return QStringLiteral("with FirstRow as (select top (1) * from %1 where %3 order by LineID) "
-                          "update FirstRow set %2")
-        .arg(table, setSql, whereSql);
+    if (dialect == SqlDialect::Sqlite)
+        return QStringLiteral("update %1 set ").arg(table) + set
+               + QStringLiteral(" where LineID=(select min(LineID) from %1 where ").arg(table) + where
+               + QStringLiteral(")");
+    return QStringLiteral("with FirstRow as (select top (1) * from %1 where ").arg(table) + where
+           + QStringLiteral(" order by LineID) update FirstRow set ") + set;
 }
 
-qint64 Database::execOnFirstMatch(const QString &table, const QString &setSql,
-                                  const QString &whereSql, const QVariantList &params)
+qint64 Database::execOnFirstMatch(const QString &table, const SqlText &set, const SqlText &where)
 {
-    return exec(firstMatchSql(m_target.dialect, table, setSql, whereSql), params);
+    return exec(firstMatch(m_target.dialect, table, set, where));
+}
+
+SqlText Database::writeLock(SqlDialect dialect, int timeoutMs)
+{
+    if (dialect == SqlDialect::Sqlite)
+        return SqlText(QStringLiteral("BEGIN IMMEDIATE"));
+    // One lock for the whole database, as the embedded database has one
+    // writer at a time; released with the transaction's commit or rollback.
+    return SqlText(QStringLiteral("set nocount on; declare @granted int; "
+                                  "exec @granted=sp_getapplock @Resource=?,@LockMode='Exclusive',"
+                                  "@LockOwner='Transaction',@LockTimeout=?; select @granted"),
+                   {QStringLiteral("hengyuan-write"), timeoutMs});
+}
+
+void Database::runPlain(const QSqlDatabase &db, const QString &sql)
+{
+    QSqlQuery q = runQuery(db, sql, {});
+    // A server reports the progress of a backup or restore as results, and
+    // stops when they are left unread; a later statement's failure comes
+    // with its own result.
+    while (q.nextResult()) {
+    }
+    if (q.lastError().isValid())
+        throw sqlError(db, q.lastError(), sql);
 }
 
 QString Database::placeholders(int count)
@@ -246,15 +274,41 @@ void Database::beginTransaction()
             // A writer from the start: it waits for another connection's
             // write lock (up to the busy timeout) instead of failing at its
             // first write after having read.
-            sqlitedirect::exec(h, QStringLiteral("BEGIN IMMEDIATE"), {});
+            const SqlText lock = writeLock(SqlDialect::Sqlite, m_busyTimeoutMs);
+            sqlitedirect::exec(h, lock.text, lock.values);
         } else {
             QSqlDatabase db = connection();
             if (!db.transaction())
                 throw sqlError(db, db.lastError());
+            if (m_target.dialect == SqlDialect::SqlServer) {
+                try {
+                    takeServerWriteLock();
+                } catch (const DbError &) {
+                    db.rollback();
+                    throw;
+                }
+            }
         }
         m_rollbackOnly = false;
     }
     ++m_depth;
+}
+
+void Database::takeServerWriteLock()
+{
+    const SqlText lock = writeLock(SqlDialect::SqlServer, m_busyTimeoutMs);
+    const QVariant result = scalar(lock.text, lock.values);
+    bool isNumber = false;
+    const int granted = result.toInt(&isNumber);
+    if (isNumber && granted >= 0)
+        return;
+    // -1: not granted in time, -2: cancelled, -3: chosen as deadlock victim;
+    // the operator reads the same sentence as on the embedded database.
+    if (isNumber && granted == -3)
+        throw DbError(QString(), lock.text, DbFault::Deadlock);
+    if (isNumber && (granted == -1 || granted == -2))
+        throw DbError(QString(), lock.text, DbFault::Busy);
+    throw DbError(QStringLiteral("未能取得数据库的写入权（sp_getapplock：%1）").arg(result.toString()), lock.text);
 }
 
 void Database::commitTransaction()

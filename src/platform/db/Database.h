@@ -3,6 +3,7 @@
 #include "DbError.h"
 #include "ResultTable.h"
 #include "Select.h"
+#include "SqlText.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -59,14 +60,24 @@ public:
     bool exists(const QString &sql, const QVariantList &params = {}) const;
     // Runs a statement that returns no rows; gives the number of rows affected.
     qint64 exec(const QString &sql, const QVariantList &params = {});
+    qint64 exec(const SqlText &statement) { return exec(statement.text, statement.values); }
 
-    // Runs "update <table> set <setSql> where <whereSql>" on the first matching
+    // Runs "update <table> set <set> where <where>" on the first matching
     // row only (the one with the lowest LineID); returns the rows affected
-    // (0 or 1). The set parameters come before the where parameters.
-    qint64 execOnFirstMatch(const QString &table, const QString &setSql, const QString &whereSql,
-                            const QVariantList &params);
-    static QString firstMatchSql(SqlDialect dialect, const QString &table, const QString &setSql,
-                                 const QString &whereSql);
+    // (0 or 1). Each piece brings the values of its own markers.
+    qint64 execOnFirstMatch(const QString &table, const SqlText &set, const SqlText &where);
+    static SqlText firstMatch(SqlDialect dialect, const QString &table, const SqlText &set, const SqlText &where);
+
+    // What begins every write: on the embedded database "BEGIN IMMEDIATE";
+    // on the server an exclusive application lock held by the transaction,
+    // waited for up to timeoutMs, whose one value is >= 0 when granted.
+    static SqlText writeLock(SqlDialect dialect, int timeoutMs);
+
+    // Runs SQL text without values that returns no rows (several statements
+    // may follow one another) as a plain statement, not through a server
+    // cursor, and reads every result the server sends back, so that the
+    // failure of any of its statements is thrown. Throws DbError.
+    static void runPlain(const QSqlDatabase &db, const QString &sql);
 
     // "?,?,?" for an in(...) list of count values.
     static QString placeholders(int count);
@@ -74,15 +85,15 @@ public:
     // Transactions nest: only the outermost begin and commit reach the
     // database; a rollback inside makes the outermost commit fail. Use the
     // Transaction guard rather than these. Every transaction is begun as a
-    // writer (on the embedded database "BEGIN IMMEDIATE"), so it waits for
-    // another connection's write lock up to the busy timeout.
+    // writer (writeLock()), so it waits for another connection's write up to
+    // the busy timeout, and then fails as DbFault::Busy on either kind.
     void beginTransaction();
     void commitTransaction();
     void rollbackTransaction();
     int transactionDepth() const { return m_depth; }
 
-    // How long a statement on the embedded database waits for another
-    // connection's lock before it fails as busy (5 s unless set).
+    // How long a write waits for another connection's before it fails as
+    // busy (5 s unless set).
     void setBusyTimeout(int ms);
     int busyTimeout() const { return m_busyTimeoutMs; }
 
@@ -95,6 +106,8 @@ private:
     // Commits or rolls back the outermost transaction; only a failed commit
     // throws.
     void endTransaction(bool commit);
+    // Takes the server's write lock inside the transaction just begun.
+    void takeServerWriteLock();
 
     QString m_name;
     ConnectionTarget m_target;

@@ -3,6 +3,65 @@
 #include "DbError.h"
 #include "Decimal.h"
 
+#include <QRegularExpression>
+
+bool isYesNoColumn(const QString &column)
+{
+    // Operator.Flage, the account's "停用" mark: the one such column.
+    return column.compare(QLatin1String("Flage"), Qt::CaseInsensitive) == 0;
+}
+
+namespace {
+
+// The items of a select list, split at the commas outside brackets.
+QStringList selectItems(const QString &sql)
+{
+    static const QRegularExpression head(QStringLiteral("^\\s*select\\s+"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = head.match(sql);
+    if (!m.hasMatch())
+        return {};
+    const auto fromAt = [&sql](qsizetype i) {
+        return sql.at(i).isSpace() && sql.mid(i + 1, 4).compare(QLatin1String("from"), Qt::CaseInsensitive) == 0
+               && (i + 5 == sql.size() || sql.at(i + 5).isSpace());
+    };
+    QStringList items;
+    int depth = 0;
+    qsizetype start = m.capturedEnd();
+    for (qsizetype i = start; i < sql.size(); ++i) {
+        const QChar c = sql.at(i);
+        if (c == QLatin1Char('('))
+            ++depth;
+        else if (c == QLatin1Char(')'))
+            --depth;
+        const bool end = depth == 0 && fromAt(i);
+        if (end || (depth == 0 && c == QLatin1Char(','))) {
+            items << sql.mid(start, i - start).trimmed();
+            start = i + 1;
+        }
+        if (end)
+            return items;
+    }
+    items << sql.mid(start).trimmed();
+    return items;
+}
+
+} // namespace
+
+QStringList yesNoAliases(const QString &sql)
+{
+    // "[A.]Column [as Alias]": a plain column, named in the result by its
+    // alias or else by its own name.
+    static const QRegularExpression item(QStringLiteral("^(?:\\w+\\.)?(\\w+)(?:\\s+as\\s+(\\S+))?$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    QStringList aliases;
+    for (const QString &i : selectItems(sql)) {
+        const QRegularExpressionMatch m = item.match(i);
+        if (m.hasMatch() && isYesNoColumn(m.captured(1)))
+            aliases << (m.hasCaptured(2) ? m.captured(2) : m.captured(1));
+    }
+    return aliases;
+}
+
 Derivation::Derivation(const Select &select, const QStringList &columns)
     : m_derived(columns.size(), false), m_operands(columns.size())
 {

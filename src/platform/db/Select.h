@@ -20,15 +20,27 @@ struct DerivedColumn {
     Op op = Product;
 };
 
-// A query and the columns of its result that the reader computes.
+// Whether a column of the database holds a yes/no value: shown as 是/否 on
+// every database kind, whatever type the driver reports for it.
+bool isYesNoColumn(const QString &column);
+
+// The columns of a select list that show a yes/no column of the database
+// (OperatorID,Flage as 是否停用 gives 是否停用), by their names in the result.
+QStringList yesNoAliases(const QString &sql);
+
+// A query, the columns of its result that the reader computes and those it
+// reads as yes/no values.
 struct Select {
     Select() = default;
     Select(QString sql, QVector<DerivedColumn> derivedColumns = {})
-        : text(std::move(sql)), derived(std::move(derivedColumns))
+        : text(std::move(sql)), derived(std::move(derivedColumns)), yesNo(yesNoAliases(text))
     {
     }
+    bool isYesNo(const QString &column) const { return yesNo.contains(column, Qt::CaseInsensitive); }
+
     QString text;
     QVector<DerivedColumn> derived;
+    QStringList yesNo;
 };
 
 // The derived columns of one result, by position.

@@ -160,7 +160,7 @@ ResultPtr query(sqlite3 *db, const Select &select, const QVariantList &params)
     std::vector<bool> boolean(cols, false);
     for (int c = 0; c < cols; ++c) {
         names << QString::fromUtf8(sqlite3_column_name(s, c));
-        boolean[c] = isBooleanColumn(s, c);
+        boolean[c] = select.isYesNo(names[c]) || isBooleanColumn(s, c);
     }
     const Derivation derivation(select, names);
     std::vector<ResultColumn> data(cols);
