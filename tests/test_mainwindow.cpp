@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
@@ -114,6 +115,33 @@ private slots:
                 QCOMPARE(app.state().navCode, g * 100 + i);
             }
         }
+    }
+
+    void menusHoldTheirItemsInOrder_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("items"); // separators by their names too
+        QTest::newRow("文件") << "File" << QStringList{"F_Out", "F_3", "F_Exit"};
+        QTest::newRow("编辑") << "Edit" << QStringList{"E_Add", "E_Modify", "E_Del", "F_2", "F_PrintPreview"};
+        QTest::newRow("配置") << "Window"
+                            << QStringList{"W_BillBColor", "W_1", "F_ChangePassword", "W_2", "W_UseCom"};
+        QTest::newRow("帮助") << "Help" << QStringList{"H_Help", "H_1", "H_About"};
+    }
+    void menusHoldTheirItemsInOrder()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QStringList, items);
+        TestApp app;
+        QVERIFY(app.ok());
+        msg::Recorder box;
+        FrmMain w(app.state(), WindowRegistry());
+        QStringList names;
+        for (const QAction *a : w.findChild<QMenu *>(menu)->actions()) {
+            QCOMPARE(a->isSeparator(), a->objectName().contains(QLatin1Char('_'))
+                                           && a->objectName().back().isDigit());
+            names << a->objectName();
+        }
+        QCOMPARE(names, items);
     }
 
     void everyListRunsOnTheShippedSchema_data()
