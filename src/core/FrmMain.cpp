@@ -245,11 +245,13 @@ void FrmMain::showList(int code)
     }
     // The list shown before is freed before the next one is read.
     m_state.listRs.reset();
+    m_state.listFailure.clear();
     try {
         WaitCursor wait; // a summary of many lines takes a while
         m_state.listRs = m_state.db.query(list->sql);
     } catch (const DbError &e) {
         m_state.listRs = std::make_shared<const ResultTable>();
+        m_state.listFailure = e.text();
         m_modify->setEnabled(false);
         if (list->kind == ListSpec::Report)
             m_add->setEnabled(false);
