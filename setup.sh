@@ -39,6 +39,50 @@ install_program() {
   mkdir -p "$home"
   rm -f "$home/hengyuan"
   cmake --install build --prefix "$home"
+  install_menu_entry
+}
+
+# A value of a desktop entry: backslashes and control characters escaped.
+entry_text() {
+  local s=${1//\\/\\\\}
+  s=${s//$'\n'/\\n}
+  s=${s//$'\t'/\\t}
+  s=${s//$'\r'/\\r}
+  printf '%s' "$s"
+}
+
+# The program in an entry's Exec line: quoted, the characters that stay
+# special inside the quotes escaped, "%" doubled.
+entry_command() {
+  local s=${1//\\/\\\\}
+  s=${s//\"/\\\"}
+  s=${s//\`/\\\`}
+  s=${s//\$/\\\$}
+  s=${s//%/%%}
+  printf '"%s"' "$(entry_text "$s")"
+}
+
+# The desktop's menu entry (freedesktop.org) in the user's applications
+# folder: the program started in its folder, with the icon drawn at install.
+# The entry of an install into another program folder is replaced.
+install_menu_entry() {
+  local data=${XDG_DATA_HOME:-}
+  [[ $data == /* ]] || data=$HOME/.local/share
+  local entry=$data/applications/hengyuan.desktop
+  mkdir -p "$data/applications"
+  cat > "$entry.new" <<EOF
+[Desktop Entry]
+Type=Application
+Name=恒远进销存系统
+Comment=采购、销售和库存管理
+Exec=$(entry_command "$home/hengyuan")
+Path=$(entry_text "$home")
+Icon=$(entry_text "$home/hengyuan.png")
+Terminal=false
+Categories=Office;
+EOF
+  mv "$entry.new" "$entry"
+  echo "setup.sh: menu entry $entry"
 }
 
 case "${1:-}" in

@@ -233,6 +233,7 @@ private slots:
         QTest::newRow("columns missing in two tables")
             << "droppedColumns" << "所选文件的数据表与当前数据库不一致（数据表 Pay 缺少列 BuyInID；数据表 Product 缺少列 Remark、NowStorage）。";
         QTest::newRow("UTF-16 database") << "utf16" << "所选文件的文本编码是 UTF-16le，与当前数据库的 UTF-8 不同。";
+        QTest::newRow("locked by another program") << "locked" << "所选文件正被另一个程序使用";
     }
     void restoreRefusesFilesThatAreNotOurs()
     {
@@ -285,6 +286,12 @@ private slots:
                 bytes[i] = char(0xA5);
             writeFile(file, bytes);
         }
+        sqlite3 *other = nullptr; // holds the file's lock while the restore tries
+        if (kind == QStringLiteral("locked")) {
+            dbop::backupSqlite(app.db().sqliteHandle(), file);
+            QCOMPARE(sqlite3_open(QFile::encodeName(file).constData(), &other), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        }
         const QStringList before = app.rows(QStringLiteral("select * from PurchaseOrder order by 1"));
         const QStringList logBefore = app.log();
         QList<qint64> used; // after each try: nothing of the refused file stays open
@@ -297,6 +304,7 @@ private slots:
             }
             used << sqlite3_memory_used();
         }
+        sqlite3_close(other);
         QCOMPARE(used[1], used[0]);
         QCOMPARE(app.rows(QStringLiteral("select * from PurchaseOrder order by 1")), before);
         QCOMPARE(app.log(), logBefore);

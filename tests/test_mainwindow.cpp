@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
@@ -115,6 +116,13 @@ private slots:
         QCOMPARE(nav->itemCaption(3, 3), QStringLiteral("库位调整"));
         QCOMPARE(nav->itemCaption(6, 1), QStringLiteral("注销"));
         QCOMPARE(nav->itemCaption(6, 6), QStringLiteral("系统帮助"));
+        // The menus' items in order, separators ("-") by name too.
+        QStringList items;
+        for (const QMenu *m : w.menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+            for (const QAction *a : m->actions())
+                items << a->objectName() + (a->isSeparator() ? QStringLiteral("-") : QString());
+        QCOMPARE(items.join(QLatin1Char(' ')), QStringLiteral("F_Out F_3- F_Exit E_Add E_Modify E_Del F_2- F_PrintPreview "
+                                                             "W_BillBColor W_1- F_ChangePassword W_2- W_UseCom H_Help H_1- H_About"));
         // Load shows list 101.
         QCOMPARE(app.state().navCode, 101);
         QCOMPARE(title(w), QStringLiteral("采购订单列表"));

@@ -306,11 +306,12 @@ private slots:
     void failedPrintShowsWhyAndOpensNothing_data()
     {
         QTest::addColumn<bool>("dropLines");
-        QTest::addColumn<QString>("number");
-        QTest::addColumn<QString>("message"); // empty: the driver's text
+        QTest::addColumn<QString>("number");  // empty: the preview of the list 403
+        QTest::addColumn<QString>("message"); // before the driver's text
         QTest::newRow("line query fails") << true << "R001" << "";
         QTest::newRow("number too long for the page") << false << QString(6000, QLatin1Char('9'))
                                                      << "报表的标题太长，页面上放不下表格。";
+        QTest::newRow("list query failed") << true << "" << "无法预览采购商品统计表：\n";
     }
     void failedPrintShowsWhyAndOpensNothing()
     {
@@ -320,18 +321,26 @@ private slots:
         TestApp app;
         QVERIFY(app.ok());
         seedBills(app);
+        FrmMain w(app.state());
         if (dropLines)
             app.db().exec(QStringLiteral("drop table ReceiveReceiptDetail"));
         app.state().printBillID = number;
         modal::Script script;
         msg::Recorder box;
-        showDetailPrint(app.state(), QStringLiteral("FrmBuyInDetailPrint"), nullptr);
+        if (number.isEmpty()) {
+            w.navigate(403); // the list says why it is empty; its preview says it again
+            box.clear();
+            w.findChild<QAction *>(QStringLiteral("F_PrintPreview"))->trigger();
+        } else {
+            showDetailPrint(app.state(), QStringLiteral("FrmBuyInDetailPrint"), nullptr);
+        }
+        QVERIFY(openPreviews().isEmpty());
         QCOMPARE(script.shownCount(), 0);
         QCOMPARE(box.count(), 1);
         QCOMPARE(box.shown().first().icon, msg::Icon::Critical);
         QCOMPARE(box.lastTitle(), QStringLiteral("错误"));
-        if (message.isEmpty())
-            QVERIFY(box.lastText().contains(QStringLiteral("ReceiveReceiptDetail")));
+        if (dropLines)
+            QVERIFY(box.lastText().startsWith(message) && box.lastText().contains(QStringLiteral("ReceiveReceiptDetail")));
         else
             QCOMPARE(box.lastText(), message);
         QVERIFY(!QApplication::overrideCursor());

@@ -1,14 +1,19 @@
-// Start-up: the database kinds, the connection strings and the failures
-// that end the start-up.
-#include "TestSupport.h"
+// Start-up: the database kinds, the connection strings, the failures that
+// end the start-up, and the faces the program's text is drawn in.
+#include "EditorKit.h"
 
 #include "core/Startup.h"
 #include "platform/db/ServerConnection.h"
 #include "platform/ini/IniFile.h"
+#include "platform/ui/Faces.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGlyphRun>
+#include <QLabel>
+#include <QRawFont>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QtTest>
 
 class TestStartup : public QObject
@@ -16,6 +21,22 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
+    // First: the faces are set before anything is drawn, as at start. Chinese
+    // takes the Simplified Chinese face under the tests' C.UTF-8 locale too
+    // (盘 and 点 differ in the Japanese one).
+    void billTitleTakesTheSimplifiedChineseFace()
+    {
+        faces::setUp();
+        TestApp app;
+        QVERIFY(app.ok());
+        const auto w = openEditor(app, 304);
+        QTextLayout title(QStringLiteral("盘点"), child<QLabel>(w.get(), "Label9")->font());
+        title.beginLayout();
+        title.createLine();
+        title.endLayout();
+        QCOMPARE(title.glyphRuns().first().rawFont().familyName(), QStringLiteral("Noto Sans CJK SC"));
+    }
+
     void kindIsComparedExactlyAfterTrimming_data()
     {
         QTest::addColumn<QString>("library");

@@ -17,6 +17,8 @@ struct AppState {
 
     ResultPtr listRs;   // the main window's current list
     ResultPtr detailRs; // the bill lines last loaded by a bill or its print form
+    // Why the main window's current list could not be read; empty when it was.
+    QString listFailure;
 
     int idByte = 8; // digits of generated payable and receivable numbers
     QString currentOperatorID;

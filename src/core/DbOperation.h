@@ -59,11 +59,13 @@ bool isBackupTempFile(const QString &fileName);
 void removeBackupLeftovers(const QString &folder);
 
 // Opens the file on its own, read-only, and makes sure it is an SQLite
-// database that passes the integrity check and holds every system table.
-// With live given (the database in use), the file must hold every table
-// of live with every one of its columns and use the same text encoding,
-// and it must not be live's own file. Throws DbError with the reason
-// otherwise.
+// database that passes the integrity check and holds every system table,
+// and that no other program is writing it (a journal beside it, or a lock
+// held for longer than a second). With live given (the database in use),
+// the file must hold every table of live with every one of its columns and
+// use the same text encoding, at least one operator in it must be enabled
+// (or nobody could sign in once it is restored), and it must not be live's
+// own file. Throws DbError with the reason otherwise.
 void checkBackupFile(const QString &file, sqlite3 *live = nullptr);
 
 // Checks the file as above against the live database, then replaces the

@@ -152,7 +152,7 @@ void FrmMain::buildMenus()
     QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
     file->setObjectName(QStringLiteral("File"));
     file->addAction(m_export);
-    file->addSeparator();
+    file->addSeparator()->setObjectName(QStringLiteral("F_3"));
     file->addAction(m_exit);
 
     m_editMenu = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
@@ -160,21 +160,21 @@ void FrmMain::buildMenus()
     m_editMenu->addAction(m_add);
     m_editMenu->addAction(m_modify);
     m_editMenu->addAction(m_delete);
-    m_editMenu->addSeparator();
+    m_editMenu->addSeparator()->setObjectName(QStringLiteral("F_2"));
     m_editMenu->addAction(m_preview);
 
     QMenu *window = menuBar()->addMenu(QStringLiteral("配置(&W)"));
     window->setObjectName(QStringLiteral("Window"));
     window->addAction(m_billColor);
-    window->addSeparator();
+    window->addSeparator()->setObjectName(QStringLiteral("W_1"));
     window->addAction(m_password);
-    window->addSeparator();
+    window->addSeparator()->setObjectName(QStringLiteral("W_2"));
     window->addAction(m_company);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
     help->setObjectName(QStringLiteral("Help"));
     help->addAction(m_help);
-    help->addSeparator();
+    help->addSeparator()->setObjectName(QStringLiteral("H_1"));
     help->addAction(m_about);
 }
 
@@ -248,11 +248,13 @@ void FrmMain::showList(int code)
     }
     // The list shown before is freed before the next one is read.
     m_state.listRs.reset();
+    m_state.listFailure.clear();
     try {
         WaitCursor wait; // a summary of many lines takes a while
         m_state.listRs = m_state.db.query(list->sql);
     } catch (const DbError &e) {
         m_state.listRs = std::make_shared<const ResultTable>();
+        m_state.listFailure = e.text();
         m_modify->setEnabled(false);
         if (list->kind == ListSpec::Report)
             m_add->setEnabled(false);

@@ -30,28 +30,31 @@ FrmRestore::FrmRestore(AppState &state, QWidget *parent, std::unique_ptr<DbOpera
 void FrmRestore::runCommand()
 {
     try {
-        restore();
+        if (!restore())
+            return;
     } catch (const DbError &e) {
         msg::error(this, QStringLiteral("还原失败：") + e.text());
+        return;
     }
     close();
 }
 
-void FrmRestore::restore()
+bool FrmRestore::restore()
 {
     const QString title = QStringLiteral("系统提示");
     m_op->checkAvailable(DbOperation::Work::Restore);
     if (!msg::okCancel(this, msg::Icon::Warning, title,
                        QStringLiteral("还原数据库会覆盖当前数据，\n建议还原之前先备份数据库。\n确实要立即还原吗？")))
-        return;
+        return true;
     const QString file = m_path->text().trimmed();
     if (!QFileInfo(file).isFile()) {
         msg::critical(this, title, QStringLiteral("备份文件不存在或已删除！"));
-        return;
+        return false;
     }
     if (!msg::okCancel(this, msg::Icon::Question, title,
                        QStringLiteral("你选择的备份文件是%1，\n确实要将数据还原到该备份吗？").arg(msg::quotedPath(file))))
-        return;
+        return true;
     runBusy(m_op->restoreJob(file));
     msg::information(this, title, QStringLiteral("还原成功"));
+    return true;
 }

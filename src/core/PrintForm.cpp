@@ -7,6 +7,8 @@
 #include "platform/ui/Msg.h"
 #include "platform/ui/WaitCursor.h"
 
+#include <QApplication>
+
 #include <memory>
 
 void registerPrintForms(WindowRegistry &registry, const QVector<PrintForm> &forms)
@@ -24,6 +26,12 @@ void registerPrintForms(WindowRegistry &registry, const QVector<PrintForm> &form
 
 QWidget *makeListPrint(AppState &state, const PrintForm &form)
 {
+    // A list that could not be read has nothing to show: the preview says
+    // why, as the list did.
+    if (!state.listFailure.isEmpty()) {
+        msg::error(QApplication::activeWindow(), QStringLiteral("无法预览%1：\n%2").arg(form.title, state.listFailure));
+        return nullptr;
+    }
     return ReportPreview::open(form.name, Report{form.title, state.listRs, false});
 }
 

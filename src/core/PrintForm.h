@@ -28,9 +28,10 @@ struct PrintForm {
 // open at a time per name) and detail forms by name, for showDetailPrint().
 void registerPrintForms(WindowRegistry &registry, const QVector<PrintForm> &forms);
 
-// The preview of a list form, built from a snapshot of the current list; a
-// detail form's preview after loading its bill's lines into state.detailRs.
-// Both give nullptr after showing "错误" with the reason.
+// The preview of a list form, built from a snapshot of the current list
+// (none for a list that could not be read); a detail form's preview after
+// loading its bill's lines into state.detailRs. Both give nullptr after
+// showing "错误" with the reason.
 QWidget *makeListPrint(AppState &state, const PrintForm &form);
 QWidget *makeDetailPrint(AppState &state, const PrintForm &form, QWidget *parent);
 

@@ -22,6 +22,33 @@ namespace {
 
 const QString TempMark = QStringLiteral(".hengyuan-backup-");
 const QStringList SqliteCompanions{QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")};
+// How long a source file's reading waits for another program's lock.
+const int SourceBusyMs = 1000;
+
+DbError sourceInUse()
+{
+    return DbError(QStringLiteral("所选文件正被另一个程序使用（正在写入，或上次写入没有完成），现在不能用它还原。"
+                                  "请关闭使用它的程序后再试。"));
+}
+
+// Whether another program is writing the file, or stopped part-way through
+// a write: SQLite keeps an unfinished transaction in a rollback journal
+// beside it, and a write-ahead log beside it for as long as a program has
+// the file open in that mode (what was written last may be only there).
+bool journalBeside(const QString &file)
+{
+    return QFileInfo(file + QStringLiteral("-journal")).size() > 0 || QFileInfo::exists(file + QStringLiteral("-wal"));
+}
+
+// Whether reading failed because another program holds the file: a lock
+// held past the wait, or a journal that a read-only reader cannot undo.
+bool heldByAnother(sqlite3 *db)
+{
+    const int code = sqlite3_extended_errcode(db);
+    const int primary = code & 0xff;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED || code == SQLITE_READONLY_ROLLBACK
+           || code == SQLITE_READONLY_RECOVERY || code == SQLITE_READONLY_CANTLOCK || code == SQLITE_READONLY_CANTINIT;
+}
 
 // A table's name and its columns, as the database spells them.
 struct Table {
@@ -64,13 +91,14 @@ bool inWalMode(sqlite3 *db)
 class SourceFile
 {
 public:
-    explicit SourceFile(const QString &file, int flags = SQLITE_OPEN_READONLY)
+    explicit SourceFile(const QString &file, int flags = SQLITE_OPEN_READONLY) : m_file(file)
     {
         if (sqlite3_open_v2(QFile::encodeName(file).constData(), &m_db, flags, nullptr) != SQLITE_OK) {
             const QString why = QString::fromUtf8(sqlite3_errmsg(m_db));
             sqlite3_close(m_db);
             throw DbError(QStringLiteral("无法打开所选文件：%1").arg(why));
         }
+        sqlite3_busy_timeout(m_db, SourceBusyMs);
     }
     ~SourceFile() { sqlite3_close(m_db); }
     SourceFile(const SourceFile &) = delete;
@@ -82,6 +110,8 @@ public:
     // said is about the chosen file, so the driver's text is quoted bare.
     void check(sqlite3 *live) const
     {
+        if (journalBeside(m_file))
+            throw sourceInUse();
         checkIntegrity();
         const QMap<QString, Table> own = tablesOf(m_db);
         const QMap<QString, Table> liveTables = live ? tablesOf(live) : QMap<QString, Table>();
@@ -92,6 +122,7 @@ public:
         if (encoding != liveEncoding)
             throw DbError(QStringLiteral("所选文件的文本编码是 %1，与当前数据库的 %2 不同。").arg(encoding, liveEncoding));
         checkColumnsPresent(own, liveTables);
+        checkSomeoneCanSignIn();
     }
 
 private:
@@ -102,6 +133,8 @@ private:
         try {
             integrity = sqlitedirect::query(m_db, QStringLiteral("PRAGMA integrity_check"), {});
         } catch (const DbError &e) {
+            if (heldByAnother(m_db))
+                throw sourceInUse();
             if (sqlite3_errcode(m_db) == SQLITE_NOTADB)
                 throw DbError(QStringLiteral("所选文件不是数据库文件。"));
             throw DbError(QStringLiteral("所选文件已损坏：%1").arg(e.driverText()));
@@ -148,6 +181,19 @@ private:
             throw DbError(QStringLiteral("所选文件的数据表与当前数据库不一致（%1）。").arg(gaps.join(QStringLiteral("；"))));
     }
 
+    // Restored, a file without an operator who may sign in would lock
+    // everybody out; the flag is read as the sign-in reads it.
+    void checkSomeoneCanSignIn() const
+    {
+        const ResultPtr flags = sqlitedirect::query(m_db, QStringLiteral("select Flage from Operator"), {});
+        for (int r = 0; r < flags->rowCount(); ++r) {
+            if (!flags->value(r, 0).toBool())
+                return;
+        }
+        throw DbError(QStringLiteral("所选文件中没有未停用的操作员，还原后将无人能够登录本系统。"));
+    }
+
+    QString m_file;
     sqlite3 *m_db = nullptr;
 };
 
