@@ -1,6 +1,7 @@
 // The bill windows, driven as the operator would: the Enter chain, the total
 // row, the checks' messages, the order link and the payable hand-over.
 #include "BillKit.h"
+#include "EditorKit.h"
 
 #include "core/FrmMain.h"
 #include "core/ListCatalog.h"
@@ -15,6 +16,7 @@
 #include "purchasing/FrmBuyOrder.h"
 #include "purchasing/FrmBuyReturn.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -22,6 +24,8 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QtTest>
 
 using billkit::choose;
@@ -236,6 +240,69 @@ private slots:
         QCOMPARE(printed, total);
     }
 
+    // Every bill's box-over-list fields: the list's drop-down opened by a
+    // click on its arrow or by F4 stays open, a click on an item chooses it,
+    // Escape closes the drop-down only.
+    void headerListsOpenAndChoose_data()
+    {
+        QTest::addColumn<int>("code"); // the bill's navigation code
+        QTest::addColumn<QString>("open"); // "arrow" or "F4"
+        QTest::addColumn<bool>("escape"); // Escape once the drop-down is open
+        for (int code : {101, 102, 104, 201, 202, 204, 304})
+            QTest::addRow("%d, arrow", code) << code << "arrow" << false;
+        QTest::newRow("count, F4") << 304 << "F4" << false;
+        QTest::newRow("order, Escape") << 101 << "F4" << true;
+    }
+    void headerListsOpenAndChoose()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, open);
+        QFETCH(bool, escape);
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        for (const char *table : {"Supplier", "Customer", "Buyer", "Saler", "Accepter", "Returner", "Checker"})
+            app.db().exec(QStringLiteral("insert into %1(%1ID,%1Name) values('Z-9','另一')").arg(QLatin1String(table)));
+        auto dlg = openEditor(app, code);
+        auto *w = dynamic_cast<BillWindow *>(dlg.get());
+        QVERIFY(w && QTest::qWaitForWindowActive(w));
+        for (const HeaderField &f : w->kind().fields) {
+            if (f.kind != FieldKind::CodeName)
+                continue;
+            auto *field = w->findChild<QLineEdit *>(f.box)->parentWidget();
+            auto *combo = w->findChild<QComboBox *>(f.combo);
+            QTest::mouseDClick(w->findChild<QLineEdit *>(f.box), Qt::LeftButton);
+            QVERIFY(combo->isVisible() && combo->hasFocus());
+            if (open == QStringLiteral("F4")) {
+                QTest::keyClick(combo, Qt::Key_F4);
+            } else {
+                QStyleOptionComboBox opt;
+                opt.initFrom(combo);
+                opt.editable = true;
+                const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, combo);
+                QTest::mouseClick(combo, Qt::LeftButton, {}, arrow.center());
+            }
+            QVERIFY2(combo->view()->isVisible(), qPrintable(f.combo));
+            QVERIFY2(combo->isVisible(), qPrintable(f.combo)); // the field stays open
+            QAbstractItemView *list = combo->view();
+            if (escape) {
+                QTest::keyClick(list, Qt::Key_Escape);
+                QVERIFY(!list->isVisible());
+                QVERIFY(combo->isVisible() && combo->hasFocus());
+                QTest::keyClick(combo, Qt::Key_F4);
+                QVERIFY(list->isVisible());
+            }
+            const int last = combo->count() - 1;
+            const QPoint item = list->visualRect(list->model()->index(last, 0)).center();
+            QTest::mouseMove(list->viewport(), item); // the hand goes down to the item
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item);
+            QVERIFY2(!combo->isVisible(), qPrintable(f.combo));
+            QCOMPARE(w->fieldText(f.box), combo->itemText(last));
+            QCOMPARE(w->fieldCode(f.box), combo->itemData(last).toString());
+            QVERIFY(field->isAncestorOf(QApplication::focusWidget()));
+        }
+    }
+
     void checks_data()
     {
         QTest::addColumn<QString>("number");
@@ -266,6 +333,8 @@ private slots:
                                        << "请在第1行输入正确的商品编码！" << 1;
         QTest::newRow("no quantity") << "R1" << full << "" << QStringList{"G1", "1-", "", "2.5"}
                                      << "请在第1行输入正确的数量和单价！" << 0;
+        QTest::newRow("code alone") << "R1" << full << "" << QStringList{"G1", "1-", "", ""}
+                                    << "请在第1行输入正确的数量和单价！" << 0;
         QTest::newRow("not a plain number") << "R1" << full << "" << QStringList{"G1", "1-", "5x", "2.5"}
                                             << "请在第1行输入正确的数量和单价！" << 0;
         QTest::newRow("goods code in another case") << "R1" << full << "" << QStringList{"g1", "1-", "3", "2.5"}
@@ -298,10 +367,19 @@ private slots:
         }
         if (!line.isEmpty())
             receiptLine(*w, 1, line[0], line[1], line[2], line[3]);
+        const auto cells = [&w] {
+            QStringList all;
+            for (int r = 1; r < w->lines().rows(); ++r)
+                for (int c = 1; c <= 8; ++c)
+                    all << cell(*w, r, c);
+            return all;
+        };
+        QStringList shown = cells();
         const bool saved = w->save();
         QCOMPARE(saved, message.isEmpty());
         if (message.isEmpty()) {
             QCOMPARE(box.count(), 0);
+            QCOMPARE(cell(*w, 1, 1), QStringLiteral("G1")); // the code as saved
             QCOMPARE(app.one(QStringLiteral("select SupplierID from ReceiveReceipt")), QStringLiteral("S1"));
             QCOMPARE(app.one(QStringLiteral("select GoodsID from ReceiveReceiptDetail")), QStringLiteral("G1"));
             if (date == QStringLiteral("2026-1-5"))
@@ -312,8 +390,10 @@ private slots:
         QCOMPARE(box.lastText(), message);
         QCOMPARE(app.count(QStringLiteral("ReceiveReceipt")), 0);
         QCOMPARE(app.log(), QStringList());
+        // A refused bill is left as it stands, but for the refused cell, emptied.
         if (clearedCol)
-            QCOMPARE(cell(*w, 1, clearedCol), QString());
+            shown[clearedCol - 1] = QString();
+        QCOMPARE(cells(), shown);
     }
 
     void storageMustBeChosenFromTheList()
@@ -327,6 +407,7 @@ private slots:
         app.db().exec(QStringLiteral("insert into Supplier(SupplierID,SupplierName) values('S','1'),('S-1','另一')"));
         msg::Recorder box;
         auto w = newReceipt(app);
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
         type(w->findChild<QLineEdit *>(QStringLiteral("txt_ReceiveReceiptID")), QStringLiteral("R1"));
         pick(*w, "Supplier", QStringLiteral("S-1")); // supplier S
         pick(*w, "Accepter", QStringLiteral("A1-"));
@@ -336,11 +417,44 @@ private slots:
         receiptLine(*w, 3, QStringLiteral("G1"), QStringLiteral("A01-"), QStringLiteral("1"), QStringLiteral("1"));
         receiptLine(*w, 4, QStringLiteral("G2"), QStringLiteral("0-"), QStringLiteral("1"), QStringLiteral("1"));
         receiptLine(*w, 5, QStringLiteral("G3"), QStringLiteral("B-1-"), QStringLiteral("1"), QStringLiteral("1"));
-        w->clickCell(6, 5);
+        // "S-1" typed is storage S-1, also over S chosen a moment before.
+        for (int row : {6, 7}) {
+            receiptLine(*w, row, QStringLiteral("G1"), QString(), QStringLiteral("1"), QStringLiteral("1"));
+            w->clickCell(row, 5);
+            if (row == 7)
+                choose(w->storageEditor(), QStringLiteral("S-1"));
+            typeInto(w->storageEditor(), QStringLiteral("S-1"));
+            w->clickCell(row, 6);
+        }
+        w->clickCell(8, 5);
         QVERIFY(w->save());
         QCOMPARE(app.rows(QStringLiteral("select StorageID from ReceiveReceiptDetail order by LineID")),
-                 (QStringList{"S", "S", "A01", "0", "B-1"}));
+                 (QStringList{"S", "S", "A01", "0", "B-1", "S-1", "S-1"}));
         QCOMPARE(app.one(QStringLiteral("select SupplierID from ReceiveReceipt")), QStringLiteral("S"));
+
+        // The supplier left as chosen stays S; "S-1" typed into its box or
+        // its list is S-1, and so is the payable made from the receipt.
+        auto *suppliers = w->findChild<QComboBox *>(QStringLiteral("cmb_Supplier"));
+        QTest::mouseDClick(billkit::box(*w, "txt_Supplier"), Qt::LeftButton);
+        QTest::keyClick(suppliers, Qt::Key_Tab);
+        QCOMPARE(w->fieldCode(QStringLiteral("txt_Supplier")), QStringLiteral("S"));
+        typeInto(billkit::box(*w, "txt_Supplier"), QStringLiteral("S-1"));
+        QCOMPARE(w->fieldCode(QStringLiteral("txt_Supplier")), QStringLiteral("S-1"));
+        QTest::mouseDClick(billkit::box(*w, "txt_Supplier"), Qt::LeftButton);
+        typeInto(suppliers, QStringLiteral("S-1"));
+        QTest::keyClick(suppliers, Qt::Key_Tab);
+        QCOMPARE(w->fieldCode(QStringLiteral("txt_Supplier")), QStringLiteral("S-1"));
+        modal::Script script;
+        script.then([](QDialog *d) {
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            auto *supplier = d->findChild<QComboBox *>(QStringLiteral("cmb_Supplier"));
+            supplier->setFocus();
+            QTest::keyClick(supplier, Qt::Key_Tab); // tabbed through
+            choose(d->findChild<QComboBox *>(QStringLiteral("cmb_PayMode")), QStringLiteral("P1-"));
+            d->findChild<QPushButton *>(QStringLiteral("cmd_OK"))->click();
+        });
+        w->findChild<QPushButton *>(QStringLiteral("cmd_Pay"))->click();
+        QCOMPARE(app.one(QStringLiteral("select SupplierID from Pay where BuyInID='R1'")), QStringLiteral("S-1"));
 
         // Reopened, line 1 shows the name "1", no code though storage 1 is on file.
         FrmBuyIn reopened(app.state(), 2, QStringLiteral("R1"));
@@ -610,6 +724,17 @@ private slots:
         QVERIFY(kept.load());
         QVERIFY(kept.confirm());
         QCOMPARE(app.one(QStringLiteral("select PayModeID from Pay where PayID='0100'")), QStringLiteral("M"));
+        // "M-1" typed is M-1, also once the box is left.
+        FrmPay typed(app.state(), 2, QStringLiteral("0100"));
+        QVERIFY(typed.load());
+        typed.show();
+        QVERIFY(QTest::qWaitForWindowActive(&typed));
+        auto *payMode = typed.findChild<QComboBox *>(QStringLiteral("cmb_PayMode"));
+        payMode->setFocus();
+        typeInto(payMode, QStringLiteral("M-1"));
+        QTest::keyClick(payMode, Qt::Key_Tab);
+        QVERIFY(typed.confirm());
+        QCOMPARE(app.one(QStringLiteral("select PayModeID from Pay where PayID='0100'")), QStringLiteral("M-1"));
         // A payable whose supplier row is gone still opens.
         app.db().exec(QStringLiteral("delete from Supplier"));
         FrmPay old(app.state(), 2, QStringLiteral("0100"));

@@ -99,7 +99,7 @@ private slots:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("table");
-        QTest::addColumn<QString>("typed"); // typed into the combo, or "pick:<code>"
+        QTest::addColumn<QString>("typed"); // typed into the combo, or "pick:<code>"; steps joined by "|"
         QTest::addColumn<QString>("saved"); // the TypeID stored, or empty when refused
         QTest::addColumn<QString>("message");
         const QString unknownC = QStringLiteral("客户类别不存在，请从列表中选择！");
@@ -114,6 +114,9 @@ private slots:
         QTest::newRow("customer, unknown") << 502 << "Customer" << "ZZ-不存在" << "" << unknownC;
         QTest::newRow("customer, name only") << 502 << "Customer" << "零售" << "" << unknownC;
         QTest::newRow("customer, blank") << 502 << "Customer" << "   " << "" << "请将数据填写完整！";
+        QTest::newRow("customer, S-1 typed, S named 1 shown so") << 502 << "Customer" << "S-1" << "S-1" << "";
+        QTest::newRow("customer, S chosen, then S-1 typed") << 502 << "Customer" << "pick:S|S-1" << "S-1" << "";
+        QTest::newRow("customer, S chosen") << 502 << "Customer" << "pick:S" << "S" << "";
         QTest::newRow("customer, ä is not Ä") << 502 << "Customer" << "ä" << "ä" << "";
         QTest::newRow("customer, ａ is not Ａ") << 502 << "Customer" << "ａ" << "" << unknownC;
         QTest::newRow("supplier, picked") << 503 << "Supplier" << "pick:ST1" << "ST1" << "";
@@ -130,15 +133,22 @@ private slots:
         QVERIFY(app.ok());
         app.seedMasterData();
         app.db().exec(QStringLiteral("insert into %1Type values('W-1','批发'),('01','甲类'),('01-01','乙类'),"
-                                     "('Ä','大'),('ä','小'),('Ａ','全角')").arg(table));
+                                     "('Ä','大'),('ä','小'),('Ａ','全角'),('S','1'),('S-1','另一')").arg(table));
         msg::Recorder box;
         auto dlg = openEditor(app, code);
+        QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
         typeInto(dlg.get(), qPrintable(QStringLiteral("txt_%1ID").arg(table)), QStringLiteral("N1"));
         typeInto(dlg.get(), qPrintable(QStringLiteral("txt_%1Name").arg(table)), QStringLiteral("新伙伴"));
-        if (typed.startsWith(QStringLiteral("pick:")))
-            choose(dlg.get(), qPrintable(combo(table)), typed.mid(5));
-        else
-            typeInto(dlg.get(), qPrintable(combo(table)), typed);
+        auto *list = child<QComboBox>(dlg.get(), qPrintable(combo(table)));
+        list->setFocus();
+        for (const QString &step : typed.split(QLatin1Char('|'))) {
+            if (step.startsWith(QStringLiteral("pick:")))
+                choose(dlg.get(), qPrintable(combo(table)), step.mid(5));
+            else
+                typeInto(list, step);
+        }
+        QTest::keyClick(list, Qt::Key_Tab); // the clerk leaves the box
+        QVERIFY(!list->hasFocus());
         press(dlg.get(), "cmd_OK");
         const QString got = app.one(QStringLiteral("select TypeID from %1 where %1ID='N1'").arg(table));
         QCOMPARE(got, saved);

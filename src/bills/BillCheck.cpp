@@ -30,10 +30,13 @@ CheckFailure numberTaken(const BillKind &kind)
     return CheckFailure{QStringLiteral("该编号已经存在！"), kind.field(FieldKind::Number)->box};
 }
 
-std::optional<CheckFailure> saveChecked(const BillKind &kind, BillStore &store, const BillDraft &draft)
+std::optional<CheckFailure> saveChecked(const BillKind &kind, BillStore &store, const BillDraft &draft,
+                                        QStringList *savedCodes)
 {
     try {
-        store.save(draft);
+        const QStringList codes = store.save(draft);
+        if (savedCodes)
+            *savedCodes = codes;
     } catch (const DbError &) {
         if (draft.mode != 1 || !dbfault::keyTakenMeanwhile([&] { return store.numberExists(draft.number); }))
             throw;

@@ -46,10 +46,12 @@ std::optional<CheckFailure> checkBill(const BillKind &kind, int mode, QVector<Fi
 // number box.
 CheckFailure numberTaken(const BillKind &kind);
 
-// Saves a checked bill (BillStore::save). When another desk saved a new
-// bill of the same number since the check, the save writes nothing and
-// gives numberTaken; any other failure throws DbError.
-std::optional<CheckFailure> saveChecked(const BillKind &kind, BillStore &store, const BillDraft &draft);
+// Saves a checked bill (BillStore::save), giving the goods codes as saved
+// in savedCodes. When another desk saved a new bill of the same number
+// since the check, the save writes nothing and gives numberTaken; any other
+// failure throws DbError.
+std::optional<CheckFailure> saveChecked(const BillKind &kind, BillStore &store, const BillDraft &draft,
+                                        QStringList *savedCodes = nullptr);
 
 // The checks of the lines alone, as checkBill makes them last: every line
 // with content, in grid order.

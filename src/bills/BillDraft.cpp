@@ -35,7 +35,7 @@ BillDraft billDraft(const DraftInput &in)
     decimal::Sum amount;
     const BillGrid &g = in.lines;
     for (int r = 1; r <= g.lastLine(); ++r) {
-        if (g.cell(r, ColRole::Name).trimmed().isEmpty())
+        if (!g.namesGoods(r))
             continue;
         BillLine line;
         line.goodsId = g.cell(r, ColRole::Code).trimmed();

@@ -119,15 +119,46 @@ int BillGrid::goodsStorageColumn() const
     return chosen ? chosen : m_kind.column(ColRole::GoodsStorage);
 }
 
-void BillGrid::setStorage(int row, const QString &code, const QString &text)
+void BillGrid::setStorage(int row, const QString &text, const HeldCode &held)
 {
     setCell(row, ColRole::Storage, text);
-    m_storages[row].hold(code, text);
+    m_storages[row] = held.holds(text) ? held : HeldCode();
 }
 
 QString BillGrid::storageCode(int row, const QVector<CodeItem> &items) const
 {
     return m_storages.value(row).codeOf(cell(row, ColRole::Storage), items);
+}
+
+void BillGrid::enterGoods(int row, const QString &code, const ResultTable *goods, int goodsRow, bool fromPicker)
+{
+    setCell(row, ColRole::Code, code);
+    if (goods && goodsRow < goods->rowCount())
+        fillGoods(row, *goods, goodsRow, fromPicker);
+    else
+        clearGoods(row);
+    recomputeAmountIfQty(row);
+    recomputeCountIfCounted(row);
+}
+
+void BillGrid::typeGoods(int row, const QString &code, const ResultTable *found)
+{
+    enterGoods(row, code, found, 0, false);
+    codeChanged();
+    rewriteTotal();
+}
+
+void BillGrid::pickGoods(int row, const ResultTable &picked)
+{
+    for (int r = 0; r < picked.rowCount(); ++r, ++row) {
+        if (isTotalRow(row) || row >= rows())
+            row = insertLineAtEnd();
+        enterGoods(row, picked.text(r, 0), &picked, r, true);
+    }
+    if (!m_kind.hasTotalRow && picked.rowCount() > 0 && row >= rows())
+        insertLineAtEnd();
+    codeChanged();
+    rewriteTotal();
 }
 
 void BillGrid::fillGoods(int row, const ResultTable &goods, int r, bool fromPicker)
@@ -168,7 +199,7 @@ void BillGrid::codeChanged()
         return;
     QStringList codes; // "" for a line that names no goods: it keeps nothing
     for (int r = 1; r <= lastLine(); ++r)
-        codes << (cell(r, ColRole::Name).trimmed().isEmpty() ? QString() : cell(r, ColRole::Code));
+        codes << (namesGoods(r) ? cell(r, ColRole::Code) : QString());
     const QVector<int> kept = keptLines(m_loadedCodes, codes);
     for (int r = 1; r <= lastLine(); ++r)
         setCell(r, ColRole::Extra, kept[r - 1] >= 0 ? m_loadedKept[kept[r - 1]] : QString());
@@ -234,6 +265,20 @@ void BillGrid::rewriteTotal()
     const int total = rows() - 1;
     setCell(total, ColRole::Code, QStringLiteral("金额合计"));
     setCell(total, ColRole::Amount, billnum::amountText(linesTotal()));
+}
+
+bool BillGrid::namesGoods(int row) const
+{
+    return !cell(row, ColRole::Name).trimmed().isEmpty();
+}
+
+void BillGrid::showSavedCodes(const QStringList &codes)
+{
+    qsizetype i = 0;
+    for (int r = 1; r <= lastLine() && i < codes.size(); ++r) {
+        if (namesGoods(r))
+            setCell(r, ColRole::Code, codes[i++]);
+    }
 }
 
 bool BillGrid::hasContent(int row) const

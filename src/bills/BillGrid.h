@@ -39,13 +39,27 @@ public:
     // Inserts an empty line above the total row; returns its row.
     int insertLineAtEnd();
 
-    // A storage chosen for a line: the cell shows text and holds code.
-    void setStorage(int row, const QString &code, const QString &text);
+    // A line's storage cell as its editor leaves it: text, holding the code
+    // that held holds for that very text (chosen from the list, or as the
+    // editor was given it), else nothing (typed).
+    void setStorage(int row, const QString &text, const HeldCode &held);
+    // What a line's storage cell holds, as setStorage and fillGoods left it.
+    HeldCode storageHeld(int row) const { return m_storages.value(row); }
     // The storage code of a line, the one reading of a storage cell: the
     // code the cell holds while its text stands (chosen from the list or
     // filled from the goods item; none for a loaded name), else the code
     // the typed text names on items (codeOfText). "" when it names none.
     QString storageCode(int row, const QVector<CodeItem> &items) const;
+
+    // Goods entered on lines, the one way a code brings its goods: the code
+    // typed into a line's code cell with what its lookup found (nothing: the
+    // goods cells emptied), or the goods chosen in the picker, one a line
+    // from row down, lines added as needed (a grid without a total row keeps
+    // an empty line at its end). Each line's goods cells are filled, its
+    // amount or count computed again where it has a quantity or a count;
+    // then the kept values follow the codes and the total is rewritten.
+    void typeGoods(int row, const QString &code, const ResultTable *found);
+    void pickGoods(int row, const ResultTable &picked);
 
     // Fills the goods cells of a line from a lookup or picker row (name,
     // unit, model, price, the goods item's storage as "code-name" holding
@@ -72,11 +86,18 @@ public:
     void rewriteTotal();
     double linesTotal() const;
 
+    // Whether the line names goods (a save writes it; one without is skipped).
+    bool namesGoods(int row) const;
+    // After a save: each line that names goods shows its code as saved.
+    void showSavedCodes(const QStringList &codes);
+
     // Whether the line holds anything in its code, storage, quantity, price,
     // counted or reason cells (blanks do not count).
     bool hasContent(int row) const;
 
 private:
+    // One line of typeGoods or pickGoods, before the kept values and total.
+    void enterGoods(int row, const QString &code, const ResultTable *goods, int goodsRow, bool fromPicker);
     // The column a goods item's own storage goes to (chosen or shown), or 0.
     int goodsStorageColumn() const;
 

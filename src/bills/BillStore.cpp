@@ -146,7 +146,7 @@ QVector<BillLine> BillStore::linesAsSaved(const QVector<BillLine> &lines, const 
     return saved;
 }
 
-void BillStore::save(const BillDraft &d)
+QStringList BillStore::save(const BillDraft &d)
 {
     // A modified bill's lines as they stand, read inside the transaction
     // (begun as a writer, so nobody books meanwhile) for its kept column.
@@ -190,7 +190,9 @@ void BillStore::save(const BillDraft &d)
     const QString insertLine = QStringLiteral("insert into %1(%2) values(%3)")
                                    .arg(m_kind.lineTable, lineCols.join(QLatin1Char(',')),
                                         Database::placeholders(int(lineCols.size())));
+    QStringList codes;
     for (const BillLine &line : linesAsSaved(d.lines, stored)) {
+        codes << line.goodsId;
         m_db.exec(insertLine, QVariantList{d.number} + line.values);
         if (d.mode != 1)
             continue;
@@ -217,4 +219,5 @@ void BillStore::save(const BillDraft &d)
                      (d.mode == 1 ? QStringLiteral("添加单据号为") : QStringLiteral("修改单据号为")) + d.number
                          + m_kind.logNoun);
     t.commit();
+    return codes;
 }

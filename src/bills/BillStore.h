@@ -62,7 +62,8 @@ public:
     // DbError. Goods codes are written as the goods table spells them; a
     // kept column (ColRole::Extra) is written from the stored lines of the
     // bill as they stand (keptLines; 0 where none), not from the draft.
-    void save(const BillDraft &draft);
+    // Gives the goods code of each line as written.
+    QStringList save(const BillDraft &draft);
 
 private:
     // Runs sql, whose "%1" is an in-list, over codes, at most 500 bound at a

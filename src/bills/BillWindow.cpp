@@ -1,5 +1,6 @@
 #include "BillWindow.h"
 
+#include "BillCellEditor.h"
 #include "BillCheck.h"
 #include "BillDraft.h"
 #include "BillNumbers.h"
@@ -18,9 +19,7 @@
 
 #include <QComboBox>
 #include <QDateTime>
-#include <QFocusEvent>
 #include <QFrame>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,29 +28,6 @@
 #include <memory>
 
 namespace {
-
-bool isEnter(QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<QKeyEvent *>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-// Focus that leaves only for a popup or another window does not end an edit.
-bool endsEdit(QEvent *event)
-{
-    if (event->type() != QEvent::FocusOut)
-        return false;
-    const auto reason = static_cast<QFocusEvent *>(event)->reason();
-    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
-}
-
-bool editedWithBox(ColRole role)
-{
-    return role == ColRole::Code || role == ColRole::Qty || role == ColRole::Price || role == ColRole::CountQty
-           || role == ColRole::Reason;
-}
 
 // Codes and numbers are shown whole, however long; the goods' name and
 // model and a count's reason give way to them.
@@ -145,22 +121,8 @@ void BillWindow::buildWindow()
     m_grid->setObjectName(m_kind.gridName);
     inFrame->place(m_grid, at.grid);
 
-    m_txtF = new QLineEdit(m_frame);
-    m_txtF->setObjectName(QStringLiteral("txtF"));
-    m_txtF->hide();
-    m_txtF->installEventFilter(this);
-    connect(m_txtF, &QLineEdit::textEdited, this, &BillWindow::editorEdited);
-    if (m_kind.column(ColRole::Storage)) {
-        m_storageEditor = new QComboBox(m_frame);
-        m_storageEditor->setObjectName(QStringLiteral("cmb_Storage"));
-        makeCodeCombo(m_storageEditor);
-        geometry::keepComboWidth(m_storageEditor);
-        m_storageEditor->hide();
-        m_storageEditor->installEventFilter(this);
-        connect(m_storageEditor, &QComboBox::activated, this, [this](int i) {
-            m_lines.setStorage(m_editRow, m_storageEditor->itemData(i).toString(), m_storageEditor->itemText(i));
-        });
-    }
+    m_editor = new BillCellEditor(m_frame, m_grid, m_lines, m_kind, m_mode, m_store);
+    connect(m_editor, &BillCellEditor::pickGoodsAsked, this, &BillWindow::pickGoods);
 
     QPushButton *printButton = addCommand(QStringLiteral("cmd_Print"), QStringLiteral("打印"));
     if (m_kind.voucher.kind) {
@@ -191,12 +153,6 @@ void BillWindow::buildWindow()
     chainTabOrder();
 
     connect(m_grid, &TextGrid::clicked, this, [this] { clickCell(m_grid->row(), m_grid->col()); });
-    // The cell editors follow their cell as the columns widen for what is typed.
-    connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
-        for (QWidget *editor : {static_cast<QWidget *>(m_txtF), static_cast<QWidget *>(m_storageEditor)})
-            if (editor && editor->isVisible())
-                editor->setGeometry(m_grid->cellRect(m_frame));
-    });
 }
 
 QWidget *BillWindow::makeField(const HeaderField &f, QWidget *parent)
@@ -264,9 +220,9 @@ void BillWindow::applyBillColor()
         }
         box->setStyleSheet(underline);
     }
-    m_txtF->setPalette(p);
-    if (m_storageEditor)
-        m_storageEditor->setPalette(p);
+    cellEditor()->setPalette(p);
+    if (storageEditor())
+        storageEditor()->setPalette(p);
     m_grid->setBackgrounds(c, c, c);
 }
 
@@ -279,9 +235,9 @@ bool BillWindow::load()
             if (f.kind == FieldKind::CodeName)
                 static_cast<CodeNameField *>(m_fields.value(f.box))->setItems(m_store.masterItems(f), f.presetFirstItem);
         }
-        if (m_storageEditor) {
+        if (storageEditor()) {
             m_storages = m_store.storageItems();
-            fillCodeCombo(m_storageEditor, m_storages);
+            m_editor->setStorages(m_storages);
         }
         m_linkedOrder.clear();
         if (m_mode != 2) {
@@ -331,10 +287,7 @@ void BillWindow::loadLines(const QString &number)
 void BillWindow::showStoredLines()
 {
     // Another desk may have received or delivered against an order
-    // meanwhile: its window shows the quantities as they were stored. Other
-    // bills show what they saved already (and keep their chosen storages).
-    if (!m_kind.column(ColRole::Extra))
-        return;
+    // meanwhile: its window shows the quantities as they were stored.
     try {
         loadLines(fieldText(m_kind.field(FieldKind::Number)->box));
     } catch (const DbError &e) {
@@ -386,138 +339,29 @@ void BillWindow::initGrid()
     }
 }
 
+QLineEdit *BillWindow::cellEditor() const
+{
+    return m_editor->textBox();
+}
+
+QComboBox *BillWindow::storageEditor() const
+{
+    return m_editor->storageList();
+}
+
 void BillWindow::clickCell(int row, int col)
 {
-    if (row < 1 || col < 1 || row >= m_lines.rows() || col > m_kind.columns.size())
-        return;
-    commitEditor();
-    m_grid->setRow(row);
-    m_grid->setCol(col);
-    const ColRole role = m_kind.columns[col - 1].role;
-    if (role == ColRole::Code) {
-        if (m_kind.hasTotalRow) {
-            if (m_lines.isTotalRow(row))
-                m_lines.addLineAtTotal();
-        } else {
-            // Without a total row, lines are added (and codes typed) only
-            // while the bill is new.
-            if (m_mode != 1)
-                return;
-            if (row == m_lines.rows() - 1)
-                m_lines.insertLineAtEnd();
-        }
-        openTextEditor(row, col);
-        return;
-    }
-    if (m_lines.isTotalRow(row))
-        return;
-    if (role == ColRole::Storage)
-        openStorageEditor(row, col);
-    else if (editedWithBox(role))
-        openTextEditor(row, col);
-}
-
-void BillWindow::placeEditor(QWidget *editor)
-{
-    m_grid->scrollTo(m_grid->model()->index(m_editRow - 1, m_editCol - 1));
-    editor->setGeometry(m_grid->cellRect(m_frame));
-    editor->show();
-    editor->raise();
-    editor->setFocus(Qt::OtherFocusReason);
-}
-
-void BillWindow::openTextEditor(int row, int col)
-{
-    m_editRow = row;
-    m_editCol = col;
-    m_txtF->setText(m_lines.cell(row, col)); // opening changes nothing
-    placeEditor(m_txtF);
-}
-
-void BillWindow::openStorageEditor(int row, int col)
-{
-    m_editRow = row;
-    m_editCol = col;
-    m_storageEditor->setCurrentIndex(m_storageEditor->findText(m_lines.cell(row, col)));
-    m_storageEditor->setEditText(m_lines.cell(row, col));
-    showStart(m_storageEditor);
-    placeEditor(m_storageEditor);
+    m_editor->clickCell(row, col);
 }
 
 void BillWindow::commitEditor()
 {
-    if (m_committing)
-        return;
-    m_committing = true;
-    if (m_txtF->isVisible()) {
-        m_lines.setCell(m_editRow, m_editCol, m_txtF->text());
-        m_txtF->hide();
-    }
-    if (m_storageEditor && m_storageEditor->isVisible()) {
-        m_lines.setCell(m_editRow, m_editCol, m_storageEditor->currentText());
-        m_storageEditor->hide();
-    }
-    m_committing = false;
-}
-
-void BillWindow::editorEdited(const QString &text)
-{
-    const int row = m_editRow;
-    m_lines.setCell(row, m_editCol, text);
-    switch (m_kind.columns[m_editCol - 1].role) {
-    case ColRole::Code:
-        lookupGoods(row, text);
-        m_lines.codeChanged();
-        m_lines.recomputeAmountIfQty(row);
-        m_lines.recomputeCountIfCounted(row);
-        break;
-    case ColRole::Qty:
-    case ColRole::Price:
-        m_lines.recomputeAmount(row);
-        break;
-    case ColRole::CountQty:
-        m_lines.recomputeCount(row);
-        break;
-    default:
-        break;
-    }
-    m_lines.rewriteTotal();
-}
-
-void BillWindow::lookupGoods(int row, const QString &code)
-{
-    try {
-        const ResultPtr goods = code.trimmed().isEmpty() ? ResultPtr() : m_store.lookupGoods(code);
-        if (goods && !goods->isEmpty())
-            m_lines.fillGoods(row, *goods, 0, false);
-        else
-            m_lines.clearGoods(row);
-    } catch (const DbError &e) {
-        m_lines.clearGoods(row);
-        msg::error(this, e.text());
-    }
-}
-
-void BillWindow::moveOnFromEditor()
-{
-    const ColRole role = m_kind.columns[m_editCol - 1].role;
-    const int at = int(m_kind.enterOrder.indexOf(role));
-    int row = m_editRow;
-    int col = m_editCol;
-    if (at >= 0 && at + 1 < m_kind.enterOrder.size()) {
-        col = m_kind.column(m_kind.enterOrder[at + 1]);
-    } else if (at >= 0) {
-        ++row;
-        col = m_kind.column(ColRole::Code);
-    }
-    commitEditor();
-    if (row < m_lines.rows())
-        clickCell(row, col);
+    m_editor->commit();
 }
 
 void BillWindow::pickGoods()
 {
-    int row = m_editRow;
+    const int row = m_editor->row();
     commitEditor();
     if (row < 1)
         return;
@@ -527,42 +371,10 @@ void BillWindow::pickGoods()
     if (codes.isEmpty())
         return;
     try {
-        const ResultPtr goods = m_store.pickedGoods(codes);
-        for (int r = 0; r < goods->rowCount(); ++r) {
-            if (m_lines.isTotalRow(row) || row >= m_lines.rows())
-                row = m_lines.insertLineAtEnd();
-            m_lines.setCell(row, ColRole::Code, goods->text(r, 0));
-            m_lines.fillGoods(row, *goods, r, true);
-            m_lines.recomputeAmountIfQty(row);
-            m_lines.recomputeCountIfCounted(row);
-            ++row;
-        }
-        // A grid without a total row keeps one empty line below the goods.
-        if (!m_kind.hasTotalRow && goods->rowCount() > 0 && row >= m_lines.rows())
-            m_lines.insertLineAtEnd();
-        m_lines.codeChanged();
-        m_lines.rewriteTotal();
+        m_lines.pickGoods(row, *m_store.pickedGoods(codes));
     } catch (const DbError &e) {
         msg::error(this, e.text());
     }
-}
-
-bool BillWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_txtF || watched == m_storageEditor) {
-        if (isEnter(event)) {
-            moveOnFromEditor();
-            return true;
-        }
-        if (watched == m_txtF && event->type() == QEvent::MouseButtonDblClick
-            && m_kind.columns[m_editCol - 1].role == ColRole::Code) {
-            pickGoods();
-            return true;
-        }
-        if (endsEdit(event))
-            commitEditor();
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void BillWindow::keyPressEvent(QKeyEvent *event)
@@ -619,12 +431,14 @@ bool BillWindow::runCommand(const std::function<bool()> &work)
 bool BillWindow::save()
 {
     return runCommand([this] {
-        // Every amount and count is computed again from its line, so what
-        // is saved agrees with the lines saved.
-        m_lines.recomputeLines();
         QVector<FieldInput> header = headerInput();
+        QStringList savedCodes;
         auto fail = checkBill(m_kind, m_mode, header, m_lines, m_store, m_storages);
-        if (!fail)
+        if (!fail) {
+            // Every amount and count is computed again from its line, so
+            // what is saved agrees with the lines saved (a refused bill is
+            // left as it stands).
+            m_lines.recomputeLines();
             fail = saveChecked(m_kind, m_store,
                                billDraft({.kind = m_kind,
                                           .mode = m_mode,
@@ -633,7 +447,9 @@ bool BillWindow::save()
                                           .storages = m_storages,
                                           .linkedOrder = m_linkedOrder,
                                           .operatorId = m_state.currentOperatorID,
-                                          .when = QDateTime::currentDateTime()}));
+                                          .when = QDateTime::currentDateTime()}),
+                               &savedCodes);
+        }
         if (fail) {
             if (fail->clearRow && m_kind.clearRefusedCells)
                 m_lines.setCell(fail->clearRow, fail->clearCol, QString());
@@ -644,8 +460,10 @@ bool BillWindow::save()
         }
         if (m_kind.closeAfterSave)
             accept();
-        else
+        else if (m_kind.column(ColRole::Extra))
             showStoredLines();
+        else
+            m_lines.showSavedCodes(savedCodes);
         return true;
     });
 }

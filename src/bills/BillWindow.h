@@ -13,6 +13,7 @@
 #include <functional>
 
 struct AppState;
+class BillCellEditor;
 class CodeNameField;
 class QComboBox;
 class QFrame;
@@ -21,11 +22,11 @@ class QPushButton;
 class TextGrid;
 class TwipsLayout;
 
-// A bill window: header boxes, the lines grid edited through a floating box
-// (txtF) and, where the bill has a storage column, a floating storage list
-// (cmb_Storage); "保存", "打印", "退出", and the bill's voucher ("应付款",
-// "应收款") where it has one. Built from a BillKind; each bill kind is a thin
-// subclass that adds its own commands.
+// A bill window: header boxes, the lines grid edited in place
+// (BillCellEditor: the floating box txtF and, where the bill has a storage
+// column, the floating storage list cmb_Storage); "保存", "打印", "退出", and
+// the bill's voucher ("应付款", "应收款") where it has one. Built from a
+// BillKind; each bill kind is a thin subclass that adds its own commands.
 class BillWindow : public QDialog, public LoadableWindow
 {
     Q_OBJECT
@@ -51,8 +52,8 @@ public:
     int mode() const { return m_mode; }
     BillGrid &lines() { return m_lines; }
     TextGrid *grid() const { return m_grid; }
-    QLineEdit *cellEditor() const { return m_txtF; }
-    QComboBox *storageEditor() const { return m_storageEditor; }
+    QLineEdit *cellEditor() const;
+    QComboBox *storageEditor() const;
     QString linkedOrder() const { return m_linkedOrder; }
     // The text of a header box, by its objectName.
     QString fieldText(const QString &box) const;
@@ -70,7 +71,6 @@ protected:
     // shown as "错误". Gives what the work gives (false after a failure).
     bool runCommand(const std::function<bool()> &work);
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildWindow();
@@ -83,16 +83,12 @@ private:
     // The stored lines of the bill of that number, into the grid. Throws DbError.
     void loadLines(const QString &number);
     // After a save, in an order window (which stays open): its lines as
-    // stored, with what was booked against them meanwhile.
+    // stored, with what was booked against them meanwhile. The other
+    // windows that stay open keep their lines (and the storages chosen),
+    // their codes shown as saved.
     void showStoredLines();
     // The maker as "login-name", from its start, whole in its tooltip.
     void showOperator(const QString &text);
-    void openTextEditor(int row, int col);
-    void openStorageEditor(int row, int col);
-    void placeEditor(QWidget *editor);
-    void editorEdited(const QString &text);
-    void moveOnFromEditor();
-    void lookupGoods(int row, const QString &code);
     QVector<FieldInput> headerInput() const;
 
     AppState &m_state;
@@ -103,8 +99,7 @@ private:
     QFrame *m_frame = nullptr;
     TextGrid *m_grid = nullptr;
     BillGrid m_lines;
-    QLineEdit *m_txtF = nullptr;
-    QComboBox *m_storageEditor = nullptr;
+    BillCellEditor *m_editor = nullptr;
     TwipsLayout *m_layout = nullptr;
     QVector<QWidget *> m_headerBoxes; // the boxes Enter walks, in order
     QPushButton *m_selectOrder = nullptr;
@@ -112,8 +107,6 @@ private:
     QVector<CodeItem> m_storages;
     QString m_operatorCode;
     QString m_linkedOrder;
-    int m_editRow = 0, m_editCol = 0;
-    bool m_committing = false;
     OnePress m_press{this};
 };
 

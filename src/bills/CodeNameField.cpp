@@ -1,18 +1,15 @@
 #include "CodeNameField.h"
 
+#include "masterdata/CodeCombo.h"
 #include "platform/ui/Widgets.h"
 
-#include <QComboBox>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QLineEdit>
 
 CodeNameField::CodeNameField(const QString &boxName, const QString &comboName, QWidget *parent)
-    : QStackedWidget(parent), m_box(new QLineEdit(this)), m_combo(new QComboBox(this))
+    : QStackedWidget(parent), m_box(new QLineEdit(this)), m_combo(new CodeCombo(comboName, this))
 {
     m_box->setObjectName(boxName);
-    m_combo->setObjectName(comboName);
-    makeCodeCombo(m_combo);
     // The field keeps its place whatever names are on the list.
     geometry::keepComboWidth(m_combo);
     addWidget(m_box);
@@ -22,12 +19,17 @@ CodeNameField::CodeNameField(const QString &boxName, const QString &comboName, Q
     m_box->installEventFilter(this);
     m_combo->installEventFilter(this);
     connect(m_combo, &QComboBox::activated, this, [this] { takeListText(); });
+    connect(m_box, &QLineEdit::textEdited, this, [this] { m_held = HeldCode(); });
+}
+
+QComboBox *CodeNameField::combo() const
+{
+    return m_combo;
 }
 
 void CodeNameField::setItems(const QVector<CodeItem> &items, bool presetFirst)
 {
-    m_items = items;
-    fillCodeCombo(m_combo, items);
+    m_combo->setItems(items);
     if (presetFirst && !items.isEmpty())
         m_combo->setCurrentIndex(0);
 }
@@ -36,7 +38,7 @@ void CodeNameField::setValue(const QString &code, const QString &text)
 {
     m_held.hold(code, text);
     m_box->setText(text);
-    m_combo->setEditText(text);
+    m_combo->showHeld(code, text);
 }
 
 QString CodeNameField::text() const
@@ -46,7 +48,7 @@ QString CodeNameField::text() const
 
 QString CodeNameField::code() const
 {
-    return m_held.codeOf(m_box->text(), m_items);
+    return m_held.codeOf(m_box->text(), m_combo->items());
 }
 
 void CodeNameField::openList()
@@ -60,9 +62,7 @@ void CodeNameField::openList()
 
 void CodeNameField::takeListText()
 {
-    CodeItem chosen;
-    if (shownItem(m_combo, &chosen))
-        m_held.hold(chosen.code, chosen.text);
+    m_held = m_combo->held();
     m_box->setText(m_combo->currentText());
     showStart(m_box);
     setFocusProxy(m_box);
@@ -75,10 +75,7 @@ bool CodeNameField::eventFilter(QObject *watched, QEvent *event)
         openList();
         return true;
     }
-    if (watched == m_combo && event->type() == QEvent::FocusOut && currentWidget() == m_combo) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            takeListText();
-    }
+    if (watched == m_combo && currentWidget() == m_combo && focusLeaves(m_combo, event))
+        takeListText();
     return QStackedWidget::eventFilter(watched, event);
 }

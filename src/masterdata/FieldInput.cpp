@@ -1,20 +1,10 @@
 #include "FieldInput.h"
 
 #include "platform/db/CodeKey.h"
-#include "platform/ui/Widgets.h"
 
-#include <QComboBox>
 #include <QRegularExpression>
 
 #include <cmath>
-
-void makeCodeCombo(QComboBox *combo)
-{
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    QObject::connect(combo, &QComboBox::activated, combo, [combo] { showStart(combo); });
-}
 
 QVector<CodeItem> codeItems(const ResultPtr &rows)
 {
@@ -22,24 +12,6 @@ QVector<CodeItem> codeItems(const ResultPtr &rows)
     for (int r = 0; r < rows->rowCount(); ++r)
         items.append(CodeItem{rows->text(r, 0), rows->text(r, 0) + QLatin1Char('-') + rows->text(r, 1)});
     return items;
-}
-
-void fillCodeCombo(QComboBox *combo, const QVector<CodeItem> &items)
-{
-    combo->clear();
-    for (const CodeItem &i : items)
-        combo->addItem(i.text, i.code);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(QString());
-}
-
-bool shownItem(const QComboBox *combo, CodeItem *item)
-{
-    const int i = combo->currentIndex();
-    if (i < 0 || combo->itemText(i) != combo->currentText())
-        return false;
-    *item = CodeItem{combo->itemData(i).toString(), combo->itemText(i)};
-    return true;
 }
 
 QString codeOfText(const QString &text, const QVector<CodeItem> &items)

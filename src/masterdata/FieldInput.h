@@ -5,27 +5,17 @@
 #include <QString>
 #include <QVector>
 
-class QComboBox;
-
 // One item of a code-name list: its code and its text "code-name".
 struct CodeItem {
     QString code;
     QString text;
 };
 
-// Combos of "code-name" items over a master table, and typed numbers.
+// Codes typed or chosen from "code-name" items over a master table (the
+// combo itself is CodeCombo), and typed numbers.
 
-// Editable, no item added by typing, no completion; a chosen item shows its
-// start (its code).
-void makeCodeCombo(QComboBox *combo);
 // The rows of a two-column result (code, name) as "code-name" items.
 QVector<CodeItem> codeItems(const ResultPtr &rows);
-// One item per "code-name" item, its data the code; nothing is chosen and
-// the text is empty afterwards.
-void fillCodeCombo(QComboBox *combo, const QVector<CodeItem> &items);
-// The item the combo shows because it was chosen from its list: its current
-// item while the combo's text is that item's own (false otherwise).
-bool shownItem(const QComboBox *combo, CodeItem *item);
 // The code a typed text names on a list of "code-name" items, the one
 // reading of typed codes everywhere: the text, trimmed, when it is a code on
 // the list (as the tables compare codes, sameCode), spelt as the list
@@ -38,14 +28,17 @@ QString codeOfText(const QString &text, const QVector<CodeItem> &items);
 // The code of an item that a box, combo or cell shows because it was loaded
 // or chosen, kept with the text that shows it: while that text stands, it
 // stands for this code, however the typed-code rule would read it ("S-1"
-// shown for storage S named "1" stays S with a storage S-1 on file). A text
-// that differs was typed and is read by codeOfText. The code held may be
-// empty: the text then names no code (a storage name without its code).
+// shown for storage S named "1" stays S with a storage S-1 on file). Once
+// the clerk types, the holder lets it go (a default HeldCode holds nothing),
+// and a text that differs was typed: either is read by codeOfText. The code
+// held may be empty: the text then names no code (a storage name without
+// its code).
 class HeldCode
 {
 public:
     void hold(const QString &code, const QString &text);
     bool holds(const QString &text) const;
+    QString code() const { return m_code; }
     // The held code while text stands, else codeOfText(text, items).
     QString codeOf(const QString &text, const QVector<CodeItem> &items) const;
 

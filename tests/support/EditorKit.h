@@ -78,8 +78,10 @@ inline void press(QObject *window, const char *button)
 inline void choose(QObject *window, const char *combo, const QString &code)
 {
     QComboBox *c = child<QComboBox>(window, combo);
-    if (c)
-        c->setCurrentIndex(c->findData(code));
+    if (!c)
+        return;
+    c->setCurrentIndex(c->findData(code));
+    emit c->activated(c->currentIndex());
 }
 
 // Chooses the first item of a combo whose text starts with prefix, as a

@@ -1,5 +1,6 @@
 #include "Widgets.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -62,6 +63,17 @@ void focusNext(QWidget *w)
         }
         next = next->nextInFocusChain();
     }
+}
+
+bool focusLeaves(const QWidget *w, const QEvent *event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const auto reason = static_cast<const QFocusEvent *>(event)->reason();
+    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+        return false;
+    const auto *combo = qobject_cast<const QComboBox *>(w);
+    return !combo || !combo->view()->isVisible();
 }
 
 void showStars(QLineEdit *box)

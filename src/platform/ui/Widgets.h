@@ -40,6 +40,11 @@ protected:
 // Moves the focus from w to the next control in its window's tab order.
 void focusNext(QWidget *w);
 
+// Whether event is the focus leaving w for good: not for a popup or another
+// window, and not while w's own drop-down list is open (a combo opening its
+// list loses the focus to it twice, with different reasons).
+bool focusLeaves(const QWidget *w, const QEvent *event);
+
 // A password box that shows "*" for every typed character.
 void showStars(QLineEdit *box);
 
