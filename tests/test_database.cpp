@@ -319,6 +319,8 @@ private slots:
         QTest::newRow("from 10^15 on") << QVariant(1e15) << "1000000000000000";
         QTest::newRow("15 digits times three") << QVariant(999999999999999.0 * 3) << "3000000000000000";
         QTest::newRow("16 digits") << QVariant(1234567890123456.7) << "1234567890123460";
+        QTest::newRow("cut on the decimal, half away") << QVariant(1234567890.123405) << "1234567890.12341";
+        QTest::newRow("cut, a carry to 10^n") << QVariant(-99999.99999999996) << "-100000";
         QTest::newRow("negative tiny") << QVariant(-0.00012345) << "-0.00012345";
     }
     void shownValues()

@@ -20,18 +20,39 @@ struct DerivedColumn {
     Op op = Product;
 };
 
+// A column the reader sums over each group of rows: the exact decimal sum
+// of the values of column of (the column itself when empty), less that of
+// column less when named, rounded once (decimal::Sum). A group without a
+// number sums to null, as in SQL. The query keeps the row's own expression
+// (A.MustPay-A.HavePay as 未付金额) for what it means.
+struct SumColumn {
+    QString alias;
+    QString of = QString(), less = QString();
+};
+
+// Rows the reader folds into one per group, in place of the database's
+// binary sums: the query lists every row ordered by its keys, and each run
+// of rows with equal keys becomes one row, with the values of its first row
+// and its sums.
+struct Grouping {
+    QStringList keys;
+    QVector<SumColumn> sums;
+};
+
 // A query and the columns of its result that the reader computes.
 struct Select {
     Select() = default;
-    Select(QString sql, QVector<DerivedColumn> derivedColumns = {})
-        : text(std::move(sql)), derived(std::move(derivedColumns))
+    Select(QString sql, QVector<DerivedColumn> derivedColumns = {}, Grouping groupRows = {})
+        : text(std::move(sql)), derived(std::move(derivedColumns)), grouping(std::move(groupRows))
     {
     }
     QString text;
     QVector<DerivedColumn> derived;
+    Grouping grouping;
 };
 
-// The derived columns of one result, by position.
+// The columns of one result that the reader computes, by position: derived
+// columns as each row is read, then the groups folded.
 class Derivation
 {
 public:
@@ -53,8 +74,12 @@ public:
         }
     }
 
+    // Once every row is read: each group of rows folded into one.
+    void finish(std::vector<ResultColumn> &data) const;
+
 private:
     bool append(std::vector<ResultColumn> &data, int col) const;
+    bool sameKeys(const std::vector<ResultColumn> &data, qsizetype row, qsizetype above) const;
 
     struct Operands {
         int left = -1, right = -1;
@@ -63,4 +88,10 @@ private:
     std::vector<bool> m_derived;
     std::vector<int> m_columns;
     std::vector<Operands> m_operands; // by column
+
+    struct Summed {
+        int column = -1, of = -1, less = -1;
+    };
+    std::vector<int> m_keys;
+    std::vector<Summed> m_sums;
 };
