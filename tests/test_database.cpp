@@ -86,6 +86,13 @@ private slots:
         QCOMPARE(rs->text(0, 3), QStringLiteral("1.063563")); // the binary product rounds to 1.063562
         QCOMPARE(rs->value(1, 4).toDouble(), 0.2); // not 0.19999999999999998
         QVERIFY(rs->isNull(2, 3));
+        // Grouped sums: each run of equal keys folded, summed exactly.
+        db->exec(QStringLiteral("insert into N values('a',0.0000004,0),('a',0.0000004,0),('b',null,1),('a',0.0000004,0)"));
+        const ResultPtr g = db->query(Select(QStringLiteral("select k as 键,q as 数 from N where k>'Z' order by k"), {},
+                                             Grouping{{QStringLiteral("键")}, {SumColumn{QStringLiteral("数")}}}));
+        QCOMPARE(g->rowCount(), 2);
+        QCOMPARE(g->text(0, 1), QStringLiteral("0.000001")); // not 0.0000012, nor 0 rounded row by row
+        QVERIFY(g->isNull(1, 1));
     }
 
     void aggregateOverEmptyTableIsNull_data() { viaColumns(); }
