@@ -142,8 +142,8 @@ Limbs lowered(const Limbs &limbs, int from, int to)
     return l;
 }
 
-// The digits, rounded half away from zero to places decimals of a number
-// times 10^exponent, as text: "-123e-6".
+// The number limbs × 10^exponent with its sign, rounded half away from zero
+// to places decimals, as text that from_chars reads: "-123e-6".
 std::string roundedText(const Limbs &limbs, int exponent, bool negative, int places)
 {
     std::string digits;
