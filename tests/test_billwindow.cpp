@@ -189,6 +189,12 @@ private slots:
         QTest::newRow("price below 0.0001") << QStringList{"1|0.00005"} << QStringList{"0.00005"} << "0.00005" << 1.0;
         QTest::newRow("product below 0.0001") << QStringList{"0.001|0.01"} << QStringList{"0.00001"} << "0.00001"
                                               << 0.001;
+        // The total is the sum of the amounts, not of their texts, cut to 15
+        // digits on its decimal value.
+        QTest::newRow("lines at 10^9") << QStringList{"0.5|2469135780.24691", "0.5|2469135780.24691"}
+                                       << QStringList{"1234567890.12346", "1234567890.12346"} << "2469135780.24691" << 1.0;
+        QTest::newRow("total cut at a 5") << QStringList{"0.5|2469135780.24681"} << QStringList{"1234567890.12341"}
+                                          << "1234567890.12341" << 0.5;
     }
     void figuresAgreeEverywhere()
     {
@@ -213,8 +219,16 @@ private slots:
             return got << cell(bill, bill.lines().rows() - 1, 8).trimmed();
         };
         QCOMPARE(shown(*w), amounts + QStringList{total});
+        modal::Script payable; // its prefill saves the same figure
+        payable.then([](QDialog *d) {
+            choose(d->findChild<QComboBox *>(QStringLiteral("cmb_PayMode")), QStringLiteral("P1-"));
+            d->findChild<QPushButton *>(QStringLiteral("cmd_OK"))->click();
+        });
+        w->findChild<QPushButton *>(QStringLiteral("cmd_Pay"))->click();
+        QCOMPARE(app.one(QStringLiteral("select MustPay from Pay")), total);
         QVERIFY(w->save());
         QCOMPARE(app.one(QStringLiteral("select Amount from ReceiveReceipt")), total);
+        QCOMPARE(app.one(QStringLiteral("select count(*) from ReceiveReceipt,Pay where Amount=MustPay")), "1");
         QVERIFY(app.db().scalar(QStringLiteral("select NowStorage from Product where GoodsID='G1'")).toDouble() == stock);
         QStringList listed;
         for (const QString &row : app.rows(listSpec(403)->sql))
@@ -341,6 +355,10 @@ private slots:
                                                     << "" << 0;
         QTest::newRow("zero price") << "R1" << full << "" << QStringList{"G1", "1-", "3", "0"}
                                     << "请在第1行输入正确的数量和单价！" << 0;
+        QTest::newRow("seventh decimal") << "R1" << full << "" << QStringList{"G1", "1-", "1.0000004", "2.5"}
+                                         << "请在第1行输入正确的数量和单价！" << 0;
+        QTest::newRow("price below a millionth") << "R1" << full << "" << QStringList{"G1", "1-", "1", "0.0000001"}
+                                                 << "请在第1行输入正确的数量和单价！" << 0;
         QTest::newRow("date without zeros") << "R1" << full << "2026-1-5" << good << "" << 0;
     }
     void checks()

@@ -89,6 +89,13 @@ private slots:
         QCOMPARE(rs->text(0, 3), QStringLiteral("1.063563")); // the binary product rounds to 1.063562
         QCOMPARE(rs->value(1, 4).toDouble(), 0.2); // not 0.19999999999999998
         QVERIFY(rs->isNull(2, 3));
+        // Grouped sums: each run of equal keys folded, summed exactly.
+        db->exec(QStringLiteral("insert into N values('a',0.0000004,0),('a',0.0000004,0),('b',null,1),('a',0.0000004,0)"));
+        const ResultPtr g = db->query(Select(QStringLiteral("select k as 键,q as 数 from N where k>'Z' order by k"), {},
+                                             Grouping{{QStringLiteral("键")}, {SumColumn{QStringLiteral("数")}}}));
+        QCOMPARE(g->rowCount(), 2);
+        QCOMPARE(g->text(0, 1), QStringLiteral("0.000001")); // not 0.0000012, nor 0 rounded row by row
+        QVERIFY(g->isNull(1, 1));
     }
 
     void aggregateOverEmptyTableIsNull_data() { viaColumns(); }
@@ -366,6 +373,8 @@ private slots:
         QTest::newRow("from 10^15 on") << QVariant(1e15) << "1000000000000000";
         QTest::newRow("15 digits times three") << QVariant(999999999999999.0 * 3) << "3000000000000000";
         QTest::newRow("16 digits") << QVariant(1234567890123456.7) << "1234567890123460";
+        QTest::newRow("cut on the decimal, half away") << QVariant(1234567890.123405) << "1234567890.12341";
+        QTest::newRow("cut, a carry to 10^n") << QVariant(-99999.99999999996) << "-100000";
         QTest::newRow("negative tiny") << QVariant(-0.00012345) << "-0.00012345";
     }
     void shownValues()

@@ -64,9 +64,14 @@ private slots:
         QTest::newRow("overflow") << "1e400" << bad << 0.0;
         QTest::newRow("fifteen digits") << "12345678901234.5" << ok << 12345678901234.5;
         QTest::newRow("twenty digits") << "99999999999999999999" << big << 0.0;
-        QTest::newRow("shown from 10^15 on") << "3000000000000000" << ok << 3e15;
+        QTest::newRow("from 10^15 on") << "3000000000000000" << big << 0.0;
+        QTest::newRow("10^308 written out") << QStringLiteral("1") + QString(308, QLatin1Char('0')) << big << 0.0;
         QTest::newRow("shown below 0.0001") << "0.00005" << ok << 0.00005;
         QTest::newRow("sixteen between zeros") << "0.00012345678901234560" << big << 0.0;
+        QTest::newRow("six decimals, zeros after") << "2.0000050" << ok << 2.000005;
+        QTest::newRow("seventh decimal") << "1.0000004" << big << 0.0;
+        QTest::newRow("below a millionth") << "0.0000001" << big << 0.0;
+        QTest::newRow("400 digits, tiny") << QStringLiteral("0.") + QString(398, QLatin1Char('0')) + "1" << big << 0.0;
     }
     void plainNumbers()
     {
@@ -142,6 +147,8 @@ private slots:
         QTest::newRow("min stock too large") << "txt_MinStorage" << "1e400" << "最小库存必须为数字！" << "txt_MinStorage";
         QTest::newRow("min stock too many digits") << "txt_MinStorage" << "99999999999999999999" << "最小库存超出范围！"
                                                    << "txt_MinStorage";
+        QTest::newRow("buy price below a millionth") << "txt_BuyUnitPrice" << "0.0000001" << "采购单价超出范围！"
+                                                     << "txt_BuyUnitPrice";
         QTest::newRow("buy price exponent") << "txt_BuyUnitPrice" << "1e3" << "采购单价必须为数字！" << "txt_BuyUnitPrice";
         QTest::newRow("min stock blank") << "txt_MinStorage" << "  " << "请将数据填写完整！" << "";
         QTest::newRow("buy price") << "txt_BuyUnitPrice" << "5x" << "采购单价必须为数字！" << "txt_BuyUnitPrice";

@@ -7,6 +7,7 @@
 #include "core/ListCatalog.h"
 #include "core/PrintForm.h"
 #include "masterdata/GoodsPrint.h"
+#include "platform/grid/TextGrid.h"
 #include "platform/report/ReportPreview.h"
 #include "platform/report/ReportViewer.h"
 #include "platform/ui/Modal.h"
@@ -182,6 +183,63 @@ private slots:
         QCOMPARE(v->report().rows, list);
         QCOMPARE(itemTexts(v, Item::Caption), list->columns());
         QCOMPARE(column(v, 0).size(), list->rowCount());
+    }
+
+    // The partner and return summaries: the exact decimal sums of the stored
+    // values, rounded once, in the list and in its print.
+    void summariesSumExactly_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QVariantList>("values"); // due and paid by turns (405, 406); quantities (407, 408)
+        QTest::addColumn<QStringList>("sums");
+        QTest::newRow("paid in full, 10^9") << 406 << QVariantList{5591043828.36, 1169036903.47, 0, 4422006924.89}
+                                            << QStringList{"5591043828.36", "5591043828.36", "0"};
+        QTest::newRow("paid in full, 10^12") << 406 << QVariantList{1e12, 999999999999.99, 0, 0.01}
+                                             << QStringList{"1000000000000", "1000000000000", "0"};
+        QTest::newRow("paid in full, 9.3x10^12") << 406 << QVariantList{9.3e12, 9299999999999.99, 0, 0.01}
+                                                 << QStringList{"9300000000000", "9300000000000", "0"};
+        QTest::newRow("paid in full, 10^14") << 405 << QVariantList{1e14, 99999999999999.9, 0, 0.1}
+                                             << QStringList{"100000000000000", "100000000000000", "0"};
+        QTest::newRow("two of 5x10^12") << 406 << QVariantList{5e12, 0, 5e12, 0}
+                                        << QStringList{"10000000000000", "0", "10000000000000"};
+        QTest::newRow("7th-decimal tie") << 405 << QVariantList{0.2611245, 0.5000005}
+                                         << QStringList{"0.261125", "0.500001", "-0.238876"};
+        QTest::newRow("tie, returned") << 407 << QVariantList{0.5000005} << QStringList{"0.500001"};
+        QTest::newRow("3 x 0.0000004") << 408 << QVariantList{0.0000004, 0.0000004, 0.0000004} << QStringList{"0.000001"};
+        QTest::newRow("beyond 128 bits") << 407 << QVariantList{1e35, -0.0000005, -1e35} << QStringList{"-0.000001"};
+    }
+    void summariesSumExactly()
+    {
+        QFETCH(int, code);
+        QFETCH(QVariantList, values);
+        QFETCH(QStringList, sums);
+        TestApp app;
+        QVERIFY(app.ok());
+        app.seedMasterData();
+        const QString voucher = code == 405 ? "insert into Income(IncomeID,CustomerID,PayModeID,MustIncome,HaveIncome) "
+                                              "values(?,'C1','P1',?,?)"
+                                            : "insert into Pay(PayID,SupplierID,PayModeID,MustPay,HavePay) "
+                                              "values(?,'S1','P1',?,?)";
+        const QString line =
+            QStringLiteral("insert into %1ReturnDetail(%1ReturnID,GoodsID,ReturnNumber) values('T1','G1',?)")
+                .arg(code == 407 ? "Purchase" : "Sale");
+        for (int i = 0; i < values.size(); i += code <= 406 ? 2 : 1)
+            app.db().exec(code <= 406 ? voucher : line,
+                          code <= 406 ? QVariantList{QString::number(i), values[i], values[i + 1]} : QVariantList{values[i]});
+        msg::Recorder box;
+        FrmMain w(app.state());
+        w.navigate(code);
+        const int first = code <= 406 ? 2 : 4;
+        QStringList listed;
+        for (int c = first; c < first + sums.size(); ++c)
+            listed << w.grid()->textMatrix(1, c);
+        QCOMPARE(listed, sums);
+        w.findChild<QAction *>(QStringLiteral("F_PrintPreview"))->trigger();
+        const ReportViewer *v = viewerOf(openPreviews().value(0));
+        QVERIFY(v);
+        QCOMPARE(column(v, first - 1), QStringList{sums.first()});
+        QCOMPARE(column(v, first - 2 + int(sums.size())), QStringList{sums.last()});
+        QCOMPARE(box.count(), 0);
     }
 
     void orderListPreviewIsSharedWhileOpen()

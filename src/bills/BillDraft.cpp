@@ -3,7 +3,6 @@
 #include "BillGrid.h"
 #include "BillNumbers.h"
 #include "masterdata/FieldInput.h"
-#include "platform/db/Decimal.h"
 
 namespace {
 
@@ -32,7 +31,6 @@ BillDraft billDraft(const DraftInput &in)
         else if (!h.field->column.isEmpty())
             d.head.append({h.field->column, headValue(h)});
     }
-    decimal::Sum amount;
     const BillGrid &g = in.lines;
     for (int r = 1; r <= g.lastLine(); ++r) {
         if (!g.namesGoods(r))
@@ -55,9 +53,8 @@ BillDraft billDraft(const DraftInput &in)
             default: line.values << g.cell(r, c.role).trimmed(); break;
             }
         }
-        amount.add(billnum::lineAmount(qty, price));
         d.lines.append(line);
     }
-    d.amount = amount.value();
+    d.amount = g.linesTotal();
     return d;
 }

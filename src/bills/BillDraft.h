@@ -21,5 +21,5 @@ struct DraftInput {
 
 // What a save writes: the header columns, every line that names goods with
 // its values in the order of the kind's line columns, and the amount, the
-// exact sum of the line amounts.
+// bill's one total (BillGrid::linesTotal()).
 BillDraft billDraft(const DraftInput &in);

@@ -254,8 +254,8 @@ double BillGrid::linesTotal() const
 {
     decimal::Sum sum;
     for (int r = 1; r <= lastLine(); ++r)
-        sum.add(billnum::val(cell(r, ColRole::Amount)));
-    return sum.value();
+        sum.add(billnum::lineAmount(billnum::val(cell(r, ColRole::Qty)), billnum::val(cell(r, ColRole::Price))));
+    return decimal::figure(sum.value());
 }
 
 void BillGrid::rewriteTotal()

@@ -84,6 +84,10 @@ public:
     void recomputeLines();
     // The total row: "金额合计" and the sum of the line amounts.
     void rewriteTotal();
+    // The bill's one total, shown, saved and handed to its voucher: the
+    // decimal sum of the line amounts (each the product of quantity and
+    // price, not the text that shows it), cut to 15 significant digits on
+    // its decimal value (decimal::figure).
     double linesTotal() const;
 
     // Whether the line names goods (a save writes it; one without is skipped).

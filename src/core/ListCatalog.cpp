@@ -1,7 +1,5 @@
 #include "ListCatalog.h"
 
-#include "platform/db/DecimalSql.h"
-
 #include <QHash>
 
 namespace {
@@ -62,27 +60,35 @@ Select goodsSummary(const char *number, const char *numberAlias, const char *lin
                   {DerivedColumn{QStringLiteral("金额"), QStringLiteral("数量"), QStringLiteral("单价")}});
 }
 
-// The sums due and paid per partner and payment method (405, 406), exact
-// to the last of their 6 decimals: a partner paid in full owes 0.
-QString dueSummary(const QString &partner, const QString &who, const QString &table, const QString &due,
-                   const QString &paid, const QString &verb)
+// The sums due and paid per partner and payment method (405, 406): every
+// voucher listed by partner name and payment method, and the reader sums
+// each group's decimal values exactly, the balance rounded once, so a
+// partner paid in full owes 0 at any size the windows accept.
+Select dueSummary(const QString &partner, const QString &who, const QString &table, const QString &due,
+                  const QString &paid, const QString &verb)
 {
-    const QString a = QStringLiteral("A.") + due, b = QStringLiteral("A.") + paid;
-    return QStringLiteral("select B.%1Name as %2,%4 as 应%7金额,%5 as 已%7金额,%6 as 未%7金额,"
-                          "C.PayModeName as 付款方式 from %3 as A,%1 as B,PayMode as C "
-                          "where B.%1ID=A.%1ID and C.PayModeID=A.PayModeID "
-                          "Group By B.%1Name,C.PayModeName Order By B.%1Name,C.PayModeName")
-        .arg(partner, who, table, decimalsql::sum(a), decimalsql::sum(b), decimalsql::sumDifference(a, b), verb);
+    const QString dueAlias = QStringLiteral("应") + verb + QStringLiteral("金额"),
+                  paidAlias = QStringLiteral("已") + verb + QStringLiteral("金额"),
+                  leftAlias = QStringLiteral("未") + verb + QStringLiteral("金额");
+    return Select(QStringLiteral("select B.%1Name as %2,A.%4 as %6,A.%5 as %7,A.%4-A.%5 as %8,"
+                                 "C.PayModeName as 付款方式 from %3 as A,%1 as B,PayMode as C "
+                                 "where B.%1ID=A.%1ID and C.PayModeID=A.PayModeID "
+                                 "Order By B.%1Name,C.PayModeName")
+                      .arg(partner, who, table, due, paid, dueAlias, paidAlias, leftAlias),
+                  {},
+                  Grouping{{who, QStringLiteral("付款方式")},
+                           {SumColumn{dueAlias}, SumColumn{paidAlias}, SumColumn{leftAlias, dueAlias, paidAlias}}});
 }
 
-// The quantities returned per goods item (407, 408), exact sums.
-QString returnSummary(const QString &lineTable)
+// The quantities returned per goods item (407, 408): every line by goods,
+// summed exactly by the reader.
+Select returnSummary(const QString &lineTable)
 {
-    return QStringLiteral("select A.GoodsID as 商品编码,B.GoodsName as 商品名称,C.ProductTypeName as 商品类别, "
-                          "%2 as 退货数量 from %1 as A,Product as B,ProductType as C "
-                          "where B.GoodsID=A.GoodsID and C.ProductTypeID=B.ProductTypeID "
-                          "Group By A.GoodsID,B.GoodsName,C.ProductTypeName Order By A.GoodsID")
-        .arg(lineTable, decimalsql::sum(QStringLiteral("A.ReturnNumber")));
+    return Select(QStringLiteral("select B.GoodsID as 商品编码,B.GoodsName as 商品名称,C.ProductTypeName as 商品类别, "
+                                 "A.ReturnNumber as 退货数量 from %1 as A,Product as B,ProductType as C "
+                                 "where B.GoodsID=A.GoodsID and C.ProductTypeID=B.ProductTypeID Order By A.GoodsID")
+                      .arg(lineTable),
+                  {}, Grouping{{QStringLiteral("商品编码")}, {SumColumn{QStringLiteral("退货数量")}}});
 }
 
 // The ten code-and-name lists: their tables and the noun of their headers.

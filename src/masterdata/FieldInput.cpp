@@ -1,6 +1,7 @@
 #include "FieldInput.h"
 
 #include "platform/db/CodeKey.h"
+#include "platform/db/Decimal.h"
 
 #include <QRegularExpression>
 
@@ -50,20 +51,24 @@ QString HeldCode::codeOf(const QString &text, const QVector<CodeItem> &items) co
 
 NumberInput readPlainNumber(const QString &text, double *value)
 {
-    static const QRegularExpression plain(QStringLiteral("^[+-]?([0-9]*)(?:\\.([0-9]*))?$"));
+    static const QRegularExpression plain(QStringLiteral("^[+-]?0*([0-9]*?)(?:\\.([0-9]*?)0*)?$"));
     const QString t = text.trimmed();
     const QRegularExpressionMatch m = plain.match(t);
-    if (!m.hasMatch() || m.capturedLength(1) + m.capturedLength(2) == 0)
+    if (!m.hasMatch() || !t.contains(QRegularExpression(QStringLiteral("[0-9]"))))
         return NumberInput::NotANumber;
-    // The significant digits run from the first digit that is not zero to
-    // the last (3000000000000000 has one, as has 0.00005).
-    const QString digits = m.captured(1) + m.captured(2);
-    const qsizetype first = digits.indexOf(QRegularExpression(QStringLiteral("[1-9]")));
-    const qsizetype last = digits.lastIndexOf(QRegularExpression(QStringLiteral("[1-9]")));
-    const double v = t.toDouble();
-    if ((first >= 0 && last - first + 1 > 15) || !std::isfinite(v))
+    // The whole digits without the zeros before them, the decimals without
+    // the zeros after them; below 1 the zeros after the point do not count.
+    const QString whole = m.captured(1), decimals = m.captured(2);
+    qsizetype significant = whole.size() + decimals.size();
+    if (whole.isEmpty()) {
+        qsizetype zeros = 0;
+        while (zeros < decimals.size() && decimals[zeros] == QLatin1Char('0'))
+            ++zeros;
+        significant -= zeros;
+    }
+    if (decimals.size() > decimal::ComputedPlaces || significant > decimal::FigureDigits)
         return NumberInput::OutOfRange;
     if (value)
-        *value = v;
+        *value = t.toDouble();
     return NumberInput::Ok;
 }

@@ -50,8 +50,10 @@ private:
 enum class NumberInput { Ok, NotANumber, OutOfRange };
 // The one reading of a typed number: after trimming, a plain decimal (an
 // optional sign, digits with at most one point: "12", "-2.5", ".5", "3.")
-// of at most 15 significant digits (from the first digit that is not zero
-// to the last, so every number the program shows reads back). Exponents,
-// "5x", "1,000" and empty text are not numbers; more digits are out of
-// range. value may be null.
+// that the program keeps as typed: at most 6 decimals and at most 15
+// significant digits (the whole digits from the first that is not zero,
+// then the decimals up to the last that is not zero: below 10^15, and
+// 0.000001 at the least). Exponents, "5x", "1,000" and empty text are not
+// numbers; more digits (1.0000004, 0.0000001, 10^15 and more written out)
+// are out of range. value may be null.
 NumberInput readPlainNumber(const QString &text, double *value);

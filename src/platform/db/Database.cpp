@@ -168,6 +168,7 @@ ResultPtr Database::query(const Select &select, const QVariantList &params) cons
     if (q.lastError().isValid())
         throw sqlError(connection(), q.lastError(), sql);
     q.finish();
+    derivation.finish(data);
     for (ResultColumn &c : data)
         c.squeeze();
     return std::make_shared<const ResultTable>(std::move(names), std::move(data));

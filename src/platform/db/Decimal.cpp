@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <string>
 
 namespace decimal {
 namespace {
@@ -88,6 +89,86 @@ bool add(Decimal &to, const Decimal &d)
     return true;
 }
 
+using Limbs = std::vector<std::uint32_t>;
+constexpr std::uint32_t kLimb = 1000000000; // 10^9
+
+// The greatest multiple of 9 not above e.
+int floorNine(int e)
+{
+    return e >= 0 ? e / 9 * 9 : -((-e + 8) / 9 * 9);
+}
+
+// Adds from, shifted up by at limbs, to to.
+void addLimbs(Limbs &to, size_t at, const Limbs &from)
+{
+    std::uint64_t carry = 0;
+    for (size_t i = 0; i < from.size() || carry; ++i) {
+        if (at + i >= to.size())
+            to.resize(at + i + 1, 0);
+        const std::uint64_t s = std::uint64_t(to[at + i]) + (i < from.size() ? from[i] : 0) + carry;
+        to[at + i] = std::uint32_t(s % kLimb);
+        carry = s / kLimb;
+    }
+}
+
+// Subtracts the smaller b from a, both of as many limbs.
+void subtractLimbs(Limbs &a, const Limbs &b)
+{
+    std::int64_t borrow = 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        std::int64_t d = std::int64_t(a[i]) - (i < b.size() ? b[i] : 0) - borrow;
+        borrow = d < 0;
+        a[i] = std::uint32_t(d + (borrow ? kLimb : 0));
+    }
+}
+
+int compareLimbs(const Limbs &a, const Limbs &b)
+{
+    for (size_t i = std::max(a.size(), b.size()); i-- > 0;) {
+        const std::uint32_t x = i < a.size() ? a[i] : 0, y = i < b.size() ? b[i] : 0;
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return 0;
+}
+
+// The limbs moved down to a lower exponent (a multiple of 9).
+Limbs lowered(const Limbs &limbs, int from, int to)
+{
+    if (limbs.empty())
+        return {};
+    Limbs l(size_t((from - to) / 9), 0);
+    l.insert(l.end(), limbs.begin(), limbs.end());
+    return l;
+}
+
+// The number limbs × 10^exponent with its sign, rounded half away from zero
+// to places decimals, as text that from_chars reads: "-123e-6".
+std::string roundedText(const Limbs &limbs, int exponent, bool negative, int places)
+{
+    std::string digits;
+    for (size_t i = limbs.size(); i-- > 0;) {
+        const std::string limb = std::to_string(limbs[i]);
+        digits += digits.empty() ? limb : std::string(9 - limb.size(), '0') + limb;
+    }
+    if (exponent < -places) {
+        const size_t drop = size_t(-places - exponent);
+        const bool up = drop <= digits.size() && digits[digits.size() - drop] >= '5';
+        digits.resize(digits.size() > drop ? digits.size() - drop : 0);
+        exponent = -places;
+        size_t i = digits.size();
+        for (; up && i > 0 && digits[i - 1] == '9'; --i)
+            digits[i - 1] = '0';
+        if (up && i > 0)
+            ++digits[i - 1];
+        else if (up)
+            digits.insert(digits.begin(), '1');
+    }
+    if (digits.empty())
+        digits = "0";
+    return (negative ? "-" : "") + digits + "e" + std::to_string(exponent);
+}
+
 } // namespace
 
 Decimal of(double value)
@@ -158,6 +239,14 @@ Decimal rounded(const Decimal &d, int places)
     return Decimal{q, -places};
 }
 
+Decimal toDigits(const Decimal &d, int digits)
+{
+    const int count = digitCount(d.digits);
+    if (count <= digits)
+        return d;
+    return rounded(d, -d.exponent - (count - digits));
+}
+
 int digitCount(i128 digits)
 {
     const i128 m = magnitude(digits);
@@ -167,16 +256,75 @@ int digitCount(i128 digits)
     return n;
 }
 
+void Sum::Wide::add(unsigned __int128 magnitude, int e)
+{
+    if (magnitude == 0)
+        return;
+    if (limbs.empty()) {
+        exponent = floorNine(e);
+    } else if (e < exponent) {
+        limbs = lowered(limbs, exponent, floorNine(e));
+        exponent = floorNine(e);
+    }
+    Limbs from;
+    for (; magnitude > 0; magnitude /= kLimb)
+        from.push_back(std::uint32_t(magnitude % kLimb));
+    // Shifted by the digits that do not make a whole limb.
+    const int shift = (e - exponent) % 9;
+    std::uint64_t carry = 0;
+    for (std::uint32_t &limb : from) {
+        const std::uint64_t v = std::uint64_t(limb) * std::uint64_t(tenTo(shift)) + carry;
+        limb = std::uint32_t(v % kLimb);
+        carry = v / kLimb;
+    }
+    if (carry)
+        from.push_back(std::uint32_t(carry));
+    addLimbs(limbs, size_t((e - exponent) / 9), from);
+}
+
+void Sum::addWide(const Decimal &d)
+{
+    (d.digits < 0 ? m_minus : m_plus).add((unsigned __int128)magnitude(d.digits), d.exponent);
+}
+
 void Sum::add(double value)
 {
-    m_binary += value;
-    if (m_exact)
-        m_exact = std::isfinite(value) && decimal::add(m_total, of(value));
+    if (!std::isfinite(value)) {
+        m_nonFinite += value;
+        m_anyNonFinite = true;
+        return;
+    }
+    const Decimal d = of(value);
+    if (!m_wide && decimal::add(m_total, d))
+        return;
+    if (!m_wide) {
+        // Too wide for 128 bits: from here on in limbs.
+        m_wide = true;
+        addWide(m_total);
+    }
+    addWide(d);
 }
 
 double Sum::value() const
 {
-    return m_exact ? toDouble(decimal::rounded(m_total)) : rounded(m_binary);
+    if (m_anyNonFinite)
+        return m_nonFinite;
+    if (!m_wide)
+        return toDouble(decimal::rounded(m_total));
+    // The difference of the two parts, exact, then rounded once.
+    const int e = std::min(m_plus.limbs.empty() ? m_minus.exponent : m_plus.exponent,
+                           m_minus.limbs.empty() ? m_plus.exponent : m_minus.exponent);
+    Limbs plus = lowered(m_plus.limbs, m_plus.exponent, e), minus = lowered(m_minus.limbs, m_minus.exponent, e);
+    const bool negative = compareLimbs(plus, minus) < 0;
+    if (negative)
+        std::swap(plus, minus);
+    plus.resize(std::max(plus.size(), minus.size()), 0);
+    subtractLimbs(plus, minus);
+    const std::string text = roundedText(plus, e, negative, ComputedPlaces);
+    double v = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), v).ec == std::errc::result_out_of_range)
+        v = negative ? -HUGE_VAL : HUGE_VAL;
+    return v == 0 ? 0.0 : v;
 }
 
 bool toMillionths(double value, long long *out)
@@ -211,6 +359,13 @@ double rounded(double value)
     if (!std::isfinite(value))
         return value;
     return toDouble(decimal::rounded(of(value)));
+}
+
+double figure(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    return toDouble(toDigits(of(value)));
 }
 
 } // namespace decimal

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 // Every number computed from quantities, prices and amounts (line amounts,
 // totals, balances, a count's difference, stock after a bill) is reckoned on
 // decimal values, not on binary fractions: a double stands for the decimal
@@ -13,6 +16,8 @@
 namespace decimal {
 
 constexpr int ComputedPlaces = 6;
+// The significant digits a figure is shown and kept with at most.
+constexpr int FigureDigits = 15;
 
 // digits × 10^exponent.
 struct Decimal {
@@ -26,24 +31,38 @@ Decimal of(double value);
 double toDouble(const Decimal &d);
 // Rounded half away from zero to so many decimal places.
 Decimal rounded(const Decimal &d, int places = ComputedPlaces);
+// Rounded half away from zero to so many significant digits.
+Decimal toDigits(const Decimal &d, int digits = FigureDigits);
 // The number of characters of the digits as written (a sign not counted).
 int digitCount(__int128 digits);
 
-// A sum of doubles on their decimal values, exact while the digits, aligned
-// at the point, fit in 38 places (as those of every number of at most 15
-// significant digits between 10^-6 and 10^15 do); beyond that the binary
-// sum, rounded.
+// A sum of doubles on their decimal values, exact for any values and any
+// number of them: in 128 bits while the digits, aligned at the point, fit
+// in 38 places (as those of every number of at most 15 significant digits
+// and 6 decimals do), beyond that in as many digits as it takes. An
+// infinity or NaN added makes the sum that of those alone.
 class Sum
 {
 public:
     void add(double value);
-    // The sum, rounded.
+    // The sum, rounded once.
     double value() const;
 
 private:
+    // A whole number in limbs of 9 decimal digits, lowest first, times
+    // 10^exponent (a multiple of 9).
+    struct Wide {
+        std::vector<std::uint32_t> limbs;
+        int exponent = 0;
+        void add(unsigned __int128 magnitude, int exponent);
+    };
+    void addWide(const Decimal &d);
+
     Decimal m_total;
-    double m_binary = 0;
-    bool m_exact = true;
+    bool m_wide = false;
+    Wide m_plus, m_minus; // once wide: the sum of the positive values and of the negative ones
+    double m_nonFinite = 0;
+    bool m_anyNonFinite = false;
 };
 
 // The value rounded, in whole millionths (10^-ComputedPlaces), when that
@@ -55,5 +74,8 @@ double product(double a, double b);
 double difference(double a, double b);
 // The value itself, rounded; zero comes out as 0, never -0.
 double rounded(double value);
+// The value cut to FigureDigits significant digits on its decimal value,
+// rounding half away from zero (1234567890.123405 → 1234567890.12341).
+double figure(double value);
 
 } // namespace decimal

@@ -99,12 +99,43 @@ bool ResultColumn::isNull(qsizetype row) const
     }
 }
 
-bool ResultColumn::lastNumber(double *v) const
+void ResultColumn::appendFrom(const ResultColumn &from, qsizetype row)
 {
-    if (m_word.isEmpty())
+    const quint64 w = from.m_word.at(row);
+    switch (from.kindAt(row)) {
+    case Integer: appendInteger(qint64(w)); break;
+    case Real: appendReal(std::bit_cast<double>(w)); break;
+    case Bool: appendBool(w != 0); break;
+    case Text: appendText(from.m_text.at(w >> kLengthBits), qsizetype(w & kMaxLength)); break;
+    case Other: append(from.m_other.at(qsizetype(w))); break;
+    default: appendNull(); break;
+    }
+}
+
+bool ResultColumn::sameValue(qsizetype row, qsizetype other) const
+{
+    const Kind kind = kindAt(row);
+    const quint64 a = m_word.at(row), b = m_word.at(other);
+    if (kind != kindAt(other))
         return false;
-    const quint64 w = m_word.last();
-    switch (kindAt(size() - 1)) {
+    switch (kind) {
+    case Null: return true;
+    case Text:
+        if (a == b || (a & kMaxLength) != (b & kMaxLength))
+            return a == b;
+        return (a & kMaxLength) == 0
+            || std::memcmp(m_text.at(a >> kLengthBits), m_text.at(b >> kLengthBits), size_t(a & kMaxLength)) == 0;
+    case Other: return m_other.at(qsizetype(a)) == m_other.at(qsizetype(b));
+    default: return a == b;
+    }
+}
+
+bool ResultColumn::number(qsizetype row, double *v) const
+{
+    if (row < 0 || row >= size())
+        return false;
+    const quint64 w = m_word.at(row);
+    switch (kindAt(row)) {
     case Integer:
         *v = double(qint64(w));
         return true;

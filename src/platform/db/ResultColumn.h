@@ -103,12 +103,18 @@ public:
     void appendText(const char *utf8, qsizetype bytes);
     // Keeps the value's type: value() gives back an equal value of that type.
     void append(const QVariant &v);
+    // Appends the value of a row of another column, as it is there.
+    void appendFrom(const ResultColumn &from, qsizetype row);
 
     qsizetype size() const { return m_word.size(); }
     QVariant value(qsizetype row) const;
     bool isNull(qsizetype row) const;
-    // The last value appended, when it is a number.
-    bool lastNumber(double *v) const;
+    // The value of a row, or the last value appended, when it is a number.
+    bool number(qsizetype row, double *v) const;
+    bool lastNumber(double *v) const { return number(size() - 1, v); }
+    // Whether two rows hold the same value (of the same kind; texts byte
+    // for byte).
+    bool sameValue(qsizetype row, qsizetype other) const;
 
     // Gives back the room reserved for rows that never came.
     void squeeze();

@@ -28,12 +28,31 @@ bool isYesNoColumn(const QString &column);
 // (OperatorID,Flage as 是否停用 gives 是否停用), by their names in the result.
 QStringList yesNoAliases(const QString &sql);
 
-// A query, the columns of its result that the reader computes and those it
-// reads as yes/no values.
+// A column the reader sums over each group of rows: the exact decimal sum
+// of the values of column of (the column itself when empty), less that of
+// column less when named, rounded once (decimal::Sum). A group without a
+// number sums to null, as in SQL. The query keeps the row's own expression
+// (A.MustPay-A.HavePay as 未付金额) for what it means.
+struct SumColumn {
+    QString alias;
+    QString of = QString(), less = QString();
+};
+
+// Rows the reader folds into one per group, in place of the database's
+// binary sums: the query lists every row ordered by its keys, and each run
+// of rows with equal keys becomes one row, with the values of its first row
+// and its sums.
+struct Grouping {
+    QStringList keys;
+    QVector<SumColumn> sums;
+};
+
+// A query, the columns of its result that the reader computes, those it
+// reads as yes/no values, and the rows it folds into groups.
 struct Select {
     Select() = default;
-    Select(QString sql, QVector<DerivedColumn> derivedColumns = {})
-        : text(std::move(sql)), derived(std::move(derivedColumns)), yesNo(yesNoAliases(text))
+    Select(QString sql, QVector<DerivedColumn> derivedColumns = {}, Grouping groupRows = {})
+        : text(std::move(sql)), derived(std::move(derivedColumns)), yesNo(yesNoAliases(text)), grouping(std::move(groupRows))
     {
     }
     bool isYesNo(const QString &column) const { return yesNo.contains(column, Qt::CaseInsensitive); }
@@ -41,9 +60,11 @@ struct Select {
     QString text;
     QVector<DerivedColumn> derived;
     QStringList yesNo;
+    Grouping grouping;
 };
 
-// The derived columns of one result, by position.
+// The columns of one result that the reader computes, by position: derived
+// columns as each row is read, then the groups folded.
 class Derivation
 {
 public:
@@ -65,8 +86,12 @@ public:
         }
     }
 
+    // Once every row is read: each group of rows folded into one.
+    void finish(std::vector<ResultColumn> &data) const;
+
 private:
     bool append(std::vector<ResultColumn> &data, int col) const;
+    bool sameKeys(const std::vector<ResultColumn> &data, qsizetype row, qsizetype above) const;
 
     struct Operands {
         int left = -1, right = -1;
@@ -75,4 +100,10 @@ private:
     std::vector<bool> m_derived;
     std::vector<int> m_columns;
     std::vector<Operands> m_operands; // by column
+
+    struct Summed {
+        int column = -1, of = -1, less = -1;
+    };
+    std::vector<int> m_keys;
+    std::vector<Summed> m_sums;
 };

@@ -167,6 +167,7 @@ ResultPtr query(sqlite3 *db, const Select &select, const QVariantList &params)
     const auto read = [&](int c) { appendValue(data[c], s, c, boolean[c]); };
     while (st.step())
         derivation.appendRow(data, read);
+    derivation.finish(data);
     for (ResultColumn &c : data)
         c.squeeze();
     return std::make_shared<const ResultTable>(std::move(names), std::move(data));

@@ -5,16 +5,16 @@
 
 #include "Decimal.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace {
 
-// A number rounded to 15 significant digits, as written without exponent:
-// its digits without the zeros that close them, and the power of ten of the
+// A number cut to 15 significant digits on its decimal value (its shortest
+// text), rounding half away from zero, as written without exponent: its
+// digits without the zeros that close them, and the power of ten of the
 // first (0.0125: "125", -2).
 struct Significant {
-    char digits[16];
+    char digits[20];
     int count = 0;
     int power = 0;
     bool negative = false;
@@ -22,19 +22,22 @@ struct Significant {
 
 Significant significant(double value)
 {
-    char buf[32];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    const decimal::Decimal d = decimal::toDigits(decimal::of(value));
     Significant s;
-    const char *p = buf;
-    s.negative = *p == '-';
-    p += s.negative;
-    for (; p < res.ptr && *p != 'e'; ++p) {
-        if (*p != '.')
-            s.digits[s.count++] = *p;
-    }
-    while (s.count > 1 && s.digits[s.count - 1] == '0')
-        --s.count;
-    std::from_chars(p + 1 + (p[1] == '+'), res.ptr, s.power); // the text has no end mark
+    s.negative = d.digits < 0;
+    // At most 16 digits (a carry past the 15th): they fit in 64 bits.
+    long long m = (long long)(s.negative ? -d.digits : d.digits);
+    int exponent = d.exponent;
+    for (; m % 10 == 0 && m > 0; m /= 10)
+        ++exponent;
+    char buf[20];
+    int n = 0;
+    for (; m > 0; m /= 10)
+        buf[n++] = char('0' + m % 10);
+    for (int i = 0; i < n; ++i)
+        s.digits[i] = buf[n - 1 - i];
+    s.count = n;
+    s.power = exponent + n - 1;
     return s;
 }
 
@@ -80,16 +83,6 @@ int numberTextLength(double value)
 {
     if (value == 0.0 || !std::isfinite(value))
         return int(numberText(value).size());
-    // A number of at most 15 digits shows them all: its decimal value
-    // (below the normal range doubles hold fewer digits).
-    const decimal::Decimal d = decimal::of(value);
-    int count = decimal::digitCount(d.digits);
-    if (count <= 15 && std::isnormal(value)) {
-        int exponent = d.exponent;
-        for (long long m = (long long)d.digits; m % 10 == 0; m /= 10, --count)
-            ++exponent;
-        return plainLength(count, exponent + count - 1, value < 0);
-    }
     const Significant s = significant(value);
     return plainLength(s.count, s.power, s.negative);
 }

@@ -14,7 +14,9 @@ bool isNumberValue(const QVariant &value);
 
 // A number in its shortest form, as above, written as a plain decimal, never
 // with an exponent (0.00005, 3000000000000000), so that every number shown
-// reads back as a typed number.
+// reads back as a typed number. A number of more digits is cut to 15 on its
+// decimal value, rounding half away from zero (decimal::figure():
+// 1234567890.123405 shows 1234567890.12341).
 QString numberText(double value);
 // The length of numberText(value), found without writing the text.
 int numberTextLength(double value);
