@@ -60,7 +60,7 @@ FrmChangePassword::FrmChangePassword(AppState &state, QWidget *parent) : QDialog
     setTabOrder(m_old, m_new);
     setTabOrder(m_new, m_confirm);
 
-    connect(ok, &QPushButton::clicked, this, &FrmChangePassword::confirm);
+    m_press.connectCommand(ok, [this] { confirm(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 

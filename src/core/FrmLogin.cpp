@@ -89,7 +89,7 @@ FrmLogin::FrmLogin(AppState &state, Mode mode, QWidget *parent)
     setTabOrder(m_password, ok);
     setTabOrder(ok, exit);
 
-    connect(ok, &QPushButton::clicked, this, [this] { checkLogin(m_userId->text(), m_password->text()); });
+    m_press.connectCommand(ok, [this] { checkLogin(m_userId->text(), m_password->text()); });
     // Esc and the close box reach reject(); "退出" does the same.
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 }
