@@ -6,6 +6,8 @@
 #include "EditorKit.h"
 #include "OtherDesk.h"
 
+#include "core/FrmChangePassword.h"
+#include "core/FrmLogin.h"
 #include "core/GenFunc.h"
 #include "core/Passwords.h"
 #include "platform/ui/Modal.h"
@@ -20,6 +22,7 @@
 #include "stock/FrmCheck.h"
 
 #include <QDir>
+#include <QStyleHints>
 #include <QtTest>
 
 #include <functional>
@@ -147,6 +150,26 @@ const SaveKind &saveKind(const QString &name)
           [](QDialog *w) { static_cast<BillWindow *>(w)->save(); },
           QStringLiteral("select count(*) from SaleReturn where SaleReturnID='D1'"), "txt_Remark", "到货验收",
           true}},
+        {QStringLiteral("sign-in"),
+         {[](TestApp &app) {
+              std::unique_ptr<QDialog> w = std::make_unique<FrmLogin>(app.state(), FrmLogin::Mode::SignInAgain);
+              w->show();
+              typeInto(w.get(), "txt_Password", QStringLiteral("admin"));
+              return w;
+          },
+          [](QDialog *w) { press(w, "cmd_OK"); }, QStringLiteral("select count(*) from OperatorLog"), "txt_Password",
+          QStringLiteral("admin"), true}},
+        {QStringLiteral("password change"),
+         {[](TestApp &app) {
+              std::unique_ptr<QDialog> w = std::make_unique<FrmChangePassword>(app.state());
+              w->show();
+              typeInto(w.get(), "txt_OldPassword", QStringLiteral("admin"));
+              typeInto(w.get(), "txt_NewPassword", QStringLiteral("neu"));
+              typeInto(w.get(), "txt_ConfirmPassword", QStringLiteral("neu"));
+              return w;
+          },
+          [](QDialog *w) { press(w, "cmd_OK"); }, QStringLiteral("select count(*) from Operator where UserPassword='neu'"),
+          "txt_ConfirmPassword", QStringLiteral("neu"), false}},
     };
     return kinds.find(name).value();
 }
@@ -264,34 +287,56 @@ private slots:
         QCOMPARE(countOf(app, k.savedSql), 1);
     }
 
-    // A second press while the first one's save waits for the other desk
-    // does nothing: one record, no message, the window closed or, after
-    // "新增", ready for the next.
+    // A second press while the first one's save waits for the other desk,
+    // or within the double-click interval of the first, does nothing: one
+    // record, no message, the window closed or, after "新增" or where a save
+    // keeps it open, ready for the next.
     void secondPressDoesNothing_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("via"); // a bill's button opening the voucher pressed twice
         QTest::addColumn<QString>("button");
-        QTest::newRow("payable from a receipt") << "goods receipt" << "cmd_Pay" << "cmd_OK";
-        QTest::newRow("receivable") << "receivable" << "" << "cmd_OK";
-        QTest::newRow("delivery") << "delivery" << "" << "cmd_Save";
-        QTest::newRow("sales return") << "sales return" << "" << "cmd_Save";
-        QTest::newRow("stock count") << "stock count" << "" << "cmd_Save";
-        QTest::newRow("goods") << "goods" << "" << "cmd_OK";
-        QTest::newRow("code-and-name record, 新增") << "code-and-name record" << "" << "cmd_Add";
+        QTest::addColumn<int>("after"); // ms from the first press; -1: while the first waits
+        QTest::newRow("payable from a receipt") << "goods receipt" << "cmd_Pay" << "cmd_OK" << -1;
+        QTest::newRow("receivable") << "receivable" << "" << "cmd_OK" << -1;
+        QTest::newRow("delivery") << "delivery" << "" << "cmd_Save" << -1;
+        QTest::newRow("sales return") << "sales return" << "" << "cmd_Save" << -1;
+        QTest::newRow("stock count") << "stock count" << "" << "cmd_Save" << -1;
+        QTest::newRow("goods") << "goods" << "" << "cmd_OK" << -1;
+        QTest::newRow("code-and-name record, 新增") << "code-and-name record" << "" << "cmd_Add" << -1;
+        QTest::newRow("goods receipt, 30 ms") << "goods receipt" << "" << "cmd_Save" << 30;
+        QTest::newRow("payable, 新增 80 ms") << "payable" << "" << "cmd_Add" << 80;
+        QTest::newRow("code-and-name record, 新增 150 ms") << "code-and-name record" << "" << "cmd_Add" << 150;
+        QTest::newRow("delivery, 300 ms") << "delivery" << "" << "cmd_Save" << 300;
+        QTest::newRow("sign-in, 300 ms") << "sign-in" << "" << "cmd_OK" << 300;
+        QTest::newRow("password change, Enter twice 80 ms") << "password change" << "" << "Enter" << 80;
     }
     void secondPressDoesNothing()
     {
         QFETCH(QString, kind);
         QFETCH(QString, via);
         QFETCH(QString, button);
+        QFETCH(int, after);
+        const SaveKind &k = saveKind(kind);
         TestApp app;
         QVERIFY(app.ok());
         app.seedMasterData();
         msg::Recorder box;
         modal::Script script;
-        auto w = saveKind(kind).open(app);
+        auto w = k.open(app);
         QVERIFY(w);
+        QPushButton elsewhere; // another window, where the rest of a double click may land
+        elsewhere.show();
+        QSignalSpy elsewhereClicked(&elsewhere, &QPushButton::clicked);
+        PressClock clock;
+        const auto pressOnce = [&] {
+            button == "Enter" ? QTest::keyClick(child<QWidget>(w.get(), k.inputBox), Qt::Key_Return)
+                              : press(w.get(), qPrintable(button));
+        };
+        if (after >= 0) {
+            pressOnce();
+            clock.advance(after);
+        }
         bool voucherOpen = true;
         script.then([&](QDialog *voucher) {
             chooseText(voucher, "cmb_PayMode", QStringLiteral("P1-"));
@@ -300,18 +345,24 @@ private slots:
         });
         OtherDesk desk(liveFile(app));
         QVERIFY(desk.hold(300));
-        if (via.isEmpty())
+        if (after >= 0)
+            pressOnce();
+        else if (via.isEmpty())
             pressTwice(w.get(), button);
         else
             press(w.get(), qPrintable(via));
         desk.release();
         QVERIFY2(box.count() == 0, qPrintable(box.lastText()));
         const QString payable = QStringLiteral("select count(*) from Pay where BuyInID='R1'");
-        QCOMPARE(countOf(app, via.isEmpty() ? saveKind(kind).savedSql : payable), 1);
-        // Only "新增" leaves its window open, its buttons working again.
-        const bool open =
-            via.isEmpty() ? w->isVisible() && w->findChild<QPushButton *>(button)->isEnabled() : voucherOpen;
-        QCOMPARE(open, button == QLatin1String("cmd_Add"));
+        QCOMPARE(countOf(app, via.isEmpty() ? k.savedSql : payable), 1);
+        const bool open = via.isEmpty() ? w->isVisible() && w->findChildren<QPushButton *>().first()->isEnabled()
+                                        : voucherOpen;
+        QCOMPARE(open, button == QLatin1String("cmd_Add") || (via.isEmpty() && !k.closesAfterSave));
+        // Where the press closed its window, the rest of the double click does nothing.
+        QTest::mouseClick(&elsewhere, Qt::LeftButton);
+        clock.advance(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+        QTest::mouseClick(&elsewhere, Qt::LeftButton);
+        QCOMPARE(elsewhereClicked.count(), open ? 2 : 1);
     }
 
     // The other desk saves the same new number between this one's check and save.

@@ -114,14 +114,22 @@ private slots:
         QCOMPARE(child<QPushButton>(&w, "cmd_Exit")->text(), QStringLiteral("退出"));
     }
 
+    void exitKeepsThePreviousOperator_data()
+    {
+        QTest::addColumn<bool>("byEnter"); // Enter on "退出"
+        QTest::newRow("click") << false;
+        QTest::newRow("Enter") << true;
+    }
     void exitKeepsThePreviousOperator()
     {
+        QFETCH(bool, byEnter);
         TestApp app;
         QVERIFY(app.ok());
         FrmLogin w(app.state(), FrmLogin::Mode::SignInAgain);
         w.show();
-        QTest::keyClicks(child<QLineEdit>(&w, "txt_Password"), QStringLiteral("wrong"));
-        QTest::mouseClick(child<QPushButton>(&w, "cmd_Exit"), Qt::LeftButton);
+        QTest::keyClicks(child<QLineEdit>(&w, "txt_Password"), QStringLiteral("admin"));
+        auto *exit = child<QPushButton>(&w, "cmd_Exit");
+        byEnter ? QTest::keyClick(exit, Qt::Key_Return) : QTest::mouseClick(exit, Qt::LeftButton);
         QVERIFY(!w.isVisible());
         QCOMPARE(w.result(), int(QDialog::Rejected));
         QCOMPARE(app.state().currentOperatorID, QStringLiteral("Administrator"));

@@ -221,7 +221,9 @@ private slots:
             typeInto(d, "txt_ConfirmPassword", QStringLiteral("neu"));
             QTest::keyClick(child<QLineEdit>(d, "txt_ConfirmPassword"), Qt::Key_Return);
             QVERIFY(d->isVisible());
-            press(d, "cmd_Close");
+            // Enter on "关闭" closes.
+            QTest::keyClick(child<QPushButton>(d, "cmd_Close"), Qt::Key_Return);
+            QVERIFY(!d->isVisible());
         });
         FrmMain w(app.state());
         box.clear();

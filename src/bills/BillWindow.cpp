@@ -136,7 +136,7 @@ void BillWindow::buildWindow()
     QPushButton *saveButton = addCommand(QStringLiteral("cmd_Save"), QStringLiteral("保存"));
     QPushButton *exitButton = addCommand(QStringLiteral("cmd_Exit"), QStringLiteral("退出"));
     connect(printButton, &QPushButton::clicked, this, &BillWindow::print);
-    connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
+    m_press.connect(saveButton, [this] { save(); });
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
 
     // Enter walks the header boxes in the kind's order, then "保存", or the

@@ -70,6 +70,8 @@ protected:
     // (OnePress): the cell editor's text taken first, a database failure
     // shown as "错误". Gives what the work gives (false after a failure).
     bool runCommand(const std::function<bool()> &work);
+    // The window's buttons that write are connected through it.
+    OnePress &onePress() { return m_press; }
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

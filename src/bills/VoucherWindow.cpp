@@ -111,8 +111,8 @@ VoucherWindow::VoucherWindow(AppState &state, const VoucherKind &kind, int mode,
 
     connect(m_must, &QLineEdit::textChanged, this, &VoucherWindow::showBalance);
     connect(m_have, &QLineEdit::textChanged, this, &VoucherWindow::showBalance);
-    connect(ok, &QPushButton::clicked, this, &VoucherWindow::confirm);
-    connect(m_add, &QPushButton::clicked, this, &VoucherWindow::saveAndNew);
+    m_press.connect(ok, [this] { confirm(); });
+    m_press.connect(m_add, [this] { saveAndNew(); });
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 }
 

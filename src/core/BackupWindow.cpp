@@ -68,12 +68,7 @@ BackupWindow::BackupWindow(AppState &state, const BackupWindowTexts &texts,
     connect(m_path, &QLineEdit::textChanged, this, [this](const QString &t) { m_ok->setEnabled(!t.isEmpty()); });
     connect(m_browse, &QPushButton::clicked, this, &BackupWindow::browse);
     connect(m_cancel, &QPushButton::clicked, this, &BackupWindow::close);
-    connect(m_ok, &QPushButton::clicked, this, [this] {
-        m_press.run([this] {
-            runCommand();
-            return true;
-        });
-    });
+    m_press.connectCommand(m_ok, [this] { runCommand(); });
 
     m_backupPath = m_op->loadBackupPath();
     m_path->setText(m_backupPath);

@@ -47,10 +47,10 @@ FrmChangePassword::FrmChangePassword(AppState &state, QWidget *parent) : QDialog
 
     auto *ok = new QPushButton(QStringLiteral("确认"), this);
     ok->setObjectName(QStringLiteral("cmd_OK"));
+    // Enter in a box presses "确认"; Enter on a button presses that button.
     ok->setDefault(true);
     auto *close = new QPushButton(QStringLiteral("关闭"), this);
     close->setObjectName(QStringLiteral("cmd_Close"));
-    close->setAutoDefault(false);
     layout->place(ok, 1830, 1575, 765, 315);
     layout->place(close, 2625, 1575, 765, 315);
     m_ok = ok;
@@ -60,7 +60,7 @@ FrmChangePassword::FrmChangePassword(AppState &state, QWidget *parent) : QDialog
     setTabOrder(m_old, m_new);
     setTabOrder(m_new, m_confirm);
 
-    connect(ok, &QPushButton::clicked, this, &FrmChangePassword::confirm);
+    m_press.connectCommand(ok, [this] { confirm(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ui/OnePress.h"
+
 #include <QDialog>
 
 struct AppState;
@@ -24,4 +26,5 @@ private:
     AppState &m_state;
     QLineEdit *m_old, *m_new, *m_confirm;
     QWidget *m_ok;
+    OnePress m_press{this};
 };

@@ -78,10 +78,10 @@ FrmLogin::FrmLogin(AppState &state, Mode mode, QWidget *parent)
 
     auto *ok = new QPushButton(QStringLiteral("登录"), this);
     ok->setObjectName(QStringLiteral("cmd_OK"));
+    // Enter in a box presses "登录"; Enter on a button presses that button.
     ok->setDefault(true);
     auto *exit = new QPushButton(QStringLiteral("退出"), this);
     exit->setObjectName(QStringLiteral("cmd_Exit"));
-    exit->setAutoDefault(false);
     layout->place(ok, 2640, 1680, 900, 345);
     layout->place(exit, 3660, 1680, 900, 345);
 
@@ -89,7 +89,7 @@ FrmLogin::FrmLogin(AppState &state, Mode mode, QWidget *parent)
     setTabOrder(m_password, ok);
     setTabOrder(ok, exit);
 
-    connect(ok, &QPushButton::clicked, this, [this] { checkLogin(m_userId->text(), m_password->text()); });
+    m_press.connectCommand(ok, [this] { checkLogin(m_userId->text(), m_password->text()); });
     // Esc and the close box reach reject(); "退出" does the same.
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 }

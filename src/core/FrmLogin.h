@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ui/OnePress.h"
+
 #include <QDialog>
 
 struct AppState;
@@ -29,4 +31,5 @@ private:
     Mode m_mode;
     QLineEdit *m_userId;
     QLineEdit *m_password;
+    OnePress m_press{this};
 };

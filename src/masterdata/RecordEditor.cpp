@@ -40,8 +40,8 @@ RecordEditor::RecordEditor(AppState &state, const QString &id, const QString &ok
         b->setAutoDefault(false);
         b->setDefault(false);
     }
-    connect(m_add, &QPushButton::clicked, this, &RecordEditor::addClicked);
-    connect(m_ok, &QPushButton::clicked, this, &RecordEditor::okClicked);
+    m_press.connect(m_add, [this] { addClicked(); });
+    m_press.connect(m_ok, [this] { okClicked(); });
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -85,7 +85,7 @@ FrmCheck::FrmCheck(AppState &state, int mode, const QString &id, QWidget *parent
     : KindWindow(state, mode, id, parent)
 {
     QPushButton *apply = addCommand(QStringLiteral("cmd_ModifyStorage"), QStringLiteral("修改库存"));
-    connect(apply, &QPushButton::clicked, this, &FrmCheck::modifyStorage);
+    onePress().connect(apply, [this] { modifyStorage(); });
 }
 
 bool FrmCheck::modifyStorage()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AppState.h"
+#include "platform/ui/OnePress.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -14,7 +15,8 @@ QString suppliedSqlDir();
 
 // A program folder of its own for one test: the supplied database, the
 // default Setup.ini, and a state with the connection open and the operator
-// "Administrator" signed in.
+// "Administrator" signed in. Each press comes a minute after the last; a
+// test that times its presses sets a PressClock of its own.
 class TestApp
 {
 public:
@@ -45,6 +47,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    PressClock m_pressClock{60000};
     AppState m_state;
     bool m_ok = false;
 };
