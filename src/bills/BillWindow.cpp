@@ -179,7 +179,7 @@ QPushButton *BillWindow::addCommand(const QString &name, const QString &caption)
 {
     auto *b = new QPushButton(caption, this);
     b->setObjectName(name);
-    b->setAutoDefault(false);
+    pressOnlyWhenFocused(b);
     m_layout->place(b, m_kind.places.commands.value(name));
     // A command a bill window adds of its own takes its place in the chain.
     if (!m_headerBoxes.isEmpty())

@@ -104,7 +104,7 @@ VoucherWindow::VoucherWindow(AppState &state, const VoucherKind &kind, int mode,
     exit->setObjectName(QStringLiteral("cmd_Exit"));
     int left = 3675;
     for (QPushButton *b : {m_add, ok, exit}) {
-        b->setAutoDefault(false);
+        pressOnlyWhenFocused(b);
         layout->place(b, left, 2370, 800, 300);
         left += 810;
     }

@@ -37,8 +37,7 @@ RecordEditor::RecordEditor(AppState &state, const QString &id, const QString &ok
     m_cancel = new QPushButton(QStringLiteral("取消"), this);
     m_cancel->setObjectName(QStringLiteral("cmd_Cancel"));
     for (QPushButton *b : {m_add, m_ok, m_cancel}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
+        pressOnlyWhenFocused(b);
     }
     m_press.connect(m_add, [this] { addClicked(); });
     m_press.connect(m_ok, [this] { okClicked(); });

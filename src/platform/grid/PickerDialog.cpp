@@ -1,5 +1,7 @@
 #include "PickerDialog.h"
 
+#include "platform/ui/Widgets.h"
+
 #include "TextGrid.h"
 #include "platform/ui/Geometry.h"
 
@@ -28,7 +30,7 @@ PickerDialog::PickerDialog(const QString &name, const QString &caption, const QS
     m_places->place(m_ok, right - 1875, top, 915, 375);
     m_places->place(m_exit, right - 915, top, 915, 375);
     for (QPushButton *b : {m_ok, m_exit})
-        b->setAutoDefault(false);
+        pressOnlyWhenFocused(b);
 
     connect(m_grid, &TextGrid::selChange, this, &PickerDialog::formatGrid);
     connect(m_grid, &TextGrid::clicked, this, [this] { rowClicked(m_grid->row()); });

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QString>
 
+#include "Widgets.h"
+
 // The pieces every small fixed-size window is made of.
 
 // Names the window, gives it its caption and a fixed-size dialog frame with
@@ -16,11 +18,11 @@ inline void setUpFixedDialog(QDialog *dialog, const char *objectName, const QStr
                            | Qt::WindowTitleHint);
 }
 
-// A named button that Enter never presses on its own.
+// A named button that Enter presses only when it has the focus.
 inline QPushButton *plainButton(const QString &caption, const char *objectName, QWidget *parent)
 {
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(objectName));
-    b->setAutoDefault(false);
+    pressOnlyWhenFocused(b);
     return b;
 }

@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QWidget>
@@ -50,6 +51,38 @@ bool EnterToTab::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+namespace {
+
+class EnterPresses : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto *button = static_cast<QPushButton *>(watched);
+        if (button->isEnabled())
+            button->click();
+        return true;
+    }
+};
+
+} // namespace
+
+void pressOnlyWhenFocused(QPushButton *button)
+{
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->installEventFilter(new EnterPresses(button));
 }
 
 void focusNext(QWidget *w)

@@ -8,6 +8,7 @@
 #include <QString>
 
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 // Window sizes and positions are given in twips; geometry::px turns them
@@ -36,6 +37,11 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
+
+// A button that Enter in a box never presses (no default button comes of
+// it), while Enter with the focus on the button itself presses it, as Space
+// does.
+void pressOnlyWhenFocused(QPushButton *button);
 
 // Moves the focus from w to the next control in its window's tab order.
 void focusNext(QWidget *w);
