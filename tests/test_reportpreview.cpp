@@ -87,32 +87,34 @@ void watchProgress(QPointer<QWidget> preview, int cancelAt, std::shared_ptr<Seen
     }, Qt::QueuedConnection);
 }
 
-// A printer queue of a CUPS scheduler of the test's own, in a folder of its
-// own: the only printer this program then sees, its default. The queue is
-// stopped, so that every job it takes stays on it with its pages.
+// The stopped queue of a CUPS scheduler of the test's own, in a folder of
+// its own: the only printer, and the default, while it lives. Every job it
+// takes stays on it, with its pages.
 class TestQueue
 {
 public:
     TestQueue()
     {
-        const QString root = m_dir.path();
-        for (const char *sub : {"spool", "tmp", "cache", "state"})
-            QDir(root).mkdir(QString::fromLatin1(sub));
-        write("cupsd.conf", QStringLiteral("Listen %1/cups.sock\nLogLevel warn\nWebInterface No\nBrowsing No\n"
-                                           "<Location />\nOrder allow,deny\nAllow all\n</Location>\n").arg(root));
-        write("cups-files.conf", QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/tmp\nCacheDir %1/cache\n"
-                                                "StateDir %1/state\nErrorLog %1/error_log\nAccessLog %1/access_log\n"
-                                                "PageLog %1/page_log\nPrintcap %1/printcap\n").arg(root));
-        write("printers.conf", QStringLiteral("<DefaultPrinter %1>\nState Stopped\nAccepting Yes\nShared No\n"
-                                              "DeviceURI file:///dev/null\n</DefaultPrinter>\n").arg(name()));
-        m_cupsd.start(QStringLiteral("/usr/sbin/cupsd"), {"-f", "-c", root + "/cupsd.conf", "-s", root + "/cups-files.conf"});
-        cupsSetServer(QFile::encodeName(root + "/cups.sock").constData());
+        const QString root = m_dir.path() + "/";
+        for (const QString &sub : {"spool", "tmp", "cache", "state"})
+            QDir(root).mkdir(sub);
+        const QStringList files{
+            "cupsd.conf", "Listen %1cups.sock\nBrowsing No\n<Location />\nAllow all\n</Location>\n",
+            "cups-files.conf", "ServerRoot %1\nRequestRoot %1spool\nTempDir %1tmp\nCacheDir %1cache\nStateDir %1state\n"
+                               "ErrorLog %1log\nAccessLog %1log\nPageLog %1log\nPrintcap %1printcap\n",
+            "printers.conf", "<DefaultPrinter hengyuan-test>\nState Stopped\nAccepting Yes\nDeviceURI file:///dev/null\n"
+                             "</DefaultPrinter>\n"};
+        for (int i = 0; i < files.size(); i += 2) {
+            QFile f(root + files[i]);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(files[i + 1].arg(root).toUtf8()) > 0);
+        }
+        m_cupsd.start("/usr/sbin/cupsd", {"-f", "-c", root + "cupsd.conf", "-s", root + "cups-files.conf"});
+        cupsSetServer(QFile::encodeName(root + "cups.sock").constData());
         for (int i = 0; i < 100 && m_cupsd.state() != QProcess::NotRunning && !m_running; ++i) {
             QThread::msleep(100);
-            cups_dest_t *dests = nullptr;
-            const int n = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
-            m_running = cupsGetDest(name().toUtf8().constData(), nullptr, n, dests) != nullptr;
-            cupsFreeDests(n, dests);
+            cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, "hengyuan-test", nullptr);
+            m_running = dest;
+            cupsFreeDests(1, dest);
         }
     }
     ~TestQueue()
@@ -122,12 +124,11 @@ public:
         m_cupsd.waitForFinished(10000);
     }
     bool running() const { return m_running; }
-    static QString name() { return QStringLiteral("hengyuan-test"); }
-    // The files of the jobs the queue holds, every job ever taken counted.
+    // The pages of each job the queue ever took.
     QStringList jobFiles() const
     {
         cups_job_t *jobs = nullptr;
-        const int n = cupsGetJobs(&jobs, name().toUtf8().constData(), 0, CUPS_WHICHJOBS_ALL);
+        const int n = cupsGetJobs(&jobs, "hengyuan-test", 0, CUPS_WHICHJOBS_ALL);
         QStringList files;
         for (int i = 0; i < n; ++i)
             files << QStringLiteral("%1/spool/d%2-001").arg(m_dir.path()).arg(jobs[i].id, 5, 10, QLatin1Char('0'));
@@ -136,13 +137,6 @@ public:
     }
 
 private:
-    void write(const char *file, const QString &text)
-    {
-        QFile f(m_dir.filePath(QString::fromLatin1(file)));
-        if (f.open(QIODevice::WriteOnly))
-            f.write(text.toUtf8());
-    }
-
     QTemporaryDir m_dir;
     QProcess m_cupsd;
     bool m_running = false;
@@ -384,8 +378,7 @@ private slots:
             from = dialog->minPage();
             to = dialog->maxPage();
             QPrinter *printer = dialog->printer();
-            if (queue)
-                QCOMPARE(printer->printerName(), TestQueue::name());
+            QCOMPARE(printer->printerName() == "hengyuan-test", queue);
             printer->setOutputFileName(out);
             if (range == 1) {
                 printer->setPrintRange(QPrinter::PageRange);
