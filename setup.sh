@@ -11,20 +11,25 @@ home=$(realpath -m "${HENGYUAN_HOME:-$HOME/hengyuan}")
 cd "$(dirname "$0")"
 
 packages=(cmake make g++ pkg-config
-          qt6-base-dev qt6-translations-l10n libqt6sql6-sqlite libqt6sql6-odbc libsqlite3-dev
+          qt6-base-dev qt6-translations-l10n libqt6sql6-sqlite libqt6sql6-odbc libsqlite3-dev libcups2-dev
           unixodbc-dev odbcinst libsqliteodbc tdsodbc
           fonts-noto-cjk fonts-droid-fallback fonts-dejavu-core poppler-utils)
+# Only the tests need a print scheduler: each print test starts one of its own.
+test_packages=(cups-daemon cups-server-common)
 
+# install_missing [apt-get option ...] -- package ...
 install_missing() {
-  local missing=()
-  for p in "${packages[@]}"; do
+  local options=() missing=()
+  while [ "$1" != "--" ]; do options+=("$1"); shift; done
+  shift
+  for p in "$@"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
   done
   if ((${#missing[@]})); then
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${options[@]}" "${missing[@]}"
   fi
 }
 
@@ -87,7 +92,7 @@ EOF
 
 case "${1:-}" in
   run)
-    install_missing
+    install_missing -- "${packages[@]}"
     build
     install_program
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
@@ -97,7 +102,8 @@ case "${1:-}" in
     exec "$home/hengyuan"
     ;;
   test)
-    install_missing
+    install_missing -- "${packages[@]}"
+    install_missing --no-install-recommends -- "${test_packages[@]}"
     build
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
     ;;

@@ -185,6 +185,9 @@ private slots:
         QTest::newRow("large real") << QVariant(123456789012.345) << "123456789012.345";
         QTest::newRow("bill line amount") << QVariant(250 * 4938.27) << "1234567.5";
         QTest::newRow("login name") << QVariant(QStringLiteral("Administrator")) << "Administrator";
+        QTest::newRow("login name of wide letters") << QVariant(QStringLiteral("wangxiaoming")) << "wangxiaoming";
+        QTest::newRow("goods code of wide letters") << QVariant(QStringLiteral("WM-MWMW-001")) << "WM-MWMW-001";
+        QTest::newRow("tax number of letters") << QVariant(QStringLiteral("91330304MA2AB3CD4E")) << "91330304MA2AB3CD4E";
         QTest::newRow("barcode") << QVariant(QStringLiteral("6901234567892")) << "6901234567892";
         QTest::newRow("tax number") << QVariant(QStringLiteral("91330100MA27XXXX3K")) << "91330100MA27XXXX3K";
         QTest::newRow("large amount") << QVariant(25000.5 * 4938.27) << "123459219.135";
@@ -206,9 +209,13 @@ private slots:
     {
         QFETCH(QVariant, value);
         QFETCH(QString, text);
-        // Between two other rows, so that its neighbours cannot stand in for it.
-        const auto rs = std::make_shared<const ResultTable>(
-            QStringList{QStringLiteral("值")}, QVector<QVariant>{QStringLiteral("上"), value, QStringLiteral("下")});
+        // Between two other rows, so that its neighbours cannot stand in for
+        // it; below them, beside a short text, narrower texts of as many
+        // characters and of one more.
+        QVector<QVariant> cells{QStringLiteral("上"), value, QStringLiteral("下")};
+        if (value.typeId() == QMetaType::QString && text.size() < 100)
+            cells << QString(text.size() + 1, QLatin1Char('i')) << QString(text.size(), QLatin1Char('i'));
+        const auto rs = std::make_shared<const ResultTable>(QStringList{QStringLiteral("值")}, cells);
         TextGrid g;
         g.bind(rs);
         QCOMPARE(g.textMatrix(2, 1), text);
@@ -233,7 +240,8 @@ private slots:
 
     void repeatedTextsKeepTheirRows()
     {
-        const QStringList texts{"个", "个", "", "", "箱", "个", "个个"};
+        // Empty texts first: they lie nowhere.
+        const QStringList texts{"", "", "个", "个", "", "", "箱", "个", "个个"};
         QVector<QVariant> cells;
         for (const QString &t : texts)
             cells << QVariant(t);
@@ -332,6 +340,7 @@ private slots:
         const QString name = QStringLiteral("长名称").repeated(13);
         g.bind(std::make_shared<const ResultTable>(QStringList{"名称"}, QVector<QVariant>{name}));
         g.setColWidth(1, 1500);
+        g.resize(600, 200);
         g.show();
         QVERIFY(QTest::qWaitForWindowExposed(&g));
         const QPoint at = g.visualRect(g.model()->index(0, 0)).center();

@@ -284,18 +284,31 @@ private slots:
     {
         // A row too wide for the sheet (%1: the row's number, %2: more characters from row to row).
         QTest::addColumn<QVariantList>("row");
+        QTest::addColumn<bool>("pieces"); // codes may break at their punctuation
         QTest::newRow("list of bills") << QVariantList{"CGDD-20261209-%1", "2026-12-09", "温州瓯海紧固件制造有限公司%2",
                                                        123459219.135, "warehouse_keeper_2026",
-                                                       "%2货已验收，包装完好，数量无误。请于月底前（含）付清，谢谢！"};
+                                                       "%2货已验收，包装完好，数量无误。请于月底前（含）付清，谢谢！"}
+                                       << false;
         QTest::newRow("goods summary") << QVariantList{"CGRK-20261209-%1", "6901234567892", "%2不锈钢六角扳手，加长型",
                                                        "千克/箱", "M12×1.75-304 不锈钢", "浙江省温州市瓯海区%2", "A-01-02",
-                                                       25000.5, 4938.27, 123459219.135};
+                                                       25000.5, 4938.27, 123459219.135}
+                                       << false;
+        // Codes may break at their punctuation, so that no row is more than
+        // a few lines high.
+        const QString name40 = QStringLiteral("长名称").repeated(13) + QStringLiteral("长");
+        const QString model = QStringLiteral("M12×150mm-GB/T5783-2016-A2-70");
+        QTest::newRow("goods summary, names and models of 40") << QVariantList{
+            "CGRK-20261209-%1", "WM-MWMW-001", name40, "千克/箱", model, model + "-SUS304-ZN", name40, "A-01-02-%1",
+            25000.5, 4938.27, 123459219.135} << true;
     }
     void wordsStayWholeAndLinesStartRight()
     {
-        // Codes, bill numbers and numbers stay whole on one line; texts wrap
-        // and never start a line with closing punctuation.
+        // Codes, bill numbers and numbers stay whole on one line, or where
+        // there is no room for them, in pieces broken after punctuation;
+        // texts wrap and never start a line with closing punctuation; no row
+        // takes more than a quarter of a page.
         QFETCH(QVariantList, row);
+        QFETCH(bool, pieces);
         QVector<QVariantList> rows(60, row);
         for (int r = 0; r < rows.size(); ++r)
             for (QVariant &v : rows[r])
@@ -315,8 +328,20 @@ private slots:
         const QRegularExpression word(QStringLiteral("^[^\\s\\x{2E80}-\\x{FFFF}]+$"));
         for (int c = 0; c < rows.size() * row.size(); ++c) {
             const QString text = r.rows->text(c / row.size(), c % row.size());
-            QVERIFY2(!word.match(text).hasMatch() || shown.contains(text), qPrintable(text));
+            if (!word.match(text).hasMatch())
+                continue;
+            // Whole, or line by line, each line ending after punctuation.
+            QVERIFY2(pieces || shown.contains(text), qPrintable(text));
+            for (qsizetype at = 0, end = 0; at < text.size(); at = end) {
+                for (end = text.size(); end > at; --end)
+                    if (shown.contains(text.mid(at, end - at))
+                        && (end == text.size() || QStringLiteral("-/×.").contains(text[end - 1])))
+                        break;
+                QVERIFY2(end > at, qPrintable(text));
+            }
         }
+        for (int row = 0; row < rows.size(); ++row)
+            QVERIFY2(l.linesOf(row) <= l.rowsPerPage / 4, qPrintable(QString::number(l.linesOf(row))));
     }
 
     void failuresSayWhy_data()

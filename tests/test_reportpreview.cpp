@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <cups/cups.h>
+
 namespace {
 
 // Orders CGDD-20261209-0001.. of a supplier with an apostrophe in its name,
@@ -84,6 +86,61 @@ void watchProgress(QPointer<QWidget> preview, int cancelAt, std::shared_ptr<Seen
         watchProgress(preview, cancelAt, seen);
     }, Qt::QueuedConnection);
 }
+
+// The stopped queue of a CUPS scheduler of the test's own, in a folder of
+// its own: the only printer, and the default, while it lives. Every job it
+// takes stays on it, with its pages.
+class TestQueue
+{
+public:
+    TestQueue()
+    {
+        const QString root = m_dir.path() + "/";
+        for (const QString &sub : {"spool", "tmp", "cache", "state"})
+            QDir(root).mkdir(sub);
+        const QStringList files{
+            "cupsd.conf", "Listen %1cups.sock\nBrowsing No\n<Location />\nAllow all\n</Location>\n",
+            "cups-files.conf", "ServerRoot %1\nRequestRoot %1spool\nTempDir %1tmp\nCacheDir %1cache\nStateDir %1state\n"
+                               "ErrorLog %1log\nAccessLog %1log\nPageLog %1log\nPrintcap %1printcap\n",
+            "printers.conf", "<DefaultPrinter hengyuan-test>\nState Stopped\nAccepting Yes\nDeviceURI file:///dev/null\n"
+                             "</DefaultPrinter>\n"};
+        for (int i = 0; i < files.size(); i += 2) {
+            QFile f(root + files[i]);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(files[i + 1].arg(root).toUtf8()) > 0);
+        }
+        m_cupsd.start("/usr/sbin/cupsd", {"-f", "-c", root + "cupsd.conf", "-s", root + "cups-files.conf"});
+        cupsSetServer(QFile::encodeName(root + "cups.sock").constData());
+        for (int i = 0; i < 100 && m_cupsd.state() != QProcess::NotRunning && !m_running; ++i) {
+            QThread::msleep(100);
+            cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, "hengyuan-test", nullptr);
+            m_running = dest;
+            cupsFreeDests(1, dest);
+        }
+    }
+    ~TestQueue()
+    {
+        cupsSetServer(nullptr);
+        m_cupsd.terminate();
+        m_cupsd.waitForFinished(10000);
+    }
+    bool running() const { return m_running; }
+    // The pages of each job the queue ever took.
+    QStringList jobFiles() const
+    {
+        cups_job_t *jobs = nullptr;
+        const int n = cupsGetJobs(&jobs, "hengyuan-test", 0, CUPS_WHICHJOBS_ALL);
+        QStringList files;
+        for (int i = 0; i < n; ++i)
+            files << QStringLiteral("%1/spool/d%2-001").arg(m_dir.path()).arg(jobs[i].id, 5, 10, QLatin1Char('0'));
+        cupsFreeJobs(n, jobs);
+        return files;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_cupsd;
+    bool m_running = false;
+};
 
 } // namespace
 
@@ -288,18 +345,30 @@ private slots:
     {
         QTest::addColumn<int>("range"); // 0 all, 1 pages 2 to 2, 2 the current page (the last)
         QTest::addColumn<QList<int>>("printed");
-        QTest::newRow("all pages") << 0 << QList<int>{1, 2, 3};
-        QTest::newRow("page 2 only") << 1 << QList<int>{2};
-        QTest::newRow("current page") << 2 << QList<int>{3};
+        QTest::addColumn<bool>("queue"); // to a printer queue, else to a file
+        QTest::addColumn<int>("cancelAt"); // pages done when "取消" is pressed; -1 never
+        QTest::newRow("all pages") << 0 << QList<int>{1, 2, 3} << false << -1;
+        QTest::newRow("page 2 only") << 1 << QList<int>{2} << false << -1;
+        QTest::newRow("current page") << 2 << QList<int>{3} << false << -1;
+        QTest::newRow("to a queue: page 2 only") << 1 << QList<int>{2} << true << -1;
+        QTest::newRow("to a queue, cancelled: no job") << 0 << QList<int>{} << true << 3;
+        QTest::newRow("to a file, cancelled: no file") << 0 << QList<int>{} << false << 3;
     }
     void printsThroughThePrintDialog()
     {
         QFETCH(int, range);
         QFETCH(QList<int>, printed);
+        QFETCH(bool, queue);
+        QFETCH(int, cancelAt);
+        std::optional<TestQueue> cups;
+        if (queue && !cups.emplace().running())
+            QSKIP("no CUPS scheduler can run here");
         QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("printed.pdf"));
-        auto preview = open(orders(100));
-        QCOMPARE(preview->viewer()->layout().pageCount, 3);
+        const QString out = queue ? QString() : dir.filePath(QStringLiteral("printed.pdf"));
+        // A long list shows its progress, and its "取消".
+        auto preview = open(orders(cancelAt < 0 ? 100 : 1000));
+        const int pages = preview->viewer()->layout().pageCount;
+        QCOMPARE(pages == 3, cancelAt < 0);
         click(preview.get(), "cmd_Last");
         modal::Script script;
         int from = 0, to = 0;
@@ -309,6 +378,7 @@ private slots:
             from = dialog->minPage();
             to = dialog->maxPage();
             QPrinter *printer = dialog->printer();
+            QCOMPARE(printer->printerName() == "hengyuan-test", queue);
             printer->setOutputFileName(out);
             if (range == 1) {
                 printer->setPrintRange(QPrinter::PageRange);
@@ -319,16 +389,29 @@ private slots:
             dialog->done(QDialog::Accepted);
         });
         msg::Recorder box;
+        auto seen = std::make_shared<Seen>();
+        watchProgress(preview.get(), cancelAt, seen);
         click(preview.get(), "cmd_Print");
         QCOMPARE(script.shownCount(), 1);
         QCOMPARE(box.count(), 0);
         QCOMPARE(from, 1);
-        QCOMPARE(to, 3);
-        const QString text = pdfText(out);
+        QCOMPARE(to, pages);
+        QCOMPARE(seen->first, cancelAt < 0 ? 0 : cancelAt);
+        QVERIFY(preview->isVisible());
+        // Nothing of a cancelled print reaches the queue, or stays in a file.
+        QString file = out;
+        if (queue) {
+            const QStringList jobs = cups->jobFiles();
+            QCOMPARE(jobs.size(), printed.isEmpty() ? 0 : 1);
+            file = jobs.value(0);
+        }
+        QCOMPARE(QFile::exists(file), !printed.isEmpty());
+        if (printed.isEmpty())
+            return;
+        const QString text = pdfText(file);
         for (int page = 1; page <= 3; ++page)
             QCOMPARE(squeezed(text).contains(QStringLiteral("第%1页/共3页").arg(page)), printed.contains(page));
         QVERIFY(text.contains(QStringLiteral("采购订单统计表")));
-        QVERIFY(preview->isVisible());
     }
 
     void printCancelledPrintsNothing()

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFontMetricsF>
 #include <QStyle>
 #include <sqlite3.h>
 
@@ -94,6 +93,17 @@ void TestApp::seedRealisticData()
         QStringLiteral("insert into ReceiveReceipt values('CGRK-20261209-0001',%1,'A1','')").arg(order),
         QStringLiteral("insert into ReceiveReceiptDetail(ReceiveReceiptID,GoodsID,StorageID,ReceiveNumber,UnitPrice) "
                        "values('CGRK-20261209-0001','6901234567892','1',25000.5,4938.27)"),
+        // Codes and numbers of one length, the wider after the narrower.
+        QStringLiteral("insert into Product(GoodsID,GoodsName,Unit,Model,Home,ProductTypeID,StorageID) values"
+                       "('AJ-1111-001','扳手','把','12寸','杭州','T1','1'),"
+                       "('WM-MWMW-001','%1','件','M12×150mm-GB/T5783-2016-A2-70','浙江温州','T1','1')").arg(name40),
+        QStringLiteral("insert into ReceiveReceiptDetail(ReceiveReceiptID,GoodsID,StorageID,ReceiveNumber,UnitPrice) "
+                       "values('CGRK-20261209-0001','AJ-1111-001','1',1,1),('CGRK-20261209-0001','WM-MWMW-001','1',1,1)"),
+        QStringLiteral("insert into Supplier(SupplierID,SupplierName,TypeID,TaxCode) values"
+                       "('GYS001','瓯海标准件厂','ST1','913303040000000001'),('GYS003','温州标准件','ST1','91330304MA2AB3CD4E')"),
+        QStringLiteral("insert into Operator(OperatorID,OperatorName) values('wangxiaoming','王小明')"),
+        QStringLiteral("insert into OperatorLog values(1,'Administrator','2026-12-09 08:00:00','登录'),"
+                       "(2,'wangxiaoming','2026-12-09 08:05:00','登录')"),
         QStringLiteral("insert into Pay(PayID,SupplierID,PayModeID,MustPay) values('1','L40','P1',123459219.135)"),
         QStringLiteral("insert into Income(IncomeID,CustomerID,PayModeID,MustIncome) values('1','L40','P1',123459219.135)")};
     for (const QString &q : sql)
@@ -159,5 +169,5 @@ bool shownWhole(const TextGrid &grid, int row, int col)
 {
     const int margin = TextGridDelegate::textMargin(&grid);
     const QRect cell = grid.visualRect(grid.model()->index(row - 1, col - 1));
-    return QFontMetricsF(grid.font()).horizontalAdvance(grid.textMatrix(row, col)) <= cell.width() - 2 * margin;
+    return TextGridDelegate::textWidth(grid.textMatrix(row, col), grid.font()) <= cell.width() - 2 * margin;
 }

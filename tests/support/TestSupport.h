@@ -34,7 +34,10 @@ public:
     void seedMasterData();
     // seedMasterData and a shop's real data: a barcode as goods code, long
     // names, tax numbers, accounts and phones, orders CG20261209001 and
-    // CGDD-20261209-0001 by maker warehouse_keeper_2026, amounts of 123459219.135.
+    // CGDD-20261209-0001 by maker warehouse_keeper_2026, amounts of 123459219.135;
+    // codes, tax numbers and login names of one length, the wider listed after
+    // the narrower (AJ-1111-001 and WM-MWMW-001 also on receipt
+    // CGRK-20261209-0001; a log of Administrator and wangxiaoming).
     void seedRealisticData();
 
     // Convenience for tests: the rows of a query as texts, one line each with

@@ -2,8 +2,35 @@
 
 #include "ValueText.h"
 
+#include <array>
 #include <bit>
+#include <cmath>
 #include <cstring>
+
+namespace {
+
+// What a character takes across, in hundredths of an em, as in a common
+// sans-serif face, by its UTF-8 byte: printable ASCII as drawn; the first
+// byte of a two-byte character as a letter, of a longer one (Chinese, full
+// width) as a whole em; a byte inside a character nothing.
+constexpr std::array<quint8, 256> kByteWeight = [] {
+    std::array<quint8, 256> w{};
+    constexpr quint8 ascii[95] = {
+        32, 40, 46, 84, 64, 95, 78, 27, 39, 39, 50, 84, 32, 36, 32, 34, //  !"#$%&'()*+,-./
+        64, 64, 64, 64, 64, 64, 64, 64, 64, 64, 34, 34, 84, 84, 84, 53, // 0-9 :;<=>?
+        100, 68, 69, 70, 77, 63, 58, 77, 75, 29, 29, 66, 56, 86, 75, 79, // @A-O
+        60, 79, 69, 63, 61, 73, 68, 99, 69, 61, 69, 39, 34, 39, 84, 50, // P-Z [\]^_
+        50, 61, 63, 55, 63, 62, 35, 63, 63, 28, 28, 58, 28, 97, 63, 61, // `a-o
+        63, 63, 41, 52, 39, 63, 59, 82, 59, 59, 52, 64, 34, 64, 84};    // p-z {|}~
+    for (int b = 0; b < 128; ++b)
+        w[b] = b >= 32 && b < 127 ? ascii[b - 32] : 50;
+    for (int b = 0xC0; b < 0x100; ++b)
+        w[b] = b < 0xE0 ? 60 : 100;
+    return w;
+}();
+constexpr qint64 kHeaviestByte = 100;
+
+} // namespace
 
 void ResultColumn::appendReal(double v)
 {
@@ -21,8 +48,9 @@ void ResultColumn::appendText(const char *utf8, qsizetype bytes)
     }
     if (!m_word.isEmpty() && kindAt(size() - 1) == Text) {
         const quint64 above = m_word.last();
+        // An empty text lies nowhere: there is nothing to compare.
         if ((above & kMaxLength) == quint64(bytes)
-            && std::memcmp(m_text.at(above >> kLengthBits), utf8, size_t(bytes)) == 0) {
+            && (bytes == 0 || std::memcmp(m_text.at(above >> kLengthBits), utf8, size_t(bytes)) == 0)) {
             push(Text, above);
             return;
         }
@@ -170,29 +198,37 @@ void ResultColumn::squeeze()
 
 void ResultColumn::noteReal(double v)
 {
-    const int chars = numberTextLength(v);
-    if (chars > m_widestRealChars) {
-        m_widestRealChars = chars;
+    // Of numbers as long, the one of most digits is the widest: a sign and a
+    // decimal point are narrower than a digit.
+    const int weight = 4 * numberTextLength(v) - (v < 0) - (v != std::trunc(v));
+    if (weight > m_widestRealWeight) {
+        m_widestRealWeight = weight;
         m_widestReal = size();
     }
 }
 
 void ResultColumn::noteText(const char *utf8, qsizetype bytes)
 {
-    if (bytes > m_mostBytesLength) {
-        m_mostBytesLength = bytes;
-        m_mostBytes = size();
-    }
-    // A text has no more characters than bytes: most are passed over unread.
-    if (bytes <= m_mostCharsLength)
+    // A text lighter than the lightest kept, however heavy its bytes, is
+    // passed over unread.
+    const bool full = m_heavyCount == kCandidates;
+    if (full && bytes * kHeaviestByte <= m_heaviest[m_lightest].weight)
         return;
-    qsizetype chars = 0;
+    qint64 weight = 0;
     for (qsizetype i = 0; i < bytes; ++i)
-        chars += (quint8(utf8[i]) & 0xC0) != 0x80;
-    if (chars > m_mostCharsLength) {
-        m_mostCharsLength = chars;
-        m_mostChars = size();
+        weight += kByteWeight[quint8(utf8[i])];
+    if (!full) {
+        m_heaviest[m_heavyCount++] = Candidate{size(), weight};
+    } else if (weight > m_heaviest[m_lightest].weight) {
+        m_heaviest[m_lightest] = Candidate{size(), weight};
+    } else {
+        return;
     }
+    if (m_heavyCount < kCandidates)
+        return;
+    for (int i = 0; i < kCandidates; ++i)
+        if (m_heaviest[i].weight < m_heaviest[m_lightest].weight)
+            m_lightest = i;
 }
 
 void ResultColumn::noteOther(const QVariant &v)
@@ -223,10 +259,10 @@ QStringList ResultColumn::widestTexts() const
     QStringList texts;
     if (m_minInteger <= m_maxInteger)
         texts << QString::number(m_minInteger) << QString::number(m_maxInteger);
-    for (const qsizetype row : {m_widestReal, m_mostBytes, m_mostChars}) {
-        if (row >= 0)
-            texts << valueText(value(row));
-    }
+    if (m_widestReal >= 0)
+        texts << valueText(value(m_widestReal));
+    for (int i = 0; i < m_heavyCount; ++i)
+        texts << valueText(value(m_heaviest[i].row));
     if (m_kinds & (1u << Bool))
         texts << valueText(true) << valueText(false);
     return texts;

@@ -123,9 +123,17 @@ public:
     bool holdsNumbers() const;
     // A few of the column's texts, the widest of which is as wide as the
     // widest value shown: noted while the values come, so that no value is
-    // turned into text or measured for it. Numbers are exact; of the other
-    // texts, the longest in bytes and the longest in characters.
+    // turned into text or measured for it. Integers are exact, and so is
+    // the real number of most digits; of the other texts, the few whose
+    // characters weigh most (see kCandidates), for the caller to measure.
     QStringList widestTexts() const;
+
+    // How many texts widestTexts() offers at most. A text weighs what its
+    // characters take across in a common sans-serif face ("WM-MWMW-001"
+    // more than "AJ-1111-001", a Chinese character about two digits): an
+    // estimate good enough to keep the widest text among the heaviest few,
+    // whatever the face it is shown in.
+    static constexpr int kCandidates = 8;
 
 private:
     enum Kind : quint8 { Null, Integer, Real, Bool, Text, Other };
@@ -170,8 +178,13 @@ private:
     quint8 m_kinds = 0; // 1 << Kind of every kind there is
     bool m_otherNumbersOnly = true; // every value of another type is a number or null
     qint64 m_minInteger = std::numeric_limits<qint64>::max(), m_maxInteger = std::numeric_limits<qint64>::min();
-    qsizetype m_widestReal = -1; // the row whose real number shows with the most characters
-    int m_widestRealChars = 0;
-    qsizetype m_mostBytes = -1, m_mostChars = -1; // rows of the longest texts
-    qsizetype m_mostBytesLength = 0, m_mostCharsLength = 0;
+    qsizetype m_widestReal = -1; // the row whose real number shows with the most digits
+    int m_widestRealWeight = 0;
+    struct Candidate {
+        qsizetype row;
+        qint64 weight;
+    };
+    Candidate m_heaviest[kCandidates] = {}; // the texts that weigh most, in no order
+    int m_heavyCount = 0;
+    int m_lightest = 0; // which of them weighs least, once all are taken
 };

@@ -17,9 +17,29 @@ namespace {
 // The widest a column of free text grows for its values.
 constexpr int CappedTwips = 3000;
 
-bool followsValues(ColFit fit)
+// Narrows the columns wider than one level to it, none below its least:
+// the highest level that frees excess pixels, or each at its least.
+// Returns the pixels freed.
+int narrowToLevel(QVector<int> &width, const QVector<int> &least, int excess)
 {
-    return fit == ColFit::Whole || fit == ColFit::Capped;
+    const auto freed = [&](int level) {
+        int sum = 0;
+        for (int col = 0; col < width.size(); ++col)
+            sum += width[col] - std::max(least[col], std::min(width[col], level));
+        return sum;
+    };
+    int low = 0, high = width.isEmpty() ? 0 : *std::max_element(width.cbegin(), width.cend());
+    while (low < high) {
+        const int mid = (low + high + 1) / 2;
+        if (freed(mid) >= excess)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    const int total = freed(low);
+    for (int col = 0; col < width.size(); ++col)
+        width[col] = std::max(least[col], std::min(width[col], low));
+    return total;
 }
 } // namespace
 
@@ -174,7 +194,7 @@ ColFit TextGrid::colFit(int col) const
 
 int TextGrid::valueWidth(const QString &text) const
 {
-    const qreal advance = QFontMetricsF(font()).horizontalAdvance(text.left(256));
+    const qreal advance = TextGridDelegate::textWidth(text.left(256), font());
     return int(std::ceil(advance)) + 2 * TextGridDelegate::textMargin(this) + 2;
 }
 
@@ -189,23 +209,34 @@ int TextGrid::captionWidth(int col) const
     return std::max(0, horizontalHeader()->sectionSizeHint(col - 1));
 }
 
-int TextGrid::wantedWidth(int col) const
+TextGrid::Fit TextGrid::fitOf(int col) const
 {
+    const ColFit fit = colFit(col);
     const int tw = col < m_colTwips.size() ? m_colTwips[col] : 0;
     const int base = tw > 0 ? pixels(tw) : captionWidth(col);
-    int width = base;
-    if (followsValues(colFit(col))) {
+    int values = 0;
+    if (fit != ColFit::Set) {
         for (const QString &text : m_model->widestTexts(col))
-            width = std::max(width, takenWidth(col, text));
+            values = std::max(values, takenWidth(col, text));
     }
-    return width;
+    const int wanted = std::max(base, values);
+    switch (fit) {
+    case ColFit::Capped:
+        return {wanted, base, base};
+    case ColFit::GivesWay: {
+        const int need = std::min(wanted, std::max(captionWidth(col), values));
+        return {wanted, need, std::min(need, captionWidth(col))};
+    }
+    default:
+        return {wanted, wanted, wanted};
+    }
 }
 
 void TextGrid::refit(int first, int last)
 {
-    m_wanted.resize(m_model->cols());
+    m_fits.resize(m_model->cols());
     for (int col = std::max(first, 1); col <= last && col < m_model->cols(); ++col)
-        m_wanted[col] = wantedWidth(col);
+        m_fits[col] = fitOf(col);
     spread();
 }
 
@@ -218,16 +249,23 @@ void TextGrid::fitWritten(const QModelIndex &topLeft, const QModelIndex &bottomR
 {
     if (!roles.isEmpty() && !roles.contains(Qt::DisplayRole))
         return;
-    for (int col = topLeft.column() + 1; col <= bottomRight.column() + 1 && col < m_wanted.size(); ++col) {
-        if (!followsValues(colFit(col)))
+    for (int col = topLeft.column() + 1; col <= bottomRight.column() + 1 && col < m_fits.size(); ++col) {
+        const ColFit fit = colFit(col);
+        if (fit == ColFit::Set)
             continue;
         if (topLeft.row() != bottomRight.row()) {
             refit(col, col);
             continue;
         }
+        // A text wider than any before widens the column, and what it needs.
         const int width = takenWidth(col, m_model->textMatrix(topLeft.row() + 1, col));
-        if (width > m_wanted[col]) {
-            m_wanted[col] = width;
+        Fit &f = m_fits[col];
+        if (width > f.wanted || (fit == ColFit::GivesWay && width > f.need)) {
+            f.wanted = std::max(f.wanted, width);
+            if (fit == ColFit::GivesWay)
+                f.need = std::max(f.need, width);
+            else if (fit == ColFit::Whole)
+                f.need = f.least = f.wanted;
             spread();
         }
     }
@@ -236,45 +274,36 @@ void TextGrid::fitWritten(const QModelIndex &topLeft, const QModelIndex &bottomR
 void TextGrid::spread()
 {
     const int cols = m_model->cols();
-    m_wanted.resize(cols);
-    QVector<int> width(cols, 0), floor(cols, 0);
+    m_fits.resize(cols);
+    QVector<int> width(cols, 0), need(cols, 0), least(cols, 0);
     int total = 0;
-    bool yields = false;
     for (int col = 1; col < cols; ++col) {
         if (isColumnHidden(col - 1))
             continue;
-        width[col] = m_wanted[col];
+        width[col] = m_fits[col].wanted;
+        need[col] = std::min(m_fits[col].need, width[col]);
+        least[col] = std::min(m_fits[col].least, need[col]);
         total += width[col];
-        if (colFit(col) == ColFit::GivesWay) {
-            floor[col] = std::min(width[col], captionWidth(col));
-            yields = true;
-        }
     }
     // The room beside the fixed column and a vertical scroll bar, shown or not.
     const int room = contentsRect().width() - (verticalHeader()->isHidden() ? 0 : verticalHeader()->width())
                      - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
-    if (yields && total > room) {
-        // The widest columns that give way narrow first, to one level: the
-        // highest at which they free enough, or their floors.
-        const auto freed = [&](int level) {
-            int sum = 0;
-            for (int col = 1; col < cols; ++col)
-                if (colFit(col) == ColFit::GivesWay && !isColumnHidden(col - 1))
-                    sum += width[col] - std::max(floor[col], std::min(width[col], level));
-            return sum;
-        };
-        int low = 0, high = *std::max_element(width.cbegin(), width.cend());
-        while (low < high) {
-            const int mid = (low + high + 1) / 2;
-            if (freed(mid) >= total - room)
-                low = mid;
-            else
-                high = mid - 1;
-        }
+    // A list narrows its free text only when that brings every column into
+    // view: one that must scroll anyway shows its texts as wide as they are.
+    int atLeast = 0;
+    for (int col = 1; col < cols; ++col)
+        atLeast += least[col];
+    if (atLeast > room) {
         for (int col = 1; col < cols; ++col)
-            if (colFit(col) == ColFit::GivesWay)
-                width[col] = std::max(floor[col], std::min(width[col], low));
+            if (colFit(col) == ColFit::Capped)
+                need[col] = least[col] = width[col];
     }
+    // The columns of free text give up first what they were given beyond
+    // their need, then narrow towards their least; the widest first.
+    if (total > room)
+        total -= narrowToLevel(width, need, total - room);
+    if (total > room)
+        narrowToLevel(width, least, total - room);
     for (int col = 1; col < cols; ++col)
         if (!isColumnHidden(col - 1) && columnWidth(col - 1) != width[col])
             setColumnWidth(col - 1, width[col]);

@@ -8,14 +8,17 @@ class QLabel;
 class TextGridModel;
 
 // How a grid column's width follows what it shows. The width set is the
-// least a column takes (without one, its caption's); a cell whose text is
-// cut shows it whole as its tooltip.
+// least a column takes while the grid has room (without one, its caption's);
+// a cell whose text is cut shows it whole as its tooltip.
 enum class ColFit : quint8 {
     Set,      // the width set
     Whole,    // codes and numbers: as wide as the widest value, never cut
-    Capped,   // free text: as wide as the widest value, up to a readable width
-    GivesWay, // free text in a grid of fixed size: narrower, down to its
-              // caption, while the columns are wider than the grid
+    Capped,   // free text in a list: as wide as the widest value, up to a
+              // readable width; while the columns are wider than the grid,
+              // back to the width set (or its caption), if all then show
+    GivesWay, // free text in a grid of fixed size: as wide as the widest
+              // value; while the columns are wider than the grid, first
+              // down to what its values take, then down to its caption
 };
 
 // The grid of every list, bill and picker. It is addressed as a text matrix:
@@ -60,8 +63,8 @@ public:
     // How the column's width follows its values: as a list is bound or
     // its widths set, as cells are written (it narrows again when rows go or
     // the grid is bound anew) and as the grid is resized. Only the columns
-    // that give way yield to the others; a scroll bar shows when they can
-    // yield no further.
+    // of free text yield to the others, the widest first; a scroll bar
+    // shows when they can yield no further.
     void setColFit(int col, ColFit fit);
     ColFit colFit(int col) const;
     int pixels(int twips) const;
@@ -107,13 +110,17 @@ private:
     int valueWidth(const QString &text) const; // pixels for the text of a data cell, whole
     int takenWidth(int col, const QString &text) const; // the same as col's fit takes it
     int captionWidth(int col) const;
-    // The width a column asks for, before any gives way.
-    int wantedWidth(int col) const;
+    // The width a column asks for, and what it yields to when the grid is
+    // too narrow: first down to need, then down to least.
+    struct Fit {
+        int wanted, need, least;
+    };
+    Fit fitOf(int col) const;
     // The columns first to last ask anew, and all are spread.
     void refit(int first, int last);
     void fitAll();
     void fitWritten(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles);
-    // Sets every shown column to its wanted width, those that give way
+    // Sets every shown column to its wanted width, those of free text
     // narrower as far as the grid needs.
     void spread();
 
@@ -124,7 +131,7 @@ private:
     int m_fixedColTwips = 600;
     QVector<int> m_colTwips;    // the width set for each column, 0 for none
     QVector<ColFit> m_colFit;
-    QVector<int> m_wanted;      // pixels, by column
+    QVector<Fit> m_fits;        // pixels, by column
     double m_widthScale = 1.0;
     bool m_silent = false;
 };

@@ -14,6 +14,24 @@ QStyle *styleOf(const QWidget *widget)
     return widget ? widget->style() : QApplication::style();
 }
 
+// One line of the text, laid out as a cell shows it, without wrapping.
+void layOutLine(QTextLayout &layout, QTextLine &line, Qt::LayoutDirection direction, Qt::Alignment alignment,
+                qreal width)
+{
+    QTextOption textOption;
+    textOption.setWrapMode(QTextOption::ManualWrap);
+    textOption.setTextDirection(direction);
+    textOption.setAlignment(alignment);
+    layout.setTextOption(textOption);
+    layout.beginLayout();
+    line = layout.createLine();
+    if (line.isValid()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, 0));
+    }
+    layout.endLayout();
+}
+
 void paintText(QPainter *painter, const QStyleOptionViewItem &opt, const QModelIndex &index,
                const QStyledItemDelegate &styled)
 {
@@ -30,18 +48,9 @@ void paintText(QPainter *painter, const QStyleOptionViewItem &opt, const QModelI
     const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
 
     QTextLayout layout(opt.text, opt.font);
-    QTextOption textOption;
-    textOption.setWrapMode(QTextOption::ManualWrap);
-    textOption.setTextDirection(opt.direction);
-    textOption.setAlignment(QStyle::visualAlignment(opt.direction, opt.displayAlignment));
-    layout.setTextOption(textOption);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    if (line.isValid()) {
-        line.setLineWidth(textRect.width());
-        line.setPosition(QPointF(0, 0));
-    }
-    layout.endLayout();
+    QTextLine line;
+    layOutLine(layout, line, opt.direction, QStyle::visualAlignment(opt.direction, opt.displayAlignment),
+               textRect.width());
     if (line.isValid() && line.naturalTextWidth() > textRect.width()) {
         styled.QStyledItemDelegate::paint(painter, opt, index); // cut short with "…" by the style
         return;
@@ -67,6 +76,14 @@ void paintText(QPainter *painter, const QStyleOptionViewItem &opt, const QModelI
 int TextGridDelegate::textMargin(const QWidget *widget)
 {
     return styleOf(widget)->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+}
+
+qreal TextGridDelegate::textWidth(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    QTextLine line;
+    layOutLine(layout, line, Qt::LeftToRight, Qt::AlignLeft, 1e6);
+    return line.isValid() ? line.naturalTextWidth() : 0;
 }
 
 void TextGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -95,7 +112,7 @@ bool TextGridDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, con
         return QStyledItemDelegate::helpEvent(event, view, option, index);
     const QString text = index.data(Qt::DisplayRole).toString();
     const qreal room = option.rect.width() - 2 * textMargin(view);
-    if (text.isEmpty() || QFontMetricsF(option.font).horizontalAdvance(text) <= room)
+    if (text.isEmpty() || textWidth(text, option.font) <= room)
         QToolTip::hideText();
     else
         QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);

@@ -16,6 +16,9 @@ public:
 
     // The room on either side of a cell's text, in pixels.
     static int textMargin(const QWidget *widget);
+    // The width a line of text takes in a cell, as the cell lays it out
+    // when it decides whether to cut it short.
+    static qreal textWidth(const QString &text, const QFont &font);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,

@@ -18,6 +18,7 @@ const double kPadX = 50;        // text inside a cell, left and right
 const double kPadY = 35;        // and above and below
 const double kTitleGap = 150;   // between the title and the table
 const double kFooterGap = 100;  // between the table space and the page number
+const int kFewLines = 6;        // the most a row of long text takes, where the sheet allows
 
 QSizeF a4(bool landscape)
 {
@@ -185,10 +186,11 @@ Layout layout(const Report &report)
     l.rowCount = t.rowCount();
 
     // Natural widths (the widest text of each column, caption included), the
-    // widest word of each column and which columns hold nothing but numbers.
+    // widest word and piece of a word of each column and which columns hold
+    // nothing but numbers.
     Measure &cellMeasure = measure(FontRole::Cell);
     Measure &captionMeasure = measure(FontRole::Caption);
-    QVector<double> natural(cols), minimum(cols), widestWord(cols, 0);
+    QVector<double> natural(cols), widestWord(cols, 0), widestPiece(cols, 0);
     QVector<bool> numeric(cols, false), other(cols, false);
     const double twoChars = captionMeasure.width(QStringLiteral("中中"));
     for (int c = 0; c < cols; ++c)
@@ -203,11 +205,12 @@ Layout layout(const Report &report)
             const QString text = valueText(v);
             TextWidth w;
             if (number)
-                w.whole = w.widestWord = cellMeasure.width(text); // a number is one word
+                w.whole = w.widestWord = w.widestPiece = cellMeasure.width(text); // a number is one word
             else
                 w = textWidth(cellMeasure, text);
             natural[c] = std::max(natural[c], w.whole);
             widestWord[c] = std::max(widestWord[c], w.widestWord);
+            widestPiece[c] = std::max(widestPiece[c], w.widestPiece);
         }
     }
 
@@ -224,13 +227,8 @@ Layout layout(const Report &report)
                 natural[0] = std::max(natural[0], captionMeasure.width(QStringLiteral("金额合计")));
         }
     }
-    // Numbers keep their whole width; text may go down to its widest word,
-    // and to at least two characters.
-    for (int c = 0; c < cols; ++c) {
-        minimum[c] = (numeric[c] && !other[c]) ? natural[c] : std::max(widestWord[c], std::min(natural[c], twoChars));
+    for (int c = 0; c < cols; ++c)
         natural[c] += 2 * kPadX;
-        minimum[c] += 2 * kPadX;
-    }
 
     // Portrait when the columns fit across it, landscape otherwise.
     double total = 0;
@@ -239,6 +237,35 @@ Layout layout(const Report &report)
     l.landscape = total > a4(false).width() - 2 * kMargin;
     l.pageSize = a4(l.landscape);
     l.body = QRectF(QPointF(0, 0), l.pageSize).adjusted(kMargin, kMargin, -kMargin, -kMargin);
+
+    // Numbers keep their whole width. Text narrows down to at least two
+    // characters and its widest word, and no further than lets its longest
+    // text take a few lines: the fewest that let the columns fit across the
+    // sheet, with words whole if that can be, else broken at their
+    // punctuation. A row of long text thus stays a few lines high; where no
+    // few lines do, the fewest that fit.
+    QVector<double> minimum(cols);
+    const auto narrowest = [&](int lines, bool pieces) {
+        double sum = 0;
+        for (int c = 0; c < cols; ++c) {
+            const double text = natural[c] - 2 * kPadX;
+            minimum[c] = (numeric[c] && !other[c])
+                             ? natural[c]
+                             : std::max({pieces ? widestPiece[c] : widestWord[c], std::min(text, twoChars),
+                                         text / lines}) + 2 * kPadX;
+            sum += minimum[c];
+        }
+        return sum;
+    };
+    [&] {
+        for (const bool pieces : {false, true})
+            for (int lines = 1; lines <= kFewLines; ++lines)
+                if (narrowest(lines, pieces) <= l.body.width())
+                    return;
+        for (int lines = 2 * kFewLines; lines < (1 << 24); lines *= 2)
+            if (narrowest(lines, true) <= l.body.width())
+                return;
+    }();
     l.columnWidth = fitWidths(natural, minimum, l.body.width());
     double x = l.body.left();
     for (int c = 0; c < cols; ++c) {

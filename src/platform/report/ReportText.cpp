@@ -8,7 +8,7 @@ namespace {
 const double kSafety = 1.02; // measured widths leave room for kerning
 
 // What a character is to line breaking, one byte of bits per UTF-16 unit.
-enum : quint8 { Blank = 1, Chinese = 2, Opening = 4, Closing = 8, Trailing = 16 };
+enum : quint8 { Blank = 1, Chinese = 2, Opening = 4, Closing = 8, Trailing = 16, InWord = 32 };
 
 const std::array<quint8, 0x10000> &classes()
 {
@@ -22,6 +22,8 @@ const std::array<quint8, 0x10000> &classes()
             t[c.unicode()] |= Opening;
         for (const QChar c : QStringLiteral("，。、；：？！）》」』】〕〉〗］｝”’…),.;:?!]}"))
             t[c.unicode()] |= Closing;
+        for (const QChar c : QStringLiteral("-/\\_×·.,:;+|~&"))
+            t[c.unicode()] |= InWord;
         return t;
     }();
     return table;
@@ -33,6 +35,13 @@ bool breaksBetween(quint8 before, quint8 after)
     if ((after & (Blank | Closing | Trailing)) || (before & Opening))
         return false;
     return (before & Blank) || ((before | after) & Chinese);
+}
+
+// Whether a word too wide for a line may break between two of its
+// characters: after its punctuation.
+bool breaksInWord(quint8 before, quint8 after)
+{
+    return (before & InWord) && !(after & (Blank | Closing | Trailing));
 }
 
 } // namespace
@@ -72,16 +81,20 @@ TextWidth textWidth(Measure &m, const QString &text)
 {
     const auto &kind = classes();
     TextWidth w;
-    double word = 0;
+    double word = 0, piece = 0;
     quint8 before = Blank;
     for (const QChar c : text) {
         const quint8 k = kind[c.unicode()];
         if (breaksBetween(before, k))
-            word = 0;
+            word = piece = 0;
+        else if (breaksInWord(before, k))
+            piece = 0;
         const double a = m.advance(c);
         w.whole += a;
-        if (!(k & Blank)) // a blank at a line's end takes no room that counts
+        if (!(k & Blank)) { // a blank at a line's end takes no room that counts
             w.widestWord = std::max(w.widestWord, word += a);
+            w.widestPiece = std::max(w.widestPiece, piece += a);
+        }
         before = k;
     }
     return w;
@@ -92,23 +105,39 @@ QStringList wrapLines(const QString &text, double width)
     Measure &m = measure(FontRole::Cell);
     const auto &kind = classes();
     QStringList lines;
-    qsizetype start = 0, breakAt = -1; // the line's start; the last place on it where it may break
-    double w = 0, wBeforeBreak = 0;    // from the start to here; to that place
+    // The line's start; the last places on it where it may break, and where
+    // a word may; the width from the start to here and to those places.
+    qsizetype start = 0, breakAt = -1, pieceAt = -1;
+    double w = 0, wBeforeBreak = 0, wBeforePiece = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const quint8 k = kind[text[i].unicode()];
         if (i > start && breaksBetween(kind[text[i - 1].unicode()], k)) {
             breakAt = i;
             wBeforeBreak = w;
+        } else if (i > start && breaksInWord(kind[text[i - 1].unicode()], k)) {
+            pieceAt = i;
+            wBeforePiece = w;
         }
         const double a = m.advance(text[i]);
-        // Blanks may hang past the edge: the line breaks after them.
+        // Blanks may hang past the edge: the line breaks after them. A word
+        // breaks inside only when the line holds nothing else.
         if (w + a > width && i > start && !(k & (Trailing | Blank))) {
-            const bool atBreak = breakAt > start;
-            const qsizetype end = atBreak ? breakAt : i;
+            qsizetype end = i;
+            double taken = w;
+            if (breakAt > start) {
+                end = breakAt;
+                taken = wBeforeBreak;
+            } else if (pieceAt > start) {
+                end = pieceAt;
+                taken = wBeforePiece;
+            }
             lines << text.mid(start, end - start);
-            w = atBreak ? w - wBeforeBreak : 0;
+            w -= taken;
+            wBeforePiece -= taken;
             start = end;
             breakAt = -1;
+            if (pieceAt <= start) // else it lies in the word carried over
+                pieceAt = -1;
         }
         w += a;
     }

@@ -1,6 +1,7 @@
 #include "ReportViewer.h"
 
 #include "PageProgress.h"
+#include "PrintSpool.h"
 #include "ReportPainter.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/Modal.h"
@@ -214,18 +215,19 @@ void ReportViewer::print()
     // Printed as previewed: A4 in the report's orientation, from the corner.
     printer.setFullPage(true);
     printer.setPageLayout(m_layout.pageLayout());
+    PrintSpool spool(printer);
     bool ok = false;
     {
         PageProgress progress(this, QStringLiteral("打印"), QStringLiteral("打印"), last - first + 1);
         ok = first <= last && report::renderPages(printer, m_report, m_layout, first, last, progress.pageDone())
              && printer.printerState() != QPrinter::Error;
         if (progress.cancelled())
-            return; // the pages drawn so far are printed
+            return; // the pages drawn so far go with the spool
     }
-    if (!ok) {
-        const QString target = printer.outputFileName().isEmpty() ? printer.printerName()
-                                                                  : QDir::toNativeSeparators(printer.outputFileName());
-        fail(QStringLiteral("无法打印到“%1”。").arg(msg::quotedPath(target)));
+    QString reason;
+    if (!ok || !spool.deliver(&reason)) {
+        const QString text = QStringLiteral("无法打印到“%1”。").arg(msg::quotedPath(spool.target()));
+        fail(reason.isEmpty() ? text : text + QLatin1Char('\n') + reason);
     }
 }
 
