@@ -106,7 +106,7 @@ public:
                              "</DefaultPrinter>\n"};
         for (int i = 0; i < files.size(); i += 2) {
             QFile f(root + files[i]);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(files[i + 1].arg(root).toUtf8()) > 0);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QString(files[i + 1]).replace("%1", root).toUtf8()) > 0);
         }
         m_cupsd.start("/usr/sbin/cupsd", {"-f", "-c", root + "cupsd.conf", "-s", root + "cups-files.conf"});
         cupsSetServer(QFile::encodeName(root + "cups.sock").constData());
