@@ -29,13 +29,6 @@ DbKind databaseKind(const QString &library)
     return DbKind::Embedded;
 }
 
-QString odbcQuote(const QString &value)
-{
-    QString v = value;
-    v.replace(QLatin1Char('}'), QStringLiteral("}}"));
-    return QLatin1Char('{') + v + QLatin1Char('}');
-}
-
 ConnectionTarget connectionTargetFor(const DatabaseSettings &settings, const QString &programDir)
 {
     ConnectionTarget target;
@@ -81,18 +74,16 @@ void holdSettings(AppState &state, const DatabaseSettings &s)
 // Chinese would fail at the first save, so the database is refused at once.
 void refuseWithoutChinese(Database &db, const QString &dbName)
 {
-    QString refusal;
     try {
         const ResultPtr rs = db.query(serverdb::collationQuery());
         const bool row = rs->rowCount() > 0;
-        refusal = serverdb::codePageRefusal(dbName, row ? rs->text(0, 0) : QString(), row ? rs->value(0, 1).toInt() : 0);
+        const QString refusal =
+            serverdb::codePageRefusal(dbName, row ? rs->text(0, 0) : QString(), row ? rs->value(0, 1).toInt() : 0);
+        if (!refusal.isEmpty())
+            throw DbError(refusal);
     } catch (const DbError &) {
         db.close();
         throw;
-    }
-    if (!refusal.isEmpty()) {
-        db.close();
-        throw DbError(refusal);
     }
 }
 

@@ -29,10 +29,6 @@ DbKind databaseKind(const QString &library);
 // server kind's settings cannot make a connection string.
 ConnectionTarget connectionTargetFor(const DatabaseSettings &settings, const QString &programDir);
 
-// An ODBC connection-string value in braces, so that ';' and '}' inside it
-// cannot start another key.
-QString odbcQuote(const QString &value);
-
 // Reads the settings into the state and opens its connection. Throws
 // DbError when the database cannot be opened, or is a server's database
 // whose code page holds no Chinese.

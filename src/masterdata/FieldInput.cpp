@@ -5,7 +5,7 @@
 
 #include <QRegularExpression>
 
-#include <cmath>
+#include <algorithm>
 
 QVector<CodeItem> codeItems(const ResultPtr &rows)
 {
@@ -54,7 +54,7 @@ NumberInput readPlainNumber(const QString &text, double *value)
     static const QRegularExpression plain(QStringLiteral("^[+-]?0*([0-9]*?)(?:\\.([0-9]*?)0*)?$"));
     const QString t = text.trimmed();
     const QRegularExpressionMatch m = plain.match(t);
-    if (!m.hasMatch() || !t.contains(QRegularExpression(QStringLiteral("[0-9]"))))
+    if (!m.hasMatch() || std::none_of(t.cbegin(), t.cend(), [](QChar c) { return c.isDigit(); }))
         return NumberInput::NotANumber;
     // The whole digits without the zeros before them, the decimals without
     // the zeros after them; below 1 the zeros after the point do not count.

@@ -48,9 +48,7 @@ void ResultColumn::appendText(const char *utf8, qsizetype bytes)
     }
     if (!m_word.isEmpty() && kindAt(size() - 1) == Text) {
         const quint64 above = m_word.last();
-        // An empty text lies nowhere: there is nothing to compare.
-        if ((above & kMaxLength) == quint64(bytes)
-            && (bytes == 0 || std::memcmp(m_text.at(above >> kLengthBits), utf8, size_t(bytes)) == 0)) {
+        if (textIs(above, utf8, bytes)) {
             push(Text, above);
             return;
         }
@@ -148,14 +146,17 @@ bool ResultColumn::sameValue(qsizetype row, qsizetype other) const
         return false;
     switch (kind) {
     case Null: return true;
-    case Text:
-        if (a == b || (a & kMaxLength) != (b & kMaxLength))
-            return a == b;
-        return (a & kMaxLength) == 0
-            || std::memcmp(m_text.at(a >> kLengthBits), m_text.at(b >> kLengthBits), size_t(a & kMaxLength)) == 0;
+    case Text: return a == b || textIs(a, m_text.at(b >> kLengthBits), qsizetype(b & kMaxLength));
     case Other: return m_other.at(qsizetype(a)) == m_other.at(qsizetype(b));
     default: return a == b;
     }
+}
+
+bool ResultColumn::textIs(quint64 word, const char *utf8, qsizetype bytes) const
+{
+    // An empty text lies nowhere: there is nothing to compare.
+    return (word & kMaxLength) == quint64(bytes)
+           && (bytes == 0 || std::memcmp(m_text.at(word >> kLengthBits), utf8, size_t(bytes)) == 0);
 }
 
 bool ResultColumn::number(qsizetype row, double *v) const

@@ -153,6 +153,8 @@ private:
             mix(kind);
         m_word.append(word);
     }
+    // Whether the text at word (a Text row's word) is those bytes.
+    bool textIs(quint64 word, const char *utf8, qsizetype bytes) const;
     // The first value of another kind than those before it: from now on
     // every row's kind is kept.
     void mix(Kind kind);

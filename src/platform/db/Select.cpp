@@ -5,10 +5,16 @@
 
 #include <QRegularExpression>
 
+namespace {
+
+// Operator.Flage, the account's "停用" mark: the one such column.
+const QLatin1String kYesNoColumn("Flage");
+
+} // namespace
+
 bool isYesNoColumn(const QString &column)
 {
-    // Operator.Flage, the account's "停用" mark: the one such column.
-    return column.compare(QLatin1String("Flage"), Qt::CaseInsensitive) == 0;
+    return column.compare(kYesNoColumn, Qt::CaseInsensitive) == 0;
 }
 
 namespace {
@@ -49,6 +55,9 @@ QStringList selectItems(const QString &sql)
 
 QStringList yesNoAliases(const QString &sql)
 {
+    // Most queries name no such column: they are not parsed.
+    if (!sql.contains(kYesNoColumn, Qt::CaseInsensitive))
+        return {};
     // "[A.]Column [as Alias]": a plain column, named in the result by its
     // alias or else by its own name.
     static const QRegularExpression item(QStringLiteral("^(?:\\w+\\.)?(\\w+)(?:\\s+as\\s+(\\S+))?$"),

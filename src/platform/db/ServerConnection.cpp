@@ -2,6 +2,12 @@
 
 #include "DbError.h"
 
+QString odbcQuote(const QString &value)
+{
+    QString v = value;
+    v.replace(QLatin1Char('}'), QStringLiteral("}}"));
+    return QLatin1Char('{') + v + QLatin1Char('}');
+}
 
 namespace serverdb {
 
@@ -37,13 +43,12 @@ QString connectionString(const QString &serverName, const QString &dbName, const
                               .arg(QString::fromLatin1(setting.key), QString::fromUtf8(setting.noun)));
     }
     const ServerAddress a = parseServerName(serverName);
-    const auto braced = [](const QString &v) { return QLatin1Char('{') + v + QLatin1Char('}'); };
-    QString s = QStringLiteral("DRIVER=%1;SERVER=%2;").arg(braced(QString::fromLatin1(OdbcDriver)), braced(a.host));
+    QString s = QStringLiteral("DRIVER=%1;SERVER=%2;").arg(odbcQuote(QString::fromLatin1(OdbcDriver)), odbcQuote(a.host));
     if (a.port != 0)
         s += QStringLiteral("PORT=%1;").arg(a.port);
     return s + QStringLiteral("TDS_Version=%1;ClientCharset=%2;DATABASE=%3;UID=sa;PWD=%4;")
                    .arg(QString::fromLatin1(TdsVersion), QString::fromLatin1(ClientCharset),
-                        braced(dbName.trimmed()), braced(password));
+                        odbcQuote(dbName.trimmed()), odbcQuote(password));
 }
 
 QString collationQuery()

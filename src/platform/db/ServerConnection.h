@@ -5,6 +5,10 @@
 // Reaching SQL Server through ODBC with the FreeTDS driver Debian ships:
 // the connection string, and what the program asks of a server's database
 // before it works on it.
+// An ODBC connection-string value in braces, so that ';' and '}' inside it
+// cannot start another key.
+QString odbcQuote(const QString &value);
+
 namespace serverdb {
 
 // The ODBC driver (odbcinst.ini's name for FreeTDS) and what the connection

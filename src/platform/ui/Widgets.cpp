@@ -39,22 +39,19 @@ void EnterToTab::install(QObject *owner, std::initializer_list<QWidget *> widget
         w->installEventFilter(filter);
 }
 
-bool EnterToTab::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            && key->modifiers() == Qt::NoModifier) {
-            if (auto *w = qobject_cast<QWidget *>(watched))
-                focusNext(w);
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
-}
-
 namespace {
 
+// Enter or Return, the keypad's included, pressed without Shift, Ctrl or Alt.
+bool isPlainEnter(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+           && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// Enter on the button presses it.
 class EnterPresses : public QObject
 {
 public:
@@ -63,11 +60,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
-            || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        if (!isPlainEnter(event))
             return false;
         auto *button = static_cast<QPushButton *>(watched);
         if (button->isEnabled())
@@ -77,6 +70,15 @@ protected:
 };
 
 } // namespace
+
+bool EnterToTab::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!isPlainEnter(event))
+        return QObject::eventFilter(watched, event);
+    if (auto *w = qobject_cast<QWidget *>(watched))
+        focusNext(w);
+    return true;
+}
 
 void pressOnlyWhenFocused(QPushButton *button)
 {
