@@ -228,7 +228,6 @@ private slots:
         QCOMPARE(app.one(QStringLiteral("select MustPay from Pay")), total);
         QVERIFY(w->save());
         QCOMPARE(app.one(QStringLiteral("select Amount from ReceiveReceipt")), total);
-        QCOMPARE(app.one(QStringLiteral("select count(*) from ReceiveReceipt,Pay where Amount=MustPay")), "1");
         QVERIFY(app.db().scalar(QStringLiteral("select NowStorage from Product where GoodsID='G1'")).toDouble() == stock);
         QStringList listed;
         for (const QString &row : app.rows(listSpec(403)->sql))
@@ -742,17 +741,6 @@ private slots:
         QVERIFY(kept.load());
         QVERIFY(kept.confirm());
         QCOMPARE(app.one(QStringLiteral("select PayModeID from Pay where PayID='0100'")), QStringLiteral("M"));
-        // "M-1" typed is M-1, also once the box is left.
-        FrmPay typed(app.state(), 2, QStringLiteral("0100"));
-        QVERIFY(typed.load());
-        typed.show();
-        QVERIFY(QTest::qWaitForWindowActive(&typed));
-        auto *payMode = typed.findChild<QComboBox *>(QStringLiteral("cmb_PayMode"));
-        payMode->setFocus();
-        typeInto(payMode, QStringLiteral("M-1"));
-        QTest::keyClick(payMode, Qt::Key_Tab);
-        QVERIFY(typed.confirm());
-        QCOMPARE(app.one(QStringLiteral("select PayModeID from Pay where PayID='0100'")), QStringLiteral("M-1"));
         // A payable whose supplier row is gone still opens.
         app.db().exec(QStringLiteral("delete from Supplier"));
         FrmPay old(app.state(), 2, QStringLiteral("0100"));

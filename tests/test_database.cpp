@@ -304,12 +304,6 @@ private slots:
         QCOMPARE(pieces.join(QString()), withValues);
     }
 
-    void markersMustMatchValues()
-    {
-        QVERIFY_THROWS_EXCEPTION(DbError, SqlText(QStringLiteral("A=? and B=?"), {1}));
-        QCOMPARE(markerCount(QStringLiteral("select '?' as [a?] from T where A=?")), 1);
-    }
-
     void booleansAndDefaults_data() { viaColumns(); }
     void booleansAndDefaults()
     {
@@ -330,22 +324,6 @@ private slots:
         QCOMPARE(valueText(db->scalar(QStringLiteral("select NowStorage from Product"))), QStringLiteral("0"));
         QCOMPARE(db->scalar(QStringLiteral("select Status from PurchaseOrder")).toString(), QStringLiteral("未入库"));
         QCOMPARE(db->scalar(QStringLiteral("select Status from SaleOrder")).toString(), QStringLiteral("未出库"));
-    }
-
-    void yesNoColumns_data()
-    {
-        QTest::addColumn<QString>("sql");
-        QTest::addColumn<QStringList>("yesNo");
-        QTest::newRow("operator list") << "select OperatorID as 用户登录名, Flage as 是否停用 from Operator Order By OperatorID"
-                                       << QStringList{"是否停用"};
-        QTest::newRow("qualified, no alias") << "SELECT A.flage FROM Operator as A" << QStringList{"flage"};
-        QTest::newRow("computed or in where") << "select count(Flage) as n from Operator where Flage=0" << QStringList{};
-    }
-    void yesNoColumns()
-    {
-        QFETCH(QString, sql);
-        QFETCH(QStringList, yesNo);
-        QCOMPARE(Select(sql).yesNo, yesNo);
     }
 
     void shownValues_data()

@@ -3,7 +3,6 @@
 #include "EditorKit.h"
 
 #include "core/Startup.h"
-#include "platform/db/ServerConnection.h"
 #include "platform/ini/IniFile.h"
 #include "platform/ui/Faces.h"
 
@@ -136,23 +135,6 @@ private slots:
         QVERIFY2(log.contains(connecting + QLatin1Char('\n')), qPrintable(log));
         QVERIFY(log.contains(QStringLiteral("Connecting with protocol version 7.4")));
         QVERIFY(log.contains(QStringLiteral("client charset \"UTF-8\"")));
-    }
-
-    void chineseCodePagesOnly_data()
-    {
-        QTest::addColumn<int>("codePage");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("UTF-8") << 65001 << false;
-        QTest::newRow("GBK") << 936 << false;
-        QTest::newRow("Latin1") << 1252 << true;
-    }
-    void chineseCodePagesOnly()
-    {
-        QFETCH(int, codePage);
-        QFETCH(bool, refused);
-        const QString refusal = serverdb::codePageRefusal(QStringLiteral("shop"), QStringLiteral("Some_CI_AS"), codePage);
-        QCOMPARE(refusal.contains(QStringLiteral("Some_CI_AS（代码页 %1），保存不了中文").arg(codePage)), refused);
-        QCOMPARE(refusal.isEmpty(), !refused);
     }
 
     void missingDatabaseFileIsAnErrorAndNoFileIsMade()
